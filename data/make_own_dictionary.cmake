@@ -1,0 +1,15 @@
+# Makes the example own.dct from own.tsv unless the program folder already has one,
+# in any letter case.
+get_filename_component(folder ${TARGET} DIRECTORY)
+file(GLOB existing ${folder}/*)
+foreach(path IN LISTS existing)
+  get_filename_component(name ${path} NAME)
+  string(TOLOWER "${name}" lower)
+  if(lower STREQUAL "own.dct")
+    return()
+  endif()
+endforeach()
+execute_process(COMMAND ${DICTTOOL} import ${SOURCE} ${TARGET} RESULT_VARIABLE result)
+if(NOT result EQUAL 0)
+  message(FATAL_ERROR "Could not make ${TARGET}")
+endif()
