@@ -1,0 +1,37 @@
+#include "appcontext.h"
+
+#include <QApplication>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QScreen>
+
+namespace vx {
+
+void MessageBoxReporter::message(const QString& text) {
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Vokabrix"), text, QMessageBox::Ok,
+                    QApplication::activeWindow());
+    box.exec();
+}
+
+LoadContext AppContext::loadContext() const {
+    LoadContext c;
+    c.folder = folder;
+    c.commandLineFile = commandLineFile;
+    c.fromLanguage = settings.fromLanguage;
+    c.fromSub = settings.fromSub;
+    c.toLanguage = settings.toLanguage;
+    c.reporter = reporter;
+    c.pumpEvents = [] { QCoreApplication::processEvents(); };
+    return c;
+}
+
+void AppContext::loadDictionaries() { LoadDictionaries(store, loadContext()); }
+
+int AppContext::readScreenDepth() const {
+    if (screenDepthOverride > 0)
+        return screenDepthOverride;
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->depth() : 32;
+}
+
+} // namespace vx

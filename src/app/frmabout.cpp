@@ -1,0 +1,169 @@
+#include "frmabout.h"
+
+#include "drawnbutton.h"
+#include "frmhelp.h"
+#include "resources/artwork.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QFile>
+#include <QUrl>
+
+#include "common/cp1252.h"
+
+namespace vx {
+
+QString frmAbout::readmeText(const ProgramFolder& folder) {
+    QFile file(folder.resolve(QStringLiteral("README.TXT")));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    QString text = fromCp1252(file.readAll());
+    text.remove(u'\r');
+    QStringList lines = text.split(u'\n');
+    if (!lines.isEmpty() && lines.last().isEmpty())
+        lines.removeLast();
+    QString out;
+    for (const QString& line : lines)
+        out += QStringLiteral("\n") + line;
+    return out;
+}
+
+frmAbout::frmAbout(AppContext& context, QWidget* parent)
+    : VxWindow(context, QStringLiteral("frmAbout"), QStringLiteral("NOMAX"), QSize(640, 540), parent) {
+    setModal(true);
+    setWindowTitle(QStringLiteral("About Vokabrix"));
+    auto* image1 = new QLabel(picHolder);
+    image1->setObjectName(QStringLiteral("Image1"));
+    image1->setGeometry(24, 20, 88, 88);
+    image1->setPixmap(art::picture(QStringLiteral("logo"), QSize(88, 88)));
+
+    auto* label1 = new QLabel(QStringLiteral("Vokabrix"), picHolder);
+    label1->setObjectName(QStringLiteral("Label1"));
+    label1->setGeometry(130, 20, 480, 40);
+    QFont big = label1->font();
+    big.setPointSizeF(big.pointSizeF() + 10);
+    big.setBold(true);
+    label1->setFont(big);
+    lblVersion = new QLabel(picHolder);
+    lblVersion->setObjectName(QStringLiteral("lblVersion"));
+    lblVersion->setGeometry(130, 60, 480, 22);
+    auto* label3 = new QLabel(QStringLiteral("A vocabulary trainer for Swedish, English, German, French and Spanish."),
+                              picHolder);
+    label3->setObjectName(QStringLiteral("Label3"));
+    label3->setGeometry(130, 82, 480, 22);
+    auto* label4 = new QLabel(QStringLiteral("Free software under the MIT licence, by the Vokabrix developers."),
+                              picHolder);
+    label4->setObjectName(QStringLiteral("Label4"));
+    label4->setGeometry(130, 104, 480, 22);
+
+    txtReadme = new QPlainTextEdit(picHolder);
+    txtReadme->setObjectName(QStringLiteral("txtReadme"));
+    txtReadme->setReadOnly(true);
+    txtReadme->setGeometry(24, 140, 370, 300);
+    txtReadme->installEventFilter(this);
+    QFont mono(QStringLiteral("DejaVu Sans Mono"));
+    mono.setPointSizeF(8.5);
+    txtReadme->setFont(mono);
+
+    picColorScheme = new QWidget(picHolder);
+    picColorScheme->setObjectName(QStringLiteral("picColorScheme"));
+    picColorScheme->setGeometry(410, 140, 206, 230);
+    picColorScheme->setStyleSheet(QStringLiteral("#picColorScheme { background: rgba(255,255,255,150); border-radius: 8px; }"));
+    auto* label5 = new QLabel(QStringLiteral("Color scheme"), picColorScheme);
+    label5->setObjectName(QStringLiteral("Label5"));
+    label5->setGeometry(12, 8, 180, 22);
+    QFont bold = label5->font();
+    bold.setBold(true);
+    label5->setFont(bold);
+    const char* names[] = {"", "Sand", "Blue", "Pink", "Yellow"};
+    for (int i = 1; i <= 4; ++i) {
+        const int y = 36 + (i - 1) * 48;
+        optColor[i] = new QRadioButton(QString::fromLatin1(names[i]), picColorScheme);
+        optColor[i]->setObjectName(QStringLiteral("optColor%1").arg(i));
+        optColor[i]->setGeometry(12, y + 8, 100, 24);
+        imgColor[i] = new PictureLabel(picColorScheme, QStringLiteral("imgColor%1").arg(i));
+        imgColor[i]->setGeometry(120, y, 72, 40);
+        imgColor[i]->setFrameShape(QFrame::Box);
+        imgColor[i]->setCursor(Qt::PointingHandCursor);
+        connect(imgColor[i], &PictureLabel::clicked, this, [this, i] { optColor[i]->setChecked(true); });
+    }
+
+    chkFullScreen = new QCheckBox(picHolder);
+    chkFullScreen->setObjectName(QStringLiteral("chkFullScreen"));
+    chkFullScreen->setGeometry(416, 384, 22, 22);
+    auto* label6 = new QLabel(QStringLiteral("Full screen mode"), picHolder);
+    label6->setObjectName(QStringLiteral("Label6"));
+    label6->setGeometry(442, 384, 170, 22);
+    label6->setBuddy(chkFullScreen);
+
+    auto* label2 = new QLabel(QStringLiteral("You are welcome to visit our web pages:"), picHolder);
+    label2->setObjectName(QStringLiteral("Label2"));
+    label2->setGeometry(24, 452, 370, 22);
+    lblWebSite = new PictureLabel(picHolder, QStringLiteral("lblWebSite"));
+    lblWebSite->setText(QString::fromLatin1(kWebSite));
+    lblWebSite->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    lblWebSite->setGeometry(24, 474, 370, 22);
+    lblWebSite->setStyleSheet(QStringLiteral("color: #1f4f9a; text-decoration: underline;"));
+    lblWebSite->setCursor(Qt::PointingHandCursor);
+    connect(lblWebSite, &PictureLabel::clicked, this,
+            [] { QDesktopServices::openUrl(QUrl(QString::fromLatin1(kWebSite))); });
+    auto* label7 = new QLabel(QStringLiteral("Thank you for learning with Vokabrix!"), picHolder);
+    label7->setObjectName(QStringLiteral("Label7"));
+    label7->setGeometry(24, 500, 370, 22);
+
+    cmdOK = addButton(QStringLiteral("cmdOK"), QStringLiteral("OK"), QRect(460, 474, 130, 40));
+    connect(cmdOK, &DrawnButton::clicked, this, &frmAbout::ok);
+
+    // Loading.
+    if (ctx.settings.screenColorBits > 8) {
+        for (int i = 1; i <= 4; ++i)
+            imgColor[i]->setPixmap(art::schemePicture(i, imgColor[i]->size()));
+    } else {
+        picColorScheme->hide();
+        txtReadme->setGeometry(txtReadme->x(), picColorScheme->y(), txtReadme->width(),
+                               txtReadme->height());
+        txtReadme->setGeometry(txtReadme->x(), txtReadme->y(), 592, txtReadme->height());
+    }
+    optColor[ColorTables::validScheme(ctx.settings.colorScheme)]->setChecked(true);
+    chkFullScreen->setChecked(ctx.settings.fullScreen);
+    ApplyLayout(this);
+    centre();
+    txtReadme->setPlainText(readmeText(ctx.folder));
+    lblVersion->setText(QStringLiteral("Vokabrix version ") + QStringLiteral("5.2"));
+    ApplyFormBackground(this);
+    setWindowTitle(QStringLiteral("About Vokabrix"));
+    cmdOK->setFocus();
+}
+
+bool frmAbout::eventFilter(QObject* watched, QEvent* event) {
+    // The read-me can be scrolled with the mouse but never edited or focused.
+    if (watched == txtReadme && event->type() == QEvent::FocusIn) {
+        cmdOK->setFocus();
+        return true;
+    }
+    return VxWindow::eventFilter(watched, event);
+}
+
+void frmAbout::ok() {
+    for (int i = 1; i <= 4; ++i) {
+        if (optColor[i]->isChecked()) {
+            ctx.settings.colorScheme = i;
+            if (auto* main = qobject_cast<VxWindow*>(ctx.mainWindow.data())) {
+                ctx.mainPicture = art::schemePicture(i, main->picHolder->size());
+                main->picHolder->setPicture(ctx.mainPicture);
+            }
+        }
+    }
+    ctx.settings.fullScreen = chkFullScreen->isChecked();
+    if (auto* intro = qobject_cast<frmHelp*>(ctx.introWindow.data())) {
+        ApplyTexts(intro);
+        ApplyFormBackground(intro);
+    }
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (w != this && w != ctx.mainWindow && w->isVisible())
+            w->close();
+    }
+    close();
+}
+
+} // namespace vx

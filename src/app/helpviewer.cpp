@@ -1,0 +1,69 @@
+#include "helpviewer.h"
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QTextBrowser>
+#include <QUrl>
+#include <QVBoxLayout>
+
+namespace vx {
+
+namespace {
+QPointer<QTextBrowser>& viewer() {
+    static QPointer<QTextBrowser> v;
+    return v;
+}
+} // namespace
+
+QWidget* HelpViewer::window() { return viewer(); }
+
+void HelpViewer::open(const ProgramFolder& folder, const QString& topic) {
+    QPointer<QTextBrowser>& v = viewer();
+    if (!v) {
+        v = new QTextBrowser;
+        v->setAttribute(Qt::WA_DeleteOnClose);
+        v->setObjectName(QStringLiteral("HelpViewer"));
+        v->setWindowTitle(QStringLiteral("Vokabrix Help"));
+        v->setOpenExternalLinks(true);
+        v->resize(720, 640);
+        v->document()->setDefaultStyleSheet(
+            QStringLiteral("body { font-size: 11pt; } h2 { color: #2b4a6f; }"));
+    }
+    const QString path = folder.resolve(QString::fromLatin1(kFileName));
+    if (QFileInfo::exists(path)) {
+        QUrl url = QUrl::fromLocalFile(path);
+        if (!topic.isEmpty())
+            url.setFragment(topic);
+        v->setSource(url);
+        if (!topic.isEmpty())
+            v->scrollToAnchor(topic);
+    } else {
+        v->setHtml(QStringLiteral("<p>The help document %1 was not found in the program folder.</p>")
+                       .arg(QString::fromLatin1(kFileName)));
+    }
+    v->show();
+    v->raise();
+    v->activateWindow();
+}
+
+bool HelpKeyFilter::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_F1) {
+        QWidget* active = QApplication::activeWindow();
+        if (!active && watched->isWidgetType())
+            active = static_cast<QWidget*>(watched)->window();
+        if (active != HelpViewer::window()) {
+            HelpViewer::open(m_folder, active ? active->objectName() : QString());
+            return true;
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void sendHelpKey(QWidget* window) {
+    QWidget* target = window->focusWidget() ? window->focusWidget() : window;
+    QApplication::postEvent(target, new QKeyEvent(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier));
+    QApplication::postEvent(target, new QKeyEvent(QEvent::KeyRelease, Qt::Key_F1, Qt::NoModifier));
+}
+
+} // namespace vx

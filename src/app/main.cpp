@@ -1,0 +1,37 @@
+// Vokabrix, the exercise program.
+#include "appcontext.h"
+#include "exercises/registry.h"
+#include "frmmain.h"
+#include "helpviewer.h"
+#include "resources/artwork.h"
+#include "startup.h"
+
+#include <QApplication>
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Vokabrix"));
+    QApplication::setWindowIcon(vx::art::icon(QStringLiteral("app_icon")));
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPointSizeF(10);
+    QApplication::setFont(font);
+
+    vx::AppContext ctx;
+    vx::MessageBoxReporter reporter;
+    ctx.reporter = &reporter;
+    ctx.folder = vx::ProgramFolder::ofApplication();
+    const QStringList args = QApplication::arguments();
+    if (args.size() > 1)
+        ctx.commandLineFile = args.mid(1).join(u' ');
+    vx::registerExercises(ctx);
+
+    vx::HelpKeyFilter help(ctx.folder);
+    app.installEventFilter(&help);
+
+    vx::frmMain* mainWindow = vx::StartVokabrix(ctx);
+    if (!mainWindow)
+        return 0;
+    const int result = QApplication::exec();
+    delete mainWindow;
+    return result;
+}

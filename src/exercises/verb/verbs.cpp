@@ -1,0 +1,124 @@
+#include "verbs.h"
+
+#include "common/cp1252.h"
+#include "common/textconv.h"
+
+#include <QFile>
+
+namespace vx {
+
+QStringList readSequentialFields(QByteArrayView data) {
+    const QString text = fromCp1252(data);
+    QStringList fields;
+    const qsizetype n = text.size();
+    qsizetype i = 0;
+    auto atLineEnd = [&](qsizetype k) { return k < n && (text[k] == u'\r' || text[k] == u'\n'); };
+    auto skipTerminator = [&]() {
+        if (i < n && text[i] == u',') {
+            ++i;
+        } else if (atLineEnd(i)) {
+            if (text[i] == u'\r' && i + 1 < n && text[i + 1] == u'\n')
+                ++i;
+            ++i;
+        }
+    };
+    while (i < n) {
+        while (i < n && (text[i] == u' ' || text[i] == u'\t'))
+            ++i;
+        QString field;
+        if (i < n && text[i] == u'"') {
+            const qsizetype close = text.indexOf(u'"', i + 1);
+            const qsizetype end = close < 0 ? n : close;
+            field = text.mid(i + 1, end - i - 1);
+            i = close < 0 ? n : close + 1;
+            // Anything between the closing quote and the separator is dropped.
+            while (i < n && text[i] != u',' && !atLineEnd(i))
+                ++i;
+        } else {
+            const qsizetype start = i;
+            while (i < n && text[i] != u',' && !atLineEnd(i))
+                ++i;
+            field = trimRightBlanks(text.mid(start, i - start));
+        }
+        fields << field;
+        skipTerminator();
+    }
+    return fields;
+}
+
+bool LoadVerbBytes(VerbState& state, QByteArrayView data, const QString& fileName,
+                   Reporter& reporter) {
+    auto fail = [&](const QString& reason) {
+        reporter.message(QStringLiteral("Error reading file ") + fileName + QStringLiteral(". ") + reason);
+        return false;
+    };
+    const QStringList fields = readSequentialFields(data);
+    if (fields.isEmpty())
+        return fail(QStringLiteral("The file is empty."));
+    qsizetype k = 0;
+    const int formCount = static_cast<int>(val(fields[k++]));
+    if (formCount < 1 || formCount > kMaxForms)
+        return fail(QStringLiteral("The form count %1 is not 1 to %2.").arg(formCount).arg(kMaxForms));
+    VerbState next = state;
+    next.FormCount = formCount;
+    for (int h = 1; h <= formCount; ++h)
+        next.VerbHeadings[h] = k < fields.size() ? fields[k++] : QString();
+    int row = 0;
+    for (;;) {
+        std::array<QString, kMaxForms + 1> forms;
+        int c = 1;
+        for (; c <= formCount; ++c) {
+            // Empty fields (blank lines, doubled commas) are skipped so the columns never shift.
+            while (k < fields.size() && fields[k].isEmpty())
+                ++k;
+            if (k >= fields.size())
+                break;
+            forms[c] = fields[k++];
+            if (forms[c].count(u'/') + 1 > kMaxAlternatives)
+                return fail(QStringLiteral("Row %1 has more than %2 alternatives in one form.")
+                                .arg(row + 1)
+                                .arg(kMaxAlternatives));
+        }
+        if (c <= formCount) // the file ended inside the row: it does not count
+            break;
+        if (++row > kMaxVerbs)
+            return fail(QStringLiteral("The file has more than %1 verbs.").arg(kMaxVerbs));
+        next.VerbTable[row] = forms;
+    }
+    next.VerbCount = row;
+    state = std::move(next);
+    return true;
+}
+
+bool LoadVerbs(VerbState& state, const ProgramFolder& folder, const QString& fileName,
+               Reporter& reporter) {
+    QFile file(folder.resolve(fileName));
+    if (!file.open(QIODevice::ReadOnly)) {
+        reporter.message(QStringLiteral("Error reading file ") + fileName + QStringLiteral(". ") +
+                         (file.exists() ? file.errorString() : QStringLiteral("File not found.")));
+        return false;
+    }
+    return LoadVerbBytes(state, file.readAll(), fileName, reporter);
+}
+
+int PickVerb(const VerbState& state, Random& rng) {
+    int tries = 0;
+    for (;;) {
+        ++tries;
+        const int r = rng.draw(state.VerbCount);
+        if (!state.VerbUsed[r] || tries > 30)
+            return r;
+    }
+}
+
+bool IsRightForm(const QString& answer, const QString& stored) {
+    const QString wanted = ucase(trimBlanks(answer));
+    const QStringList alternatives = ucase(trimBlanks(stored)).split(u'/');
+    for (qsizetype i = 0; i < alternatives.size() && i < kMaxAlternatives; ++i) {
+        if (ucase(trimBlanks(alternatives[i])) == wanted)
+            return true;
+    }
+    return false;
+}
+
+} // namespace vx
