@@ -60,6 +60,8 @@ struct AppContext {
     QPointer<QWidget> mainWindow;
     QPointer<QWidget> introWindow;
     std::map<Exercise, ExerciseEntry> exercises;
+    // Ends the program; tests replace it.
+    std::function<void()> quit;
 
     LoadContext loadContext() const;
     void loadDictionaries();

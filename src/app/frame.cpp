@@ -4,6 +4,7 @@
 #include "resources/artwork.h"
 
 #include <QAbstractButton>
+#include <QCloseEvent>
 #include <QApplication>
 #include <QMessageBox>
 #include <QMouseEvent>
@@ -108,6 +109,11 @@ void VxWindow::centre() {
 }
 
 void VxWindow::reject() { close(); }
+
+void VxWindow::closeEvent(QCloseEvent* event) {
+    event->accept();
+    QDialog::done(QDialog::Rejected);
+}
 
 void VxWindow::resizeEvent(QResizeEvent* event) {
     QDialog::resizeEvent(event);

@@ -72,6 +72,8 @@ public slots:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    // Closing ends a modal run with Rejected; subclasses call this at the end of theirs.
+    void closeEvent(QCloseEvent* event) override;
 };
 
 // The layout rule: maximised in full-screen mode (not "NOMAX" windows), background colour,

@@ -255,13 +255,20 @@ void frmMain::exitProgram() {
     hide();
     QCoreApplication::processEvents();
     SaveExitSettings(ctx.profile, ctx.settings);
-    QApplication::exit(0);
+    endProgram();
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {
     // Any way out but the exit button ends the program without writing the settings.
     event->accept();
     if (!m_exiting)
+        endProgram();
+}
+
+void frmMain::endProgram() {
+    if (ctx.quit)
+        ctx.quit();
+    else
         QApplication::exit(0);
 }
 

@@ -50,6 +50,7 @@ private:
     void optionClicked(int code);
     void changeOwnLanguage();
     void readTexts();
+    void endProgram();
     frmHelp* introWindow();
     bool m_exiting = false;
 };
