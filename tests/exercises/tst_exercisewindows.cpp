@@ -1,0 +1,119 @@
+// The shared behaviour of the exercise windows and the on-screen keyboard, in windows.
+#include "app/apptestutil.h"
+#include "app/drawnbutton.h"
+#include "app/frmmain.h"
+#include "exercises/quattro/frmquattro.h"
+#include "exercises/worm/frmworm.h"
+#include "keyboard/frmkeyboard.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QTest>
+
+using namespace vx;
+using namespace vx::test;
+
+class TstExerciseWindows : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+    void cleanup() {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            delete w;
+    }
+
+    void scoreLabels_data() {
+        QTest::addColumn<int>("right");
+        QTest::addColumn<int>("wrong");
+        QTest::addColumn<QString>("score");
+        QTest::addRow("nothing yet") << 0 << 0 << "0";
+        QTest::addRow("only wrong") << 0 << 3 << "0";
+        QTest::addRow("1 right, 2 wrong") << 1 << 2 << "33";
+        QTest::addRow("2 right, 1 wrong") << 2 << 1 << "67";
+        QTest::addRow("halves upward") << 1 << 7 << "13";
+    }
+    void scoreLabels() {
+        QFETCH(int, right);
+        QFETCH(int, wrong);
+        QFETCH(QString, score);
+        TestApp app;
+        frmQuattro w(app.ctx);
+        app.ctx.rightAnswers = right;
+        app.ctx.wrongAnswers = wrong;
+        w.ShowScore();
+        QCOMPARE(w.lblScore->text(), score);
+        QCOMPARE(w.lblCorrect->text(), QString::number(right));
+        QCOMPARE(w.lblWrong->text(), QString::number(wrong));
+    }
+
+    void levelSlider() {
+        TestApp app;
+        frmWorm w(app.ctx);
+        QCOMPARE(w.HScroll1->minimum(), 5);
+        QCOMPARE(w.HScroll1->maximum(), 55);
+        QCOMPARE(w.HScroll1->singleStep(), 5);
+        QCOMPARE(w.HScroll1->pageStep(), 5);
+        QCOMPARE(w.HScroll1->value(), 30);
+    }
+
+    void keyboardTypesIntoTheFocusedBox() {
+        QWidget window;
+        auto* box = new QLineEdit(&window);
+        window.show();
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        box->setFocus();
+        QPointer<frmKeyboard> keyboard = frmKeyboard::showKeyboard();
+        QVERIFY(keyboard);
+        QCOMPARE(keyboard->cmdKey[5]->text(), QStringLiteral("Ö"));
+        keyboard->keyClicked(5);
+        QTRY_COMPARE(box->text(), QStringLiteral("ö"));
+        QTRY_VERIFY(!keyboard);
+    }
+
+    void keyboardCaptions() {
+        QString all;
+        for (QChar c : frmKeyboard::captions())
+            all += c;
+        QCOMPARE(all, QStringLiteral("ÁÀÅÄÊÖÈÉßÂÍÌÜÔÒÓÎÏÚÙÛËÑÇÆ"));
+        QVERIFY(!all.contains(u'{') && !all.contains(u'+') && !all.contains(u'^'));
+    }
+
+    void quattroPlaysByDigitKeys() {
+        TestApp app(12);
+        app.ctx.loadDictionaries();
+        frmQuattro w(app.ctx);
+        w.show();
+        w.cmdNew->click();
+        QVERIFY(!w.cmdNew->isEnabled());
+        const int correct = w.state.CorrectOption;
+        const int wrongBox = correct % 4 + 1;
+        QTest::keyClick(&w, static_cast<char>('0' + wrongBox));
+        QCOMPARE(app.ctx.wrongAnswers, 1);
+        QCOMPARE(w.picOption[wrongBox - 1]->colour(), kQuattroRed);
+        QTest::keyClick(&w, '9');
+        QCOMPARE(app.ctx.wrongAnswers, 1);
+        QTest::keyClick(&w, static_cast<char>('0' + correct));
+        QCOMPARE(app.ctx.rightAnswers, 1);
+        QVERIFY(w.tmrNew.isActive());
+        QTest::keyClick(&w, static_cast<char>('0' + wrongBox)); // ignored during the pause
+        QCOMPARE(app.ctx.wrongAnswers, 1);
+        QCOMPARE(w.lblScore->text(), QStringLiteral("50"));
+        QTRY_VERIFY(!w.tmrNew.isActive()); // the next question opens by itself
+        QCOMPARE(w.state.BoxColor[correct == 1 ? 2 : 1], kQuattroWhite);
+    }
+
+    void closingAnExerciseBringsBackTheMainWindow() {
+        TestApp app(12);
+        frmMain main(app.ctx);
+        auto* w = new frmWorm(app.ctx);
+        w->show();
+        QVERIFY(!main.isVisible());
+        w->close();
+        QVERIFY(main.isVisible());
+    }
+};
+
+QTEST_MAIN(TstExerciseWindows)
+#include "tst_exercisewindows.moc"
