@@ -29,7 +29,7 @@ QString frmAbout::readmeText(const ProgramFolder& folder) {
 }
 
 frmAbout::frmAbout(AppContext& context, QWidget* parent)
-    : VxWindow(context, QStringLiteral("frmAbout"), QStringLiteral("NOMAX"), QSize(640, 540), parent) {
+    : VxWindow(context, QStringLiteral("frmAbout"), QStringLiteral("NOMAX"), QSize(720, 540), parent) {
     setModal(true);
     setWindowTitle(QStringLiteral("About Vokabrix"));
     auto* image1 = new QLabel(picHolder);
@@ -59,15 +59,16 @@ frmAbout::frmAbout(AppContext& context, QWidget* parent)
     txtReadme = new QPlainTextEdit(picHolder);
     txtReadme->setObjectName(QStringLiteral("txtReadme"));
     txtReadme->setReadOnly(true);
-    txtReadme->setGeometry(24, 140, 370, 300);
+    txtReadme->setGeometry(24, 140, 470, 300);
+    txtReadme->setLineWrapMode(QPlainTextEdit::NoWrap);
     txtReadme->installEventFilter(this);
     QFont mono(QStringLiteral("DejaVu Sans Mono"));
-    mono.setPointSizeF(8.5);
+    mono.setPointSizeF(8);
     txtReadme->setFont(mono);
 
     picColorScheme = new QWidget(picHolder);
     picColorScheme->setObjectName(QStringLiteral("picColorScheme"));
-    picColorScheme->setGeometry(410, 140, 206, 230);
+    picColorScheme->setGeometry(510, 140, 186, 230);
     picColorScheme->setStyleSheet(QStringLiteral("#picColorScheme { background: rgba(255,255,255,150); border-radius: 8px; }"));
     auto* label5 = new QLabel(QStringLiteral("Color scheme"), picColorScheme);
     label5->setObjectName(QStringLiteral("Label5"));
@@ -80,9 +81,9 @@ frmAbout::frmAbout(AppContext& context, QWidget* parent)
         const int y = 36 + (i - 1) * 48;
         optColor[i] = new QRadioButton(QString::fromLatin1(names[i]), picColorScheme);
         optColor[i]->setObjectName(QStringLiteral("optColor%1").arg(i));
-        optColor[i]->setGeometry(12, y + 8, 100, 24);
+        optColor[i]->setGeometry(12, y + 8, 90, 24);
         imgColor[i] = new PictureLabel(picColorScheme, QStringLiteral("imgColor%1").arg(i));
-        imgColor[i]->setGeometry(120, y, 72, 40);
+        imgColor[i]->setGeometry(104, y, 70, 40);
         imgColor[i]->setFrameShape(QFrame::Box);
         imgColor[i]->setCursor(Qt::PointingHandCursor);
         connect(imgColor[i], &PictureLabel::clicked, this, [this, i] { optColor[i]->setChecked(true); });
@@ -90,10 +91,10 @@ frmAbout::frmAbout(AppContext& context, QWidget* parent)
 
     chkFullScreen = new QCheckBox(picHolder);
     chkFullScreen->setObjectName(QStringLiteral("chkFullScreen"));
-    chkFullScreen->setGeometry(416, 384, 22, 22);
+    chkFullScreen->setGeometry(516, 384, 22, 22);
     auto* label6 = new QLabel(QStringLiteral("Full screen mode"), picHolder);
     label6->setObjectName(QStringLiteral("Label6"));
-    label6->setGeometry(442, 384, 170, 22);
+    label6->setGeometry(542, 384, 160, 22);
     label6->setBuddy(chkFullScreen);
 
     auto* label2 = new QLabel(QStringLiteral("You are welcome to visit our web pages:"), picHolder);
@@ -111,7 +112,7 @@ frmAbout::frmAbout(AppContext& context, QWidget* parent)
     label7->setObjectName(QStringLiteral("Label7"));
     label7->setGeometry(24, 500, 370, 22);
 
-    cmdOK = addButton(QStringLiteral("cmdOK"), QStringLiteral("OK"), QRect(460, 474, 130, 40));
+    cmdOK = addButton(QStringLiteral("cmdOK"), QStringLiteral("OK"), QRect(540, 474, 140, 40));
     connect(cmdOK, &DrawnButton::clicked, this, &frmAbout::ok);
 
     // Loading.
@@ -122,7 +123,7 @@ frmAbout::frmAbout(AppContext& context, QWidget* parent)
         picColorScheme->hide();
         txtReadme->setGeometry(txtReadme->x(), picColorScheme->y(), txtReadme->width(),
                                txtReadme->height());
-        txtReadme->setGeometry(txtReadme->x(), txtReadme->y(), 592, txtReadme->height());
+        txtReadme->setGeometry(txtReadme->x(), txtReadme->y(), 672, txtReadme->height());
     }
     optColor[ColorTables::validScheme(ctx.settings.colorScheme)]->setChecked(true);
     chkFullScreen->setChecked(ctx.settings.fullScreen);

@@ -5,6 +5,7 @@
 #include "resources/artwork.h"
 
 #include <QApplication>
+#include <QKeyEvent>
 
 namespace vx {
 
@@ -110,6 +111,15 @@ void frmFromLanguage::ok() {
     }
     m_cancelled = false;
     accept();
+}
+
+void frmFromLanguage::keyPressEvent(QKeyEvent* event) {
+    // Enter on an option confirms it, like the OK button.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        ok();
+        return;
+    }
+    VxWindow::keyPressEvent(event);
 }
 
 void frmFromLanguage::cancel() {

@@ -26,6 +26,9 @@ public:
     // True when Cancel (or the close box) ended the window.
     bool cancelled() const { return m_cancelled; }
 
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     void ok();
     void cancel();

@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QFileInfo>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QKeyEvent>
 #include <QTextBrowser>
 #include <QUrl>
@@ -26,7 +28,11 @@ void HelpViewer::open(const ProgramFolder& folder, const QString& topic) {
         v->setObjectName(QStringLiteral("HelpViewer"));
         v->setWindowTitle(QStringLiteral("Vokabrix Help"));
         v->setOpenExternalLinks(true);
-        v->resize(720, 640);
+        v->resize(760, 640);
+        if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+            const QRect area = screen->availableGeometry();
+            v->move(area.left() + (area.width() - v->width()) / 2, area.top() + (area.height() - v->height()) / 2);
+        }
         v->document()->setDefaultStyleSheet(
             QStringLiteral("body { font-size: 11pt; } h2 { color: #2b4a6f; }"));
     }
