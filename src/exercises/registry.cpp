@@ -1,6 +1,7 @@
 #include "registry.h"
 
 #include "app/appcontext.h"
+#include "crossword/frmkorsord.h"
 #include "quattro/frmquattro.h"
 #include "worm/frmworm.h"
 
@@ -9,6 +10,17 @@ namespace vx {
 void registerExercises(AppContext& ctx) {
     ctx.exercises[Exercise::Quattro].create = [](AppContext& c) { return new frmQuattro(c); };
     ctx.exercises[Exercise::Worm].create = [](AppContext& c) { return new frmWorm(c); };
+
+    // The crossword's state lives for the whole run, like its candidate tables.
+    static CrosswordState crossword;
+    ExerciseEntry& korsord = ctx.exercises[Exercise::Crossword];
+    korsord.create = [](AppContext& c) { return new frmKorsord(c, crossword); };
+    korsord.beforeIntro = [](AppContext& c) { Korsord(crossword, *c.rng).InitCrosswordState(); };
+    korsord.wordsLoaded = [](AppContext& c) {
+        Korsord k(crossword, *c.rng);
+        k.PrepareCrosswordWords(c.store, c.settings.fromLanguage, c.settings.toLanguage);
+        k.FinishCrosswordSetUp();
+    };
 }
 
 } // namespace vx

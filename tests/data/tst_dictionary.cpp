@@ -26,7 +26,7 @@ constexpr int kSwedish = 1, kEnglish = 2, kGerman = 3, kFrench = 4, kSpanish = 5
 //   # repeat: de "tragen", fr "porter" - here wear clothes; the earlier record is carry
 // naming the language and the record's own text for each repeated text.
 const QRegularExpression kRepeatNote(QStringLiteral(R"(^# repeat: (.+))"));
-const QRegularExpression kNamedText(QStringLiteral(R"(\b(sv|en|de|fr|es) "([^"]*)")"));
+const QRegularExpression kNamedText(QStringLiteral(R"re(\b(sv|en|de|fr|es) "([^"]*)")re"));
 
 struct Entry {
     WordRecord record;
@@ -243,7 +243,7 @@ private slots:
     void articlesOnNounsOnly_data() {
         QTest::addColumn<QString>("file");
         QTest::addColumn<int>("code");
-        for (const QString file : {QStringLiteral("dictionary.tsv"), QStringLiteral("own.tsv")}) {
+        for (const QString& file : {QStringLiteral("dictionary.tsv"), QStringLiteral("own.tsv")}) {
             for (int code : {kSwedish, kEnglish, kGerman, kFrench, kSpanish})
                 QTest::addRow("%s %s", qPrintable(file), qPrintable(kCodes[code - 1])) << file << code;
         }
