@@ -1,0 +1,83 @@
+// The editor's grid window: the dictionary list, the grid of all records, the buttons and
+// the clipboard menu.
+#pragma once
+
+#include "edit1.h"
+#include "frmword.h"
+#include "gridmodel.h"
+
+#include <QComboBox>
+#include <QMainWindow>
+#include <QPointer>
+#include <QPushButton>
+#include <QTableView>
+
+namespace vx::editor {
+
+
+
+// Question boxes, replaceable in tests: Yes, No or Cancel.
+enum class Answer { Yes, No, Cancel };
+using AskFunction = std::function<Answer(const QString& title, const QString& text)>;
+
+class frmEdit : public QMainWindow {
+    Q_OBJECT
+public:
+    frmEdit(EditorStore& store, ProgramFolder folder, Reporter& reporter);
+    ~frmEdit() override;
+
+    Edit1& edit() { return m_edit; }
+    GridState& grid() { return m_grid; }
+    EditorGridModel* model() { return m_model; }
+
+    // Lists the plain dictionaries of the program folder in cboDct.
+    void listDictionaries();
+    // Start-up: own.dct loaded (created empty when missing).
+    void loadOwnDictionary();
+    void FillGrid();
+    void SelectRow(int r);
+    // Shows record r in the word window, loading the window when needed.
+    void ShowRecord(int& r);
+    frmWord* wordWindow() const { return m_word; }
+
+    void switchDictionary(const QString& name);
+    void save();
+    void copy();
+    void cut();
+    void paste();
+    void deleteWord();
+    void newFile();
+
+    QComboBox* cboDct = nullptr;
+    QTableView* grdEdit = nullptr;
+    QPushButton* cmdNew = nullptr;
+    QPushButton* cmdAdd = nullptr;
+    QPushButton* cmdEdit = nullptr;
+    QPushButton* cmdDelete = nullptr;
+    QPushButton* cmdSave = nullptr;
+    QPushButton* cmdHelp = nullptr;
+    QPushButton* cmdExit = nullptr;
+    AskFunction ask;
+    std::function<void()> quit;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void applySelection();
+    void readSelection();
+    void setColumnWidths();
+    void syncTopRow();
+
+    EditorStore& s;
+    GridState m_grid;
+    Edit1 m_edit;
+    Reporter& m_reporter;
+    EditorGridModel* m_model = nullptr;
+    QPointer<frmWord> m_word;
+    bool m_syncing = false;
+};
+
+} // namespace vx::editor

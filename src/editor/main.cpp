@@ -1,0 +1,43 @@
+// edit, the dictionary editor.
+#include "app/helpviewer.h"
+#include "frmedit.h"
+#include "frmnyfil.h"
+#include "resources/artwork.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+namespace {
+
+class MessageBoxes : public vx::Reporter {
+public:
+    void message(const QString& text) override {
+        QMessageBox::information(QApplication::activeWindow(), QStringLiteral("Vokabrix Dictionary Editor"), text);
+    }
+};
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Vokabrix Dictionary Editor"));
+    QApplication::setWindowIcon(vx::art::icon(QStringLiteral("editor_icon")));
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPointSizeF(10);
+    QApplication::setFont(font);
+
+    // Main: the help document, the introduction, then the grid window with own.dct.
+    const vx::ProgramFolder folder = vx::ProgramFolder::ofApplication();
+    vx::HelpKeyFilter help(folder);
+    app.installEventFilter(&help);
+    {
+        vx::editor::frmHelp intro;
+        intro.exec();
+    }
+    MessageBoxes reporter;
+    vx::EditorStore store;
+    vx::editor::frmEdit window(store, folder, reporter);
+    window.show();
+    window.loadOwnDictionary();
+    return QApplication::exec();
+}
