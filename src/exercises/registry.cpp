@@ -3,6 +3,7 @@
 #include "app/appcontext.h"
 #include "crossword/frmkorsord.h"
 #include "quattro/frmquattro.h"
+#include "quick/frmquick.h"
 #include "worm/frmworm.h"
 
 namespace vx {
@@ -10,6 +11,7 @@ namespace vx {
 void registerExercises(AppContext& ctx) {
     ctx.exercises[Exercise::Quattro].create = [](AppContext& c) { return new frmQuattro(c); };
     ctx.exercises[Exercise::Worm].create = [](AppContext& c) { return new frmWorm(c); };
+    ctx.exercises[Exercise::Quick].create = [](AppContext& c) { return new frmQuick(c); };
 
     // The crossword's state lives for the whole run, like its candidate tables.
     static CrosswordState crossword;

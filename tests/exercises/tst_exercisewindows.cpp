@@ -2,7 +2,9 @@
 #include "app/apptestutil.h"
 #include "app/drawnbutton.h"
 #include "app/frmmain.h"
+#include "exercises/highscores/frmhighscores.h"
 #include "exercises/quattro/frmquattro.h"
+#include "exercises/quick/frmquick.h"
 #include "exercises/worm/frmworm.h"
 #include "keyboard/frmkeyboard.h"
 
@@ -102,6 +104,36 @@ private slots:
         QCOMPARE(w.lblScore->text(), QStringLiteral("50"));
         QTRY_VERIFY(!w.tmrNew.isActive()); // the next question opens by itself
         QCOMPARE(w.state.BoxColor[correct == 1 ? 2 : 1], kQuattroWhite);
+    }
+
+    void aWholeGameOfQuickEntersTheHighScoreList() {
+        TestApp app(40);
+        app.ctx.loadDictionaries();
+        app.ctx.settings.toLanguage = 3;
+        frmQuick w(app.ctx);
+        w.show();
+        w.cmdStarta->click();
+        QVERIFY(w.tmrTimer.isActive());
+        for (int n = 0; n < 25; ++n) {
+            int cell = 1;
+            while (w.state.CellText[cell] != w.state.QuickAnswer || w.state.CellDone[cell])
+                ++cell;
+            w.clickCell(cell);
+        }
+        QVERIFY(!w.tmrTimer.isActive());
+        QCOMPARE(w.lblScore->text(), QStringLiteral("200")); // flawless at slider 30
+        frmHighScores* list = nullptr;
+        for (QWidget* top : QApplication::topLevelWidgets())
+            if (auto* h = qobject_cast<frmHighScores*>(top))
+                list = h;
+        QVERIFY(list);
+        QVERIFY(list->txtAddName->isVisible());
+        QCOMPARE(list->lblScore[1]->text(), QStringLiteral(" 200"));
+        list->txtAddName->setText(QStringLiteral("Maja"));
+        list->cmdOK->click();
+        const HighScoreList saved = ReadHighScores(app.ctx.folder, QStringLiteral("Quick03.HGH"));
+        QCOMPARE(saved.lblName[1], QStringLiteral("Maja"));
+        QCOMPARE(saved.lblScore[1], QStringLiteral(" 200"));
     }
 
     void closingAnExerciseBringsBackTheMainWindow() {

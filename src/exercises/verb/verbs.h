@@ -29,10 +29,6 @@ struct VerbState {
     std::array<bool, kMaxVerbs + 1> VerbUsed{};
 };
 
-// The fields of a text in the sequential input format: separated by commas or line ends,
-// blanks before a field skipped, a field in double quotes may hold commas.
-QStringList readSequentialFields(QByteArrayView data);
-
 // Reads a verb file from the program folder. On failure it reports "Error reading file
 // NAME. REASON" and leaves the state as it was.
 bool LoadVerbs(VerbState& state, const ProgramFolder& folder, const QString& fileName,
