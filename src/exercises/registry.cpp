@@ -4,6 +4,7 @@
 #include "crossword/frmkorsord.h"
 #include "quattro/frmquattro.h"
 #include "quick/frmquick.h"
+#include "verb/frmverb.h"
 #include "worm/frmworm.h"
 
 namespace vx {
@@ -12,6 +13,7 @@ void registerExercises(AppContext& ctx) {
     ctx.exercises[Exercise::Quattro].create = [](AppContext& c) { return new frmQuattro(c); };
     ctx.exercises[Exercise::Worm].create = [](AppContext& c) { return new frmWorm(c); };
     ctx.exercises[Exercise::Quick].create = [](AppContext& c) { return new frmQuick(c); };
+    ctx.exercises[Exercise::Verb].create = [](AppContext& c) { return new frmVerb(c); };
 
     // The crossword's state lives for the whole run, like its candidate tables.
     static CrosswordState crossword;

@@ -5,6 +5,7 @@
 #include "exercises/highscores/frmhighscores.h"
 #include "exercises/quattro/frmquattro.h"
 #include "exercises/quick/frmquick.h"
+#include "exercises/verb/frmverb.h"
 #include "exercises/worm/frmworm.h"
 #include "keyboard/frmkeyboard.h"
 
@@ -134,6 +135,45 @@ private slots:
         const HighScoreList saved = ReadHighScores(app.ctx.folder, QStringLiteral("Quick03.HGH"));
         QCOMPARE(saved.lblName[1], QStringLiteral("Maja"));
         QCOMPARE(saved.lblScore[1], QStringLiteral(" 200"));
+    }
+
+    void verbCheckCountsOncePerVerb() {
+        TestApp app(0);
+        CollectingReporter r;
+        QVERIFY(LoadVerbBytes(app.ctx.verbs, "3\r\n\"Inf\",\"Past\",\"PP\"\r\n\"go\",\"went\",\"gone\"\r\n"
+                              "\"run\",\"ran\",\"run\"\r\n", "VERB02.TXT", r));
+        frmVerb w(app.ctx);
+        w.show();
+        QVERIFY(w.lblHeading[3]->isHidden());
+        QVERIFY(w.txtGuess[2]->isHidden());
+        QVERIFY(!w.picApple[0]->isHidden());
+        QVERIFY(w.picApple[1]->isHidden());
+        const int verb = app.ctx.verbs.CurrentVerb;
+        const QString past = app.ctx.verbs.VerbTable[verb][2];
+        const QString participle = app.ctx.verbs.VerbTable[verb][3];
+        w.txtGuess[0]->setText(past.toUpper());
+        w.txtGuess[1]->setText(QStringLiteral("wrong"));
+        w.cmdCorrect->click();
+        QCOMPARE(app.ctx.wrongAnswers, 1);
+        QCOMPARE(app.ctx.rightAnswers, 0);
+        QVERIFY(w.lblAnswer[0]->text().isEmpty()); // only the missed form is shown
+        QCOMPARE(w.lblAnswer[1]->text(), participle);
+        QVERIFY(w.isMarked(1) && !w.isMarked(0));
+        QVERIFY(!w.cmdCorrect->isEnabled());
+        w.cmdNew->click();
+        QVERIFY(w.cmdCorrect->isEnabled());
+        QVERIFY(!w.isMarked(1));
+        const int next = app.ctx.verbs.CurrentVerb;
+        w.txtGuess[0]->setText(app.ctx.verbs.VerbTable[next][2]);
+        w.txtGuess[1]->setText(QStringLiteral(" ") + app.ctx.verbs.VerbTable[next][3] + QStringLiteral(" "));
+        w.cmdCorrect->click();
+        QCOMPARE(app.ctx.rightAnswers, 1);
+        QVERIFY(app.ctx.verbs.VerbUsed[next]);
+        QCOMPARE(w.lblScore->text(), QStringLiteral("50"));
+        // The next verb is offered only while the first two boxes are empty.
+        QTest::keyClick(w.txtGuess[0], Qt::Key_A);
+        QTest::keyClick(w.txtGuess[0], Qt::Key_B);
+        QVERIFY(!w.cmdNew->isEnabled());
     }
 
     void closingAnExerciseBringsBackTheMainWindow() {
