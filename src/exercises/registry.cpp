@@ -5,6 +5,8 @@
 #include "quattro/frmquattro.h"
 #include "quick/frmquick.h"
 #include "verb/frmverb.h"
+#include "synonym/frmsynonym.h"
+#include "genus/frmgenus.h"
 #include "worm/frmworm.h"
 
 namespace vx {
@@ -14,6 +16,8 @@ void registerExercises(AppContext& ctx) {
     ctx.exercises[Exercise::Worm].create = [](AppContext& c) { return new frmWorm(c); };
     ctx.exercises[Exercise::Quick].create = [](AppContext& c) { return new frmQuick(c); };
     ctx.exercises[Exercise::Verb].create = [](AppContext& c) { return new frmVerb(c); };
+    ctx.exercises[Exercise::Synonym].create = [](AppContext& c) { return new frmSynonym(c); };
+    ctx.exercises[Exercise::Genus].create = [](AppContext& c) { return new frmGenus(c); };
 
     // The crossword's state lives for the whole run, like its candidate tables.
     static CrosswordState crossword;
