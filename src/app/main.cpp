@@ -31,6 +31,7 @@ int main(int argc, char** argv) {
     vx::frmMain* mainWindow = vx::StartVokabrix(ctx);
     if (!mainWindow)
         return 0;
+    vx::registerWordLists(*mainWindow);
     const int result = QApplication::exec();
     delete mainWindow;
     return result;

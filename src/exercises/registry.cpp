@@ -1,6 +1,8 @@
 #include "registry.h"
 
 #include "app/appcontext.h"
+#include "app/frmmain.h"
+#include "words/frmdictionaries.h"
 #include "crossword/frmkorsord.h"
 #include "quattro/frmquattro.h"
 #include "quick/frmquick.h"
@@ -10,6 +12,13 @@
 #include "worm/frmworm.h"
 
 namespace vx {
+
+void registerWordLists(frmMain& main) {
+    main.showDictionaries = [&main] {
+        frmDictionaries window(main.ctx, &main);
+        window.exec();
+    };
+}
 
 void registerExercises(AppContext& ctx) {
     ctx.exercises[Exercise::Quattro].create = [](AppContext& c) { return new frmQuattro(c); };
