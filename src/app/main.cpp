@@ -1,6 +1,7 @@
 // Vokabrix, the exercise program.
 #include "appcontext.h"
 #include "exercises/registry.h"
+#include "firstwindow.h"
 #include "frmmain.h"
 #include "helpviewer.h"
 #include "resources/artwork.h"
@@ -28,6 +29,7 @@ int main(int argc, char** argv) {
     vx::HelpKeyFilter help(ctx.folder);
     app.installEventFilter(&help);
 
+    vx::quitOnFirstWindowIfAsked();
     vx::frmMain* mainWindow = vx::StartVokabrix(ctx);
     if (!mainWindow)
         return 0;

@@ -1,4 +1,5 @@
 // edit, the dictionary editor.
+#include "app/firstwindow.h"
 #include "app/helpviewer.h"
 #include "frmedit.h"
 #include "frmnyfil.h"
@@ -30,10 +31,13 @@ int main(int argc, char** argv) {
     const vx::ProgramFolder folder = vx::ProgramFolder::ofApplication();
     vx::HelpKeyFilter help(folder);
     app.installEventFilter(&help);
+    vx::quitOnFirstWindowIfAsked();
     {
         vx::editor::frmHelp intro;
         intro.exec();
     }
+    if (vx::quitRequested())
+        return 0;
     MessageBoxes reporter;
     vx::EditorStore store;
     vx::editor::frmEdit window(store, folder, reporter);
