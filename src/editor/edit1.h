@@ -91,7 +91,8 @@ public:
     // The clipboard's text laid into the grid from the current row; false when refused.
     bool Paste(QString text);
 
-    // Where the save goes wrong, for tests: called with the bytes about to be written.
+    // Where the save goes wrong, for tests: called with the bytes about to be written; it
+    // may shorten them and return false for a write that fails part-way.
     std::function<bool(QByteArray&)> writeFilter;
 
 private:
