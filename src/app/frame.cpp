@@ -163,7 +163,7 @@ void ApplyTexts(VxWindow* window) {
         else if (auto* button = qobject_cast<DrawnButton*>(w))
             button->draw(StripAmpersands(texts.text(number)));
         else if (auto* label = qobject_cast<QLabel*>(w))
-            label->setText(texts.text(number));
+            label->setText(StripAmpersands(texts.text(number))); // a label shows no access-key mark
         else if (auto* option = qobject_cast<QAbstractButton*>(w))
             option->setText(texts.text(number));
         else
