@@ -17,13 +17,8 @@ QString frmAbout::readmeText(const ProgramFolder& folder) {
     QFile file(folder.resolve(QStringLiteral("README.TXT")));
     if (!file.open(QIODevice::ReadOnly))
         return {};
-    QString text = fromCp1252(file.readAll());
-    text.remove(u'\r');
-    QStringList lines = text.split(u'\n');
-    if (!lines.isEmpty() && lines.last().isEmpty())
-        lines.removeLast();
     QString out;
-    for (const QString& line : lines)
+    for (const QString& line : textLines(file.readAll()))
         out += QStringLiteral("\n") + line;
     return out;
 }

@@ -64,4 +64,13 @@ bool isCp1252(const QString& text) {
     return true;
 }
 
+QStringList textLines(QByteArrayView bytes) {
+    QString text = fromCp1252(bytes);
+    text.remove(u'\r');
+    QStringList lines = text.split(u'\n');
+    if (!lines.isEmpty() && lines.last().isEmpty())
+        lines.removeLast();
+    return lines;
+}
+
 } // namespace vx

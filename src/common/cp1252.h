@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
+#include <QStringList>
 
 namespace vx {
 
@@ -24,5 +25,9 @@ bool isCp1252(const QString& text);
 
 // The byte of one character, or -1 when the code page has none.
 int cp1252Byte(QChar ch);
+
+// The lines of a text file of code-page bytes, ended by CR LF or LF; a last empty line
+// (after the final line end) is not counted.
+QStringList textLines(QByteArrayView bytes);
 
 } // namespace vx

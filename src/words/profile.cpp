@@ -41,12 +41,7 @@ QStringList ProfileFile::readLines() const {
     QFile file(m_path);
     if (!file.open(QIODevice::ReadOnly))
         return {};
-    QString text = fromCp1252(file.readAll());
-    text.remove(u'\r');
-    QStringList lines = text.split(u'\n');
-    if (!lines.isEmpty() && lines.last().isEmpty())
-        lines.removeLast();
-    return lines;
+    return textLines(file.readAll());
 }
 
 bool ProfileFile::findValue(const QStringList& lines, const QString& section, const QString& key,
