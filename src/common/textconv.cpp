@@ -2,6 +2,7 @@
 
 #include <cfenv>
 #include <cmath>
+#include <limits>
 
 namespace vx {
 
@@ -75,6 +76,15 @@ QString str(double v) {
 }
 
 long long roundHalfEven(double v) {
+    // A number beyond the range of the result gives the end of the range, as the callers
+    // clamp it further; converting it would be undefined.
+    constexpr double kLimit = 9223372036854775808.0; // 2^63
+    if (std::isnan(v))
+        return 0;
+    if (v >= kLimit)
+        return std::numeric_limits<long long>::max();
+    if (v < -kLimit)
+        return std::numeric_limits<long long>::min();
     // nearbyint follows the current rounding mode, which is to-nearest-even unless
     // someone changed it; say so explicitly rather than rely on it.
     const int saved = std::fegetround();

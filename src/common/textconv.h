@@ -25,6 +25,7 @@ QString str(long long v);
 inline QString str(int v) { return str(static_cast<long long>(v)); }
 
 // Rounding to the nearest whole number, halves to the even neighbour (2.5 -> 2, 3.5 -> 4).
+// A number beyond the range of long long gives the nearer end of that range.
 long long roundHalfEven(double v);
 
 // The "##0" and "0" display forms of a count or percentage: halves rounded away from zero,

@@ -275,6 +275,28 @@ private slots:
         }
     }
 
+    // A class cell holds any number; the store keeps the nearest 16-bit one. Found by the
+    // fuzzer: a number beyond 64 bits was converted to a whole number unchecked.
+    void pastedClassBeyondTheStore_data() {
+        QTest::addColumn<QString>("cell");
+        QTest::addColumn<int>("stored");
+        QTest::addRow("23 digits") << "99999999999999999999999" << 32767;
+        QTest::addRow("minus 23 digits") << "-99999999999999999999999" << -32768;
+        QTest::addRow("300 digits") << QString(300, u'9') << 32767;
+        QTest::addRow("40000") << "40000" << 32767;
+        QTest::addRow("2.5") << "2.5" << 2;
+    }
+    void pastedClassBeyondTheStore() {
+        QFETCH(QString, cell);
+        QFETCH(int, stored);
+        Editor e;
+        e.withRecords(0);
+        e.select(1, 0, 1, 10);
+        QVERIFY(e.edit.Paste("x\t1\ty\t\t\t\t\t\t\t\t" + cell + "\n"));
+        QCOMPARE(e.store.recordCount, 1);
+        QCOMPARE(e.store.recordClass[1], qint16(stored));
+    }
+
     void pastePastTheCapacityIsRefused() {
         Editor e;
         e.withRecords(9999);

@@ -165,6 +165,23 @@ private slots:
         QCOMPARE(WriteHighScoreBytes(listOf({7})).left(8), QByteArray(" 7\r\nn1\r\n"));
     }
 
+    // A list read from any file is written so that it reads back as it was: names with line
+    // ends (from a quoted field) or blanks at an edge must not shift the ranks below them.
+    void readListsWriteBack_data() {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addRow("line end in a quoted name")
+            << QByteArray(" 120\r\nEva\r\n 95\r\n\"\xff""\xff""\x0b""\n 0\r\n\r\"\r\n 40\r\n\r\n 0\r\n\r\n 0\r\n\r\n 0\r\n\r\n ");
+        QTest::addRow("blanks around a quoted name") << QByteArray(" 50\r\n\"  Eva \"\r\n 40\r\nOla\r\n");
+        QTest::addRow("tab before a quoted name") << QByteArray(" 50\r\n\"\tEva\"\r\n 40\r\nOla\r\n");
+    }
+    void readListsWriteBack() {
+        QFETCH(QByteArray, file);
+        const HighScoreList read = ReadHighScoreBytes(file);
+        const HighScoreList back = ReadHighScoreBytes(WriteHighScoreBytes(read));
+        QCOMPARE(back.lblScore, read.lblScore);
+        QCOMPARE(back.lblName, read.lblName);
+    }
+
     void handWrittenAndMissingFiles() {
         const HighScoreList hand = ReadHighScoreBytes("25\r\nEva\r\n12\r\nOla\r\n");
         QCOMPARE(hand.lblScore[1], QStringLiteral(" 25"));

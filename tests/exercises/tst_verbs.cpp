@@ -62,6 +62,12 @@ private slots:
         QTest::addRow("more than 500 verbs") << many << "more than 500 verbs";
         QTest::addRow("more than 4 forms") << QByteArray("5\r\na,b,c,d,e\r\n") << "form count 5";
         QTest::addRow("11 alternatives") << QByteArray("2\r\na,b\r\ngo,a/b/c/d/e/f/g/h/i/j/k\r\n") << "more than 10 alternatives";
+        QTest::addRow("form count 0.5") << QByteArray("0.5\r\na\r\ngo\r\n") << "form count 0.5 is not 1 to 4";
+        // A count beyond any int, found by the fuzzer: it was converted before the check.
+        QTest::addRow("form count of 100 digits")
+            << QByteArrayLiteral("2888888888888888888888888888888888888888888888888888888888888888888888888888888888888888888888888888"
+                                 "\r\nt\r\n\"infinit\xe9vo\",\"Pre\x7f""en2\"Pret\xe9rito ein\",\"Par$\xf5\x01\x00\x00\x00I\"\r\n\"engo\",it\xa2")
+            << "form count 2888888888";
     }
     void refusals() {
         QFETCH(QByteArray, text);

@@ -61,11 +61,26 @@ int AddHighScore(HighScoreList& list, int score) {
     return rank;
 }
 
+namespace {
+
+// Whether a name reads back as written only in double quotes: one holding a separator (a
+// comma or a line end, which a quoted field of a read file may hold) or a double quote, or
+// one with blanks at an edge, which an unquoted field loses.
+bool needsQuotes(const QString& name) {
+    for (QChar c : name) {
+        if (c == u',' || c == u'"' || c == u'\r' || c == u'\n')
+            return true;
+    }
+    return !name.isEmpty() && (name.front() == u' ' || name.front() == u'\t' || name.back() == u' ');
+}
+
+} // namespace
+
 QByteArray WriteHighScoreBytes(const HighScoreList& list) {
     QString text;
     for (int k = 1; k <= 10; ++k) {
         QString name = list.lblName[k];
-        if (name.contains(u',') || name.contains(u'"'))
+        if (needsQuotes(name))
             name = u'"' + QString(name).replace(u'"', u'\'') + u'"';
         text += list.lblScore[k] + QStringLiteral("\r\n") + name + QStringLiteral("\r\n");
     }

@@ -28,8 +28,9 @@ HighScoreList ReadHighScores(const ProgramFolder& folder, const QString& fileNam
 // higher than any rank. Rank 10 falls off.
 int AddHighScore(HighScoreList& list, int score);
 
-// The twenty lines. A name holding a comma or a double quote is written in double quotes
-// (a double quote becoming an apostrophe) so that it reads back as typed.
+// The twenty lines. A name holding a comma, a line end or a double quote, or with blanks
+// at an edge, is written in double quotes (a double quote becoming an apostrophe) so that
+// it reads back as typed and the ranks below it keep their lines.
 QByteArray WriteHighScoreBytes(const HighScoreList& list);
 // Writes the file; false with the error's description.
 bool WriteHighScores(const ProgramFolder& folder, const QString& fileName, const HighScoreList& list,

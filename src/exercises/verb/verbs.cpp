@@ -18,9 +18,13 @@ bool LoadVerbBytes(VerbState& state, QByteArrayView data, const QString& fileNam
     if (fields.isEmpty())
         return fail(QStringLiteral("The file is empty."));
     qsizetype k = 0;
-    const int formCount = static_cast<int>(val(fields[k++]));
-    if (formCount < 1 || formCount > kMaxForms)
-        return fail(QStringLiteral("The form count %1 is not 1 to %2.").arg(formCount).arg(kMaxForms));
+    // The form count is the whole part of the first field's number, which is checked as read:
+    // a number far beyond 1..4 has no whole part in an int.
+    const QString countField = fields[k++];
+    const double count = val(countField);
+    if (!(count >= 1 && count < kMaxForms + 1))
+        return fail(QStringLiteral("The form count %1 is not 1 to %2.").arg(countField).arg(kMaxForms));
+    const int formCount = static_cast<int>(count);
     VerbState next = state;
     next.FormCount = formCount;
     for (int h = 1; h <= formCount; ++h)
