@@ -58,6 +58,14 @@ void PictureLabel::mouseDoubleClickEvent(QMouseEvent* event) {
     QLabel::mouseDoubleClickEvent(event);
 }
 
+void enlargeFont(QWidget* widget, double points, bool bold) {
+    QFont f = widget->font();
+    f.setPointSizeF(f.pointSizeF() + points);
+    if (bold)
+        f.setBold(true);
+    widget->setFont(f);
+}
+
 void setTag(QWidget* widget, const QString& tag) { widget->setProperty("Tag", tag); }
 
 VxWindow::VxWindow(AppContext& context, const QString& name, const QString& tag,

@@ -96,6 +96,10 @@ public:
     WaitCursor& operator=(const WaitCursor&) = delete;
 };
 
+// Makes a widget's font larger by some points, bold unless told otherwise (titles, the
+// words asked).
+void enlargeFont(QWidget* widget, double points, bool bold = true);
+
 // Sets a widget's Tag, the caption source of ApplyTexts.
 void setTag(QWidget* widget, const QString& tag);
 inline void setTag(QWidget* widget, int number) { setTag(widget, QString::number(number)); }

@@ -35,10 +35,7 @@ frmAbout::frmAbout(AppContext& context, QWidget* parent)
     auto* label1 = new QLabel(QStringLiteral("Vokabrix"), picHolder);
     label1->setObjectName(QStringLiteral("Label1"));
     label1->setGeometry(130, 20, 480, 40);
-    QFont big = label1->font();
-    big.setPointSizeF(big.pointSizeF() + 10);
-    big.setBold(true);
-    label1->setFont(big);
+    enlargeFont(label1, 10);
     lblVersion = new QLabel(picHolder);
     lblVersion->setObjectName(QStringLiteral("lblVersion"));
     lblVersion->setGeometry(130, 60, 480, 22);

@@ -49,10 +49,7 @@ frmFromLanguage::frmFromLanguage(AppContext& context, QWidget* parent)
     auto* welcome = new QLabel(QStringLiteral("Willkommen, bienvenu and welcome to Vokabrix!"), picHolder);
     welcome->setObjectName(QStringLiteral("Label1"));
     welcome->setGeometry(24, 18, 566, 34);
-    QFont big = welcome->font();
-    big.setPointSizeF(big.pointSizeF() + 5);
-    big.setBold(true);
-    welcome->setFont(big);
+    enlargeFont(welcome, 5);
     auto* prompt = new QLabel(QStringLiteral("Please select your native language:"), picHolder);
     prompt->setObjectName(QStringLiteral("Label4"));
     prompt->setGeometry(24, 58, 552, 24);

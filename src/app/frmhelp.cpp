@@ -30,10 +30,7 @@ frmHelp::frmHelp(AppContext& context, QWidget* parent)
     Label1->setObjectName(QStringLiteral("Label1"));
     setTag(Label1, 306);
     Label1->setGeometry(156, 24, 480, 44);
-    QFont title = Label1->font();
-    title.setPointSizeF(title.pointSizeF() + 9);
-    title.setBold(true);
-    Label1->setFont(title);
+    enlargeFont(Label1, 9);
 
     picFromFlag = new QLabel(picHolder);
     picFromFlag->setObjectName(QStringLiteral("picFromFlag"));
@@ -41,9 +38,7 @@ frmHelp::frmHelp(AppContext& context, QWidget* parent)
     auto* arrow = new QLabel(QStringLiteral("\u2192"), picHolder);
     arrow->setGeometry(216, 80, 30, 36);
     arrow->setAlignment(Qt::AlignCenter);
-    QFont arrowFont = arrow->font();
-    arrowFont.setPointSizeF(arrowFont.pointSizeF() + 8);
-    arrow->setFont(arrowFont);
+    enlargeFont(arrow, 8, false);
     picToFlag = new QLabel(picHolder);
     picToFlag->setObjectName(QStringLiteral("picToFlag"));
     picToFlag->setGeometry(250, 80, 54, 36);
@@ -66,9 +61,7 @@ frmHelp::frmHelp(AppContext& context, QWidget* parent)
     Label4->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Label4->setMargin(14);
     Label4->setStyleSheet(QStringLiteral("background: rgba(255,255,255,170); border-radius: 8px;"));
-    QFont body = Label4->font();
-    body.setPointSizeF(body.pointSizeF() + 1);
-    Label4->setFont(body);
+    enlargeFont(Label4, 1, false);
 
     cmdOK = addButton(QStringLiteral("cmdOK"), 51, QRect(270, 418, 120, 40));
     connect(cmdOK, &DrawnButton::clicked, this, &frmHelp::ok);

@@ -37,10 +37,7 @@ frmMain::frmMain(AppContext& context, QWidget* parent)
     auto* title = new QLabel(QStringLiteral("Vokabrix"), picHolder);
     title->setObjectName(QStringLiteral("lblTitle"));
     title->setGeometry(200, 26, 360, 56);
-    QFont big = title->font();
-    big.setPointSizeF(big.pointSizeF() + 20);
-    big.setBold(true);
-    title->setFont(big);
+    enlargeFont(title, 20);
     title->setStyleSheet(QStringLiteral("color: #2b4a6f;"));
 
     picFromLanguage = new PictureLabel(picHolder, QStringLiteral("picFromLanguage"));

@@ -13,11 +13,6 @@ using namespace vx::test;
 
 namespace {
 
-QByteArray readAll(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
 struct Editor {
     QTemporaryDir dir;
     EditorStore store;
@@ -136,7 +131,7 @@ private slots:
         e.store.recordLevel[2][3] = 2;
         e.store.recordClass[2] = 1;
         QVERIFY(e.edit.SaveDictionary("a.dct"));
-        const QByteArray data = readAll(e.path("a.dct"));
+        const QByteArray data = readFile(e.path("a.dct"));
         QCOMPARE(data.left(2), QByteArray("\0\0", 2));
         // The empty first record: five entries of length 31900, level 31900 and two blanks.
         QByteArray empty;
@@ -159,11 +154,11 @@ private slots:
         e.write("b.dct", encode(numberedRecords(1, 200)));
         QVERIFY(e.load("a.dct"));
         QVERIFY(e.edit.SaveDictionary("a.dct"));
-        QCOMPARE(readAll(e.path("OWN.BAK")), encode(numberedRecords(1, 100)));
+        QCOMPARE(readFile(e.path("OWN.BAK")), encode(numberedRecords(1, 100)));
         QVERIFY(e.load("b.dct"));
         e.store.recordText[1][1] = "changed";
         QVERIFY(e.edit.SaveDictionary("b.dct"));
-        QCOMPARE(readAll(e.path("OWN.BAK")), encode(numberedRecords(1, 200)));
+        QCOMPARE(readFile(e.path("OWN.BAK")), encode(numberedRecords(1, 200)));
     }
 
     void refusedSaveLeavesBothFiles_data() {
@@ -185,8 +180,8 @@ private slots:
         e.store.recordText[2][3] = text;
         e.store.recordLevel[2][3] = static_cast<qint16>(level);
         QVERIFY(!e.edit.SaveDictionary("a.dct"));
-        QCOMPARE(readAll(e.path("a.dct")), encode(numberedRecords(2)));
-        QCOMPARE(readAll(e.path("OWN.BAK")), QByteArray("old backup"));
+        QCOMPARE(readFile(e.path("a.dct")), encode(numberedRecords(2)));
+        QCOMPARE(readFile(e.path("OWN.BAK")), QByteArray("old backup"));
         QVERIFY2(e.reporter.messages.last().startsWith(
                      "The following error occurred when attempting to save the file a.dct: " + reason),
                  qPrintable(e.reporter.messages.last()));
@@ -199,7 +194,7 @@ private slots:
         e.store.recordText[1][1] = "new";
         e.edit.writeFilter = [](QByteArray&) { return false; };
         QVERIFY(!e.edit.SaveDictionary("a.dct"));
-        QCOMPARE(readAll(e.path("a.dct")), encode(numberedRecords(2)));
+        QCOMPARE(readFile(e.path("a.dct")), encode(numberedRecords(2)));
         QVERIFY(!QFile::exists(e.path("OWN.BAK")));
     }
 

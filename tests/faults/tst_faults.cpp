@@ -15,15 +15,6 @@
 using namespace vx;
 using namespace vx::test;
 
-namespace {
-
-QByteArray readAll(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-} // namespace
-
 class TstFaults : public QObject {
     Q_OBJECT
 private slots:
@@ -51,15 +42,15 @@ private slots:
             return false;
         };
         QVERIFY(!edit.SaveDictionary("words.dct"));
-        QCOMPARE(readAll(dir.filePath("words.dct")), previous);
-        QCOMPARE(readAll(dir.filePath("OWN.BAK")), QByteArray("older backup"));
+        QCOMPARE(readFile(dir.filePath("words.dct")), previous);
+        QCOMPARE(readFile(dir.filePath("OWN.BAK")), QByteArray("older backup"));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 2); // no temporary file left
         QVERIFY(reporter.messages.last().startsWith(
             "The following error occurred when attempting to save the file words.dct: "));
         // The next save that succeeds keeps the previous version as the backup.
         edit.writeFilter = {};
         QVERIFY(edit.SaveDictionary("words.dct"));
-        QCOMPARE(readAll(dir.filePath("OWN.BAK")), previous);
+        QCOMPARE(readFile(dir.filePath("OWN.BAK")), previous);
     }
 
     void highScoreWriteFailureLosesNoOtherList() {
@@ -72,16 +63,16 @@ private slots:
         }
         QString error;
         QVERIFY(WriteHighScores(folder, highScoreFileName(4), other, error));
-        const QByteArray before = readAll(dir.filePath("Quick04.HGH"));
+        const QByteArray before = readFile(dir.filePath("Quick04.HGH"));
         QVERIFY(QDir(dir.path()).mkdir("Quick03.HGH")); // a folder where the file should be
         QVERIFY(!WriteHighScores(folder, highScoreFileName(3), other, error));
         QVERIFY(!error.isEmpty());
-        QCOMPARE(readAll(dir.filePath("Quick04.HGH")), before);
+        QCOMPARE(readFile(dir.filePath("Quick04.HGH")), before);
     }
 
     void verbFilesCutAtEveryByte() {
         for (int code = 1; code <= 5; ++code) {
-            const QByteArray file = readAll(QStringLiteral(VOKABRIX_DATA_DIR "/VERB0%1.TXT").arg(code));
+            const QByteArray file = readFile(QStringLiteral(VOKABRIX_DATA_DIR "/VERB0%1.TXT").arg(code));
             QVERIFY(!file.isEmpty());
             int previous = -1;
             for (qsizetype cut = 0; cut <= file.size(); ++cut) {
@@ -104,7 +95,7 @@ private slots:
     void languageFileCutAtEveryByte() {
         std::vector<LanguageEntry> entries;
         QString error;
-        QVERIFY(tsv::importLanguage(readAll(VOKABRIX_DATA_DIR "/lang.tsv"), "lang.tsv", entries, error));
+        QVERIFY(tsv::importLanguage(readFile(VOKABRIX_DATA_DIR "/lang.tsv"), "lang.tsv", entries, error));
         QByteArray file;
         QVERIFY(encodeLanguageFile(entries, 5, file, error));
         // Every cut ends at an entry boundary (read quietly) or inside one (a read error that

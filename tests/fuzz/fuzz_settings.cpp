@@ -23,17 +23,6 @@ constexpr Key kKeys[] = {
     {"Languages", "From"},   {"Languages", "FromSub"}, {"Languages", "To"},
 };
 
-// The lines as the settings file is split: carriage returns dropped, split at line feeds,
-// no empty last line.
-QStringList linesOf(QByteArrayView data) {
-    QString text = fromCp1252(data);
-    text.remove(u'\r');
-    QStringList lines = text.split(u'\n');
-    if (!lines.isEmpty() && lines.last().isEmpty())
-        lines.removeLast();
-    return lines;
-}
-
 const QString& settingsPath() {
     static const QString path = QDir::temp().filePath(
         QStringLiteral("vokabrix-fuzz-%1.ini").arg(QCoreApplication::applicationPid()));
@@ -44,7 +33,7 @@ const QString& settingsPath() {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QByteArrayView bytes = fuzz::bytesOf(data, size);
-    const QStringList lines = linesOf(bytes);
+    const QStringList lines = vx::textLines(bytes);
 
     for (const Key& k : kKeys) {
         const QString section = QString::fromLatin1(k.section);

@@ -26,6 +26,11 @@ inline QByteArray encode(const std::vector<WordRecord>& records, bool enciphered
     return out;
 }
 
+inline QByteArray readFile(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
 inline void writeFile(const QString& path, const QByteArray& data) {
     QFile f(path);
     if (!f.open(QIODevice::WriteOnly))

@@ -10,10 +10,7 @@ frmHighScores::frmHighScores(AppContext& context)
     : VxWindow(context, QStringLiteral("frmHighScores"), QStringLiteral("NOMAX"), QSize(420, 440)) {
     setAttribute(Qt::WA_DeleteOnClose);
     auto* heading = addLabel(QStringLiteral("lblHeading"), 68, QRect(24, 16, 372, 32));
-    QFont big = heading->font();
-    big.setPointSizeF(big.pointSizeF() + 5);
-    big.setBold(true);
-    heading->setFont(big);
+    enlargeFont(heading, 5);
     heading->setAlignment(Qt::AlignCenter);
     for (int k = 1; k <= 10; ++k) {
         const int y = 58 + (k - 1) * 30;

@@ -56,10 +56,7 @@ frmQuattro::frmQuattro(AppContext& context)
     lblWord1->setObjectName(QStringLiteral("lblWord1"));
     lblWord1->setGeometry(40, 30, 600, 84);
     lblWord1->setAlignment(Qt::AlignCenter);
-    QFont big = lblWord1->font();
-    big.setPointSizeF(big.pointSizeF() + 14);
-    big.setBold(true);
-    lblWord1->setFont(big);
+    enlargeFont(lblWord1, 14);
 
     for (int i = 0; i < 4; ++i) {
         picOption[i] = new OptionBox(picHolder, i);

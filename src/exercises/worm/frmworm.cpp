@@ -63,10 +63,7 @@ frmWorm::frmWorm(AppContext& context)
     lblWord1->setObjectName(QStringLiteral("lblWord1"));
     lblWord1->setGeometry(20, 30, 680, 70);
     lblWord1->setAlignment(Qt::AlignCenter);
-    QFont big = lblWord1->font();
-    big.setPointSizeF(big.pointSizeF() + 12);
-    big.setBold(true);
-    lblWord1->setFont(big);
+    enlargeFont(lblWord1, 12);
 
     Shape1->setGeometry(kRowArea);
     Shape1->show();
