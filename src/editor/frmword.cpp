@@ -58,10 +58,9 @@ frmWord::frmWord(EditorStore& store, frmEdit& grid) : QDialog(&grid), s(store), 
     keyboard->setFlat(true);
     keyboard->setFocusPolicy(Qt::NoFocus);
     keyboard->setToolTip(QStringLiteral("On-screen keyboard (F4)"));
-    connect(keyboard, &QPushButton::clicked, this, [this] {
-        QWidget* target = focusWidget() ? focusWidget() : this;
-        QApplication::postEvent(target, new QKeyEvent(QEvent::KeyRelease, Qt::Key_F4, Qt::NoModifier));
-    });
+    // The picture takes no focus: the text box keeps it and receives the letter.
+    connect(keyboard, &QPushButton::clicked, this, [this] { frmKeyboard::showKeyboard(this); });
+    frmKeyboard::addShortcut(this);
     layout->addWidget(keyboard, 6, 3);
 
     auto button = [this](const QString& name, const QString& caption) {
@@ -178,14 +177,6 @@ void frmWord::deleteWord() {
 void frmWord::restore() {
     int r = m_grid.grid().rowSel;
     m_grid.ShowRecord(r);
-}
-
-void frmWord::keyReleaseEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_F4 && !event->isAutoRepeat()) {
-        frmKeyboard::showKeyboard();
-        return;
-    }
-    QDialog::keyReleaseEvent(event);
 }
 
 } // namespace vx::editor

@@ -42,9 +42,6 @@ public:
     void deleteWord();
     void restore();
 
-protected:
-    void keyReleaseEvent(QKeyEvent* event) override;
-
 private:
     EditorStore& s;
     frmEdit& m_grid;

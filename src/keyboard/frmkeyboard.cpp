@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
 
 namespace vx {
 
@@ -54,12 +55,20 @@ frmKeyboard::frmKeyboard(QWidget* parent) : QDialog(parent) {
     }
 }
 
-frmKeyboard* frmKeyboard::showKeyboard() {
-    auto* keyboard = new frmKeyboard(QApplication::activeWindow());
+frmKeyboard* frmKeyboard::showKeyboard(QWidget* window) {
+    auto* keyboard = new frmKeyboard(window ? window->window() : QApplication::activeWindow());
     keyboard->show();
     keyboard->raise();
     keyboard->activateWindow();
     return keyboard;
+}
+
+QShortcut* frmKeyboard::addShortcut(QWidget* window) {
+    auto* shortcut = new QShortcut(QKeySequence(Qt::Key_F4), window);
+    shortcut->setContext(Qt::WindowShortcut);
+    shortcut->setAutoRepeat(false);
+    QObject::connect(shortcut, &QShortcut::activated, window, [window] { showKeyboard(window); });
+    return shortcut;
 }
 
 void frmKeyboard::keyClicked(int index) {

@@ -8,6 +8,7 @@
 #include <array>
 
 class QPushButton;
+class QShortcut;
 
 namespace vx {
 
@@ -16,8 +17,14 @@ class frmKeyboard : public QDialog {
 public:
     explicit frmKeyboard(QWidget* parent = nullptr);
 
-    // Shows a fresh keyboard, not modal, for the control that has the focus now.
-    static frmKeyboard* showKeyboard();
+    // Shows a fresh keyboard, not modal, for `window`: the letter goes to the control of
+    // that window that had the focus. Without a window, the active window is meant.
+    static frmKeyboard* showKeyboard(QWidget* window = nullptr);
+
+    // F4 anywhere in `window` opens the keyboard. A window shortcut, not a key handler: a
+    // focused text box keeps the key release to itself, so a handler on the window would
+    // never see F4 while the user is typing.
+    static QShortcut* addShortcut(QWidget* window);
 
     // The captions by key index 0..24.
     static const std::array<QChar, 25>& captions();

@@ -3,6 +3,7 @@
 #include "editor/frmedit.h"
 #include "editor/frmnyfil.h"
 #include "editor/frmword.h"
+#include "keyboard/keyboarddriver.h"
 #include "words/dictbuilder.h"
 
 #include <QFile>
@@ -13,6 +14,8 @@
 using namespace vx;
 using namespace vx::editor;
 using namespace vx::test;
+
+Q_DECLARE_METATYPE(vx::test::KeyboardOpening)
 
 namespace {
 
@@ -180,6 +183,30 @@ private slots:
         app.window->ask = [](const QString&, const QString&) { return Answer::No; };
         app.window->close();
         QCOMPARE(app.quits, 1);
+    }
+
+    // The keyboard opens from every text box of the word window and types into that box.
+    void keyboardTypesIntoEveryBox_data() {
+        QTest::addColumn<int>("box"); // 1..5 a text box, 6..10 a difficulty box
+        QTest::addColumn<KeyboardOpening>("how");
+        for (int b = 1; b <= 10; ++b) {
+            QTest::addRow("F4 in box %d", b) << b << KeyboardOpening::F4;
+            QTest::addRow("picture, box %d", b) << b << KeyboardOpening::Picture;
+        }
+    }
+    void keyboardTypesIntoEveryBox() {
+        QFETCH(int, box);
+        QFETCH(KeyboardOpening, how);
+        EditorApp app(2);
+        app.showRecord(1);
+        frmWord* w = app.word();
+        QVERIFY(QTest::qWaitForWindowExposed(w));
+        QLineEdit* edit = box <= 5 ? w->txtWord[box] : w->txtDiffi[box - 5];
+        edit->setCursorPosition(0);
+        const QString before = edit->text();
+        QVERIFY(typeWithKeyboard(w, edit, how, w->findChild<QWidget*>("imgKeyboard"), 5));
+        QTRY_COMPARE(edit->text(), QStringLiteral("ö") + before);
+        QVERIFY(app.store.changed);
     }
 
     void failedSaveKeepsTheChangesMarked() {

@@ -74,12 +74,9 @@ QLabel* ExerciseWindow::addKeyboardPicture(QRect geometry) {
     image->setPixmap(art::picture(QStringLiteral("keyboard"), geometry.size()));
     image->setCursor(Qt::PointingHandCursor);
     image->setToolTip(QStringLiteral("F4"));
-    f4Keyboard = true;
-    // A click sends F4 to the window, so that the typing field keeps its focus.
-    connect(image, &PictureLabel::clicked, this, [this] {
-        QWidget* target = focusWidget() ? focusWidget() : this;
-        QApplication::postEvent(target, new QKeyEvent(QEvent::KeyRelease, Qt::Key_F4, Qt::NoModifier));
-    });
+    // The picture takes no focus, so the typing field keeps it and receives the letter.
+    connect(image, &PictureLabel::clicked, this, &ExerciseWindow::openKeyboard);
+    frmKeyboard::addShortcut(this);
     return image;
 }
 
@@ -120,20 +117,12 @@ void ExerciseWindow::exitExercise() {
         intro->hide();
 }
 
-void ExerciseWindow::openKeyboard() { frmKeyboard::showKeyboard(); }
+void ExerciseWindow::openKeyboard() { frmKeyboard::showKeyboard(this); }
 
 void ExerciseWindow::closeEvent(QCloseEvent* event) {
     if (ctx.mainWindow)
         ctx.mainWindow->show();
     VxWindow::closeEvent(event);
-}
-
-void ExerciseWindow::keyReleaseEvent(QKeyEvent* event) {
-    if (f4Keyboard && event->key() == Qt::Key_F4 && !event->isAutoRepeat()) {
-        openKeyboard();
-        return;
-    }
-    VxWindow::keyReleaseEvent(event);
 }
 
 void ExerciseWindow::redraw(DrawnButton* button) { button->update(); }

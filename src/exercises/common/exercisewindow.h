@@ -44,11 +44,9 @@ public:
     QLabel* lblScore = nullptr;
     QScrollBar* HScroll1 = nullptr;
     QWidget* Shape1 = nullptr; // the accent shape
-    bool f4Keyboard = false;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    void keyReleaseEvent(QKeyEvent* event) override;
     // Redraws the enabled look of a button after its state changed.
     static void redraw(DrawnButton* button);
 

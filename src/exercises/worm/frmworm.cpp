@@ -101,11 +101,6 @@ frmWorm::frmWorm(AppContext& context)
     ShowScore();
 }
 
-void frmWorm::sendKeyboardKey() {
-    QWidget* target = focusWidget() ? focusWidget() : this;
-    QApplication::postEvent(target, new QKeyEvent(QEvent::KeyRelease, Qt::Key_F4, Qt::NoModifier));
-}
-
 void frmWorm::newWord() {
     ctx.rng->randomize(clockSeed());
     const int maxCells = picHolder->width() / kCell;

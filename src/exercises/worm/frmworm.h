@@ -43,8 +43,6 @@ public:
     void typed(QChar c);
     void buyLetter();
     void DrawWord();
-    // Sends F4 to the window, which opens the keyboard.
-    void sendKeyboardKey();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
