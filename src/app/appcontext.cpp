@@ -1,16 +1,15 @@
 #include "appcontext.h"
 
+#include "messagebox.h"
+
 #include <QApplication>
 #include <QGuiApplication>
-#include <QMessageBox>
 #include <QScreen>
 
 namespace vx {
 
 void MessageBoxReporter::message(const QString& text) {
-    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Vokabrix"), text, QMessageBox::Ok,
-                    QApplication::activeWindow());
-    box.exec();
+    showMessage(QStringLiteral("Vokabrix"), text);
 }
 
 LoadContext AppContext::loadContext() const {

@@ -6,7 +6,6 @@
 #include <QAbstractButton>
 #include <QCloseEvent>
 #include <QApplication>
-#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
@@ -177,7 +176,7 @@ void ApplyTexts(VxWindow* window) {
         else
             problem = QStringLiteral("The control %1 has no caption").arg(w->objectName());
         if (!problem.isEmpty())
-            QMessageBox::information(window, QStringLiteral("Vokabrix"), problem);
+            showMessage(QStringLiteral("Vokabrix"), problem, window);
     }
     window->setWindowTitle(texts.text(tagNumber(window->tag())));
 }
@@ -189,8 +188,5 @@ void ShowFlags(VxWindow* window) {
     if (auto* to = window->findChild<QLabel*>(QStringLiteral("picToFlag")))
         to->setPixmap(art::flag(ctx.settings.toLanguage, to->size()));
 }
-
-WaitCursor::WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-WaitCursor::~WaitCursor() { QApplication::restoreOverrideCursor(); }
 
 } // namespace vx

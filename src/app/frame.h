@@ -4,6 +4,7 @@
 #pragma once
 
 #include "appcontext.h"
+#include "messagebox.h"
 
 #include <QDialog>
 #include <QLabel>
@@ -86,15 +87,6 @@ void ApplyFormBackground(VxWindow* window);
 void ApplyTexts(VxWindow* window);
 // The own and practised language flags of a window with picFromFlag and picToFlag.
 void ShowFlags(VxWindow* window);
-
-// The hourglass pointer, kept balanced.
-class WaitCursor {
-public:
-    WaitCursor();
-    ~WaitCursor();
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-};
 
 // Makes a widget's font larger by some points, bold unless told otherwise (titles, the
 // words asked).

@@ -282,8 +282,8 @@ void frmKorsord::newPuzzle() {
     bool generate = true;
     if (state.PuzzleActive) {
         generate = confirmNew ? confirmNew()
-                              : QMessageBox::question(this, windowTitle(), lblSure->text(),
-                                                      QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+                              : askQuestion(this, windowTitle(), lblSure->text(),
+                                                    QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
     }
     if (generate) {
         m_generating = true;

@@ -1,6 +1,7 @@
 #include "frmedit.h"
 
 #include "app/helpviewer.h"
+#include "app/messagebox.h"
 #include "frmnyfil.h"
 #include "frmword.h"
 #include "resources/artwork.h"
@@ -30,8 +31,7 @@ constexpr int kLevelWidth = 27;   // 400 twips
 constexpr int kClassWidth = 62;   // 800 twips, and room for its heading
 
 Answer askWithBox(QWidget* parent, const QString& title, const QString& text) {
-    const auto b = QMessageBox::question(parent, title, text,
-                                         QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+    const auto b = askQuestion(parent, title, text, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
     return b == QMessageBox::Yes ? Answer::Yes : b == QMessageBox::No ? Answer::No : Answer::Cancel;
 }
 

@@ -1,11 +1,11 @@
 #include "frmnyfil.h"
 
 #include "frmedit.h"
+#include "app/messagebox.h"
 #include "resources/artwork.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QMessageBox>
 #include <QVBoxLayout>
 
 namespace vx::editor {
@@ -33,7 +33,7 @@ frmNyFil::frmNyFil(EditorStore& store, Edit1& edit, frmEdit* grid)
     layout->addLayout(buttons);
     connect(cmdOK, &QPushButton::clicked, this, &frmNyFil::ok);
     connect(cmdAvbryt, &QPushButton::clicked, this, &QDialog::reject);
-    show = [this](const QString& text) { QMessageBox::information(this, QStringLiteral("New file"), text); };
+    show = [this](const QString& text) { showMessage(QStringLiteral("New file"), text, this); };
 }
 
 void frmNyFil::ok() {

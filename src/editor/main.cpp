@@ -1,19 +1,19 @@
 // edit, the dictionary editor.
 #include "app/firstwindow.h"
 #include "app/helpviewer.h"
+#include "app/messagebox.h"
 #include "frmedit.h"
 #include "frmnyfil.h"
 #include "resources/artwork.h"
 
 #include <QApplication>
-#include <QMessageBox>
 
 namespace {
 
 class MessageBoxes : public vx::Reporter {
 public:
     void message(const QString& text) override {
-        QMessageBox::information(QApplication::activeWindow(), QStringLiteral("Vokabrix Dictionary Editor"), text);
+        vx::showMessage(QStringLiteral("Vokabrix Dictionary Editor"), text);
     }
 };
 

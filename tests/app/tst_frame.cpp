@@ -51,6 +51,21 @@ private slots:
             delete w;
     }
 
+    // A message shown during long work has the normal pointer; the hourglass comes back.
+    void messagesAreNeverUnderTheHourglass() {
+        WaitCursor outer;
+        WaitCursor inner;
+        bool normalWhileShown = false;
+        onNextModal([&normalWhileShown](QWidget* modal) {
+            normalWhileShown = QApplication::overrideCursor() == nullptr;
+            static_cast<QDialog*>(modal)->accept();
+        });
+        showMessage(QStringLiteral("Vokabrix"), QStringLiteral("Text"));
+        QVERIFY(normalWhileShown);
+        QVERIFY(QApplication::overrideCursor());
+        QCOMPARE(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
+    }
+
     void cancelAtStartEndsBeforeTheMainWindow() {
         TestApp app;
         clickModalButton("cmdCancel");
