@@ -5,8 +5,12 @@
 
 namespace vx {
 
-WaitCursor::WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-WaitCursor::~WaitCursor() { QApplication::restoreOverrideCursor(); }
+WaitCursor::WaitCursor() {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+}
+WaitCursor::~WaitCursor() {
+    QApplication::restoreOverrideCursor();
+}
 
 NormalPointer::NormalPointer() {
     while (QApplication::overrideCursor()) {
@@ -31,7 +35,8 @@ QMessageBox::StandardButton askQuestion(QWidget* parent, const QString& title, c
                                         QMessageBox::StandardButtons buttons) {
     NormalPointer normal;
     QMessageBox box(QMessageBox::Question, title, text, buttons, parent);
-    box.setEscapeButton(buttons.testFlag(QMessageBox::Cancel) ? QMessageBox::Cancel : QMessageBox::No);
+    box.setEscapeButton(buttons.testFlag(QMessageBox::Cancel) ? QMessageBox::Cancel
+                                                              : QMessageBox::No);
     const int answer = box.exec();
     return static_cast<QMessageBox::StandardButton>(answer);
 }

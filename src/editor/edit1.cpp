@@ -3,8 +3,8 @@
 #include "common/cp1252.h"
 #include "common/textconv.h"
 
-#include <QFile>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 
@@ -100,7 +100,8 @@ bool Edit1::LoadDictionary(const QString& name) {
 bool Edit1::LoadDictionaryBytes(QByteArrayView data, const QString& name) {
     ByteCursor cursor(data);
     if (readEncipheredField(cursor) != 0) {
-        report(QStringLiteral("The file ") + name + QStringLiteral(" is encrypted or corrupted and cannot be edited."));
+        report(QStringLiteral("The file ") + name +
+               QStringLiteral(" is encrypted or corrupted and cannot be edited."));
         return false;
     }
     s.recordCount = 0;
@@ -112,17 +113,12 @@ bool Edit1::LoadDictionaryBytes(QByteArrayView data, const QString& name) {
             break;
         const RecordStatus status = readRawRecord(cursor, raw);
         // The spare after each language entry must be two blanks.
-        int goodEntries = raw.entriesRead;
         bool corrupted = false;
-        for (int l = 0; l < raw.entriesRead; ++l) {
-            if (raw.entries[l].spare != QByteArray(kSpare, 2)) {
-                goodEntries = l;
-                corrupted = true;
-                break;
-            }
-        }
+        for (int l = 0; l < raw.entriesRead; ++l)
+            corrupted = corrupted || raw.entries[l].spare != QByteArray(kSpare, 2);
         if (corrupted) {
-            report(QStringLiteral("The dictionary file ") + name + QStringLiteral(" is corrupted."));
+            report(QStringLiteral("The dictionary file ") + name +
+                   QStringLiteral(" is corrupted."));
             break;
         }
         if (status == RecordStatus::BadLength) {
@@ -133,7 +129,19 @@ bool Edit1::LoadDictionaryBytes(QByteArrayView data, const QString& name) {
         }
         if (status != RecordStatus::Complete)
             break;
-        Q_UNUSED(goodEntries)
+        // A level or class below what the store's 16 bits hold would come back as another
+        // number: the file is refused like any other it cannot be read.
+        const auto fitsStore = [](int v) { return v >= -32768; };
+        bool fits = fitsStore(raw.wordClass);
+        for (const RawEntry& e : raw.entries)
+            fits = fits && fitsStore(e.level);
+        if (!fits) {
+            readError = true;
+            report(
+                QStringLiteral("The following error occured while reading the file ") + name +
+                QStringLiteral(": the record %1 has a level or word class out of range.").arg(n));
+            break;
+        }
         for (int l = 1; l <= kLanguageCount; ++l) {
             s.recordText[n][l] = fromCp1252(raw.entries[l - 1].text);
             s.recordLevel[n][l] = static_cast<qint16>(raw.entries[l - 1].level);
@@ -141,7 +149,6 @@ bool Edit1::LoadDictionaryBytes(QByteArrayView data, const QString& name) {
         s.recordClass[n] = static_cast<qint16>(raw.wordClass);
         s.recordCount = n;
         ++n;
-        pump(m_hooks.pumpEvents);
     }
     // The record being read when reading stopped is not counted; its slot is emptied.
     if (n <= kEditorCapacity)
@@ -155,8 +162,8 @@ bool Edit1::LoadDictionaryBytes(QByteArrayView data, const QString& name) {
 
 bool Edit1::SaveDictionary(const QString& name) {
     auto fail = [&](const QString& description) {
-        report(QStringLiteral("The following error occurred when attempting to save the file ") + name +
-               QStringLiteral(": ") + description);
+        report(QStringLiteral("The following error occurred when attempting to save the file ") +
+               name + QStringLiteral(": ") + description);
         return false;
     };
     // Every record is checked against what the format can hold before any file is touched.
@@ -187,8 +194,15 @@ bool Edit1::SaveDictionary(const QString& name) {
         return fail(why);
     }
     if (QFileInfo::exists(path)) {
+        // Without its backup the previous version would be gone: the save stops here.
         QFile::remove(backup);
-        QFile::copy(path, backup);
+        QFile previous(path);
+        if (!previous.copy(backup)) {
+            file.cancelWriting();
+            return fail(QStringLiteral("the backup ") + kBackupFile +
+                        QStringLiteral(" could not be written (") + previous.errorString() +
+                        QStringLiteral(")."));
+        }
     }
     if (!file.commit())
         return fail(file.errorString());
@@ -214,15 +228,21 @@ void Edit1::NewDictionary(const QString& name) {
     s.changed = true;
 }
 
+GridState::Row Edit1::rowCells(int r) const {
+    GridState::Row cells;
+    for (int l = 1; l <= kLanguageCount; ++l) {
+        cells[2 * l - 2] = s.recordText[r][l];
+        cells[2 * l - 1] =
+            s.recordLevel[r][l] == 0 ? QString() : QString::number(s.recordLevel[r][l]);
+    }
+    cells[10] = QString::number(s.recordClass[r]);
+    return cells;
+}
+
 void Edit1::FillRow(int r) {
     if (r < 1 || r >= g.rows())
         return;
-    auto& cells = g.cells[static_cast<size_t>(r)];
-    for (int l = 1; l <= kLanguageCount; ++l) {
-        cells[2 * l - 2] = s.recordText[r][l];
-        cells[2 * l - 1] = s.recordLevel[r][l] == 0 ? QString() : QString::number(s.recordLevel[r][l]);
-    }
-    cells[10] = QString::number(s.recordClass[r]);
+    g.cells[static_cast<size_t>(r)] = rowCells(r);
     if (m_hooks.rowChanged)
         m_hooks.rowChanged(r);
 }
@@ -231,14 +251,8 @@ void Edit1::FillGrid() {
     g.setRows(s.recordCount == 0 ? 2 : s.recordCount + 1);
     if (s.recordCount == 0)
         g.cells[1] = {};
-    for (int r = 1; r <= s.recordCount; ++r) {
-        auto& cells = g.cells[static_cast<size_t>(r)];
-        for (int l = 1; l <= kLanguageCount; ++l) {
-            cells[2 * l - 2] = s.recordText[r][l];
-            cells[2 * l - 1] = s.recordLevel[r][l] == 0 ? QString() : QString::number(s.recordLevel[r][l]);
-        }
-        cells[10] = QString::number(s.recordClass[r]);
-    }
+    for (int r = 1; r <= s.recordCount; ++r)
+        g.cells[static_cast<size_t>(r)] = rowCells(r);
     gridReset();
     int first = 1;
     ScrollToRow(first);
@@ -249,23 +263,30 @@ void Edit1::ScrollToRow(int& r) {
         r = 1;
     else if (r > s.recordCount)
         r = s.recordCount;
+    const int shown = std::max(1, g.visibleRows);
     if (r < g.topRow)
         g.topRow = r;
-    else if (g.topRow < r - 23)
-        g.topRow = r - 23;
+    else if (g.topRow < r - (shown - 1))
+        g.topRow = r - (shown - 1);
 }
 
 void Edit1::ReadGrid() {
     for (int i = 1; i < g.rows(); ++i) {
         const auto& cells = g.cells[static_cast<size_t>(i)];
+        // A row that still shows its record is not read back: reading would turn a level
+        // the grid cannot show (0 or above 5 beside a word) into 3 in records nobody touched.
+        if (i <= kEditorCapacity && cells == rowCells(i))
+            continue;
         for (int l = 1; l <= kLanguageCount; ++l) {
             QString text = trimBlanks(cells[2 * l - 2]);
             text.remove(u'\r');
             text.remove(u'\n');
             s.recordText[i][l] = text;
-            s.recordLevel[i][l] = static_cast<qint16>(levelFromCell(cells[2 * l - 2], cells[2 * l - 1]));
+            s.recordLevel[i][l] =
+                static_cast<qint16>(levelFromCell(cells[2 * l - 2], cells[2 * l - 1]));
         }
-        s.recordClass[i] = static_cast<qint16>(std::clamp<long long>(roundHalfEven(val(cells[10])), -32768, 32767));
+        s.recordClass[i] = static_cast<qint16>(
+            std::clamp<long long>(roundHalfEven(val(cells[10])), -32768, 32767));
     }
 }
 
@@ -289,7 +310,7 @@ bool Edit1::AddRecord() {
 }
 
 void Edit1::DeleteRecord(int& r) {
-    if (s.recordCount == 0 || r < 1)
+    if (s.recordCount == 0 || r < 1 || r > s.recordCount)
         return;
     for (int c = r; c < s.recordCount; ++c) {
         s.recordText[c] = s.recordText[c + 1];
@@ -318,14 +339,15 @@ void Edit1::ClearSelection() {
 }
 
 bool Edit1::Paste(QString text) {
-    // Rows from a spreadsheet may end in LF alone; they count like CR LF.
+    // Rows end in CR LF, LF alone (spreadsheets) or CR alone (the grid's own clip): each is
+    // one row end, so that no LF is left at the start of the next row's first cell, where
+    // it would make a level or class read as no number.
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\r"));
     text.replace(u'\n', u'\r');
-    text.replace(QStringLiteral("\r"), QStringLiteral("\r\n"));
     int n = static_cast<int>(text.count(u'\r'));
     // A last line without a line end is a row too, so that a single cell copied from
     // elsewhere lands in the current row rather than the one above it.
-    if (!text.isEmpty() && !text.endsWith(QStringLiteral("\r\n")))
+    if (!text.isEmpty() && !text.endsWith(u'\r'))
         ++n;
     const int current = g.row;
     const int first = g.rows();
@@ -357,13 +379,16 @@ namespace vx {
 
 void StoreWordFields(EditorStore& s, const WordFields& f) {
     const int c = s.currentWord;
-    if (c < 1 || c > kEditorCapacity)
+    // Only a record of the dictionary, or the placeholder row of an empty one, is written.
+    if (c < 1 || c > std::max(s.recordCount, 1))
         return;
     for (int l = 1; l <= kLanguageCount; ++l) {
+        if (!f.edited[l])
+            continue;
         s.recordText[c][l] = f.text[l];
         s.recordLevel[c][l] = static_cast<qint16>(levelFromCell(f.text[l], f.diffi[l]));
     }
-    if (f.classIndex >= 0)
+    if (f.classIndex >= 0 && f.classEdited)
         s.recordClass[c] = static_cast<qint16>(f.classIndex);
     if (s.recordCount == 0 && c == 1) {
         bool any = false;

@@ -8,6 +8,7 @@
 #include "words/dictfile.h"
 
 #include <QString>
+#include <algorithm>
 #include <array>
 #include <functional>
 #include <vector>
@@ -22,8 +23,10 @@ inline const QString kNoMoreWords = QStringLiteral("No more words can be added t
 
 struct EditorStore {
     // Slots 1..10000, languages 1..5.
-    std::vector<std::array<QString, 6>> recordText = std::vector<std::array<QString, 6>>(kEditorCapacity + 1);
-    std::vector<std::array<qint16, 6>> recordLevel = std::vector<std::array<qint16, 6>>(kEditorCapacity + 1);
+    std::vector<std::array<QString, 6>> recordText =
+        std::vector<std::array<QString, 6>>(kEditorCapacity + 1);
+    std::vector<std::array<qint16, 6>> recordLevel =
+        std::vector<std::array<qint16, 6>>(kEditorCapacity + 1);
     std::vector<qint16> recordClass = std::vector<qint16>(kEditorCapacity + 1);
     int recordCount = 0;
     QString currentFile;
@@ -35,10 +38,13 @@ struct EditorStore {
 
 // The grid's cell texts apart from the store: row 0 is the header, data row r shows record r.
 struct GridState {
-    std::vector<std::array<QString, kGridColumns>> cells{2};
+    using Row = std::array<QString, kGridColumns>;
+    std::vector<Row> cells{2};
     int row = 1, col = 0;       // the current cell
     int rowSel = 1, colSel = 0; // the far corner of the selection
     int topRow = 1;
+    // Rows the view shows whole; the window keeps this and topRow in step with the view.
+    int visibleRows = 23;
 
     int rows() const { return static_cast<int>(cells.size()); }
     void setRows(int n);
@@ -48,14 +54,14 @@ struct GridState {
     int selRight() const { return std::max(col, colSel); }
     // The selection's texts: cells of a row by tab, rows by CR, no CR after the last.
     QString clip() const;
-    // Lays text into the selection from its top-left cell; text outside it is dropped.
+    // Lays text into the selection from its top-left cell: a tab moves to the next column, a
+    // CR to the next row; text outside the selection is dropped.
     void setClip(const QString& text);
 };
 
 // What the editor routines need from the windows.
 struct EditorHooks {
     Reporter* reporter = nullptr;
-    EventPump pumpEvents;
     // Shows a record in the word window (it may lower r); by default nothing.
     std::function<void(int&)> showRecord;
     std::function<void(int)> selectRow;
@@ -101,6 +107,8 @@ private:
             m_hooks.reporter->message(text);
     }
     void emptySlot(int r);
+    // The cells that show record r.
+    GridState::Row rowCells(int r) const;
     void gridReset() {
         if (m_hooks.gridReset)
             m_hooks.gridReset();
@@ -125,12 +133,20 @@ struct WordFields {
     std::array<QString, 6> text;  // 1..5, as typed
     std::array<QString, 6> diffi; // 1..5
     int classIndex = -1;          // the chosen entry of the class list, -1 for none
+    // What the user changed since the record was shown: language 1..5 (its text or its
+    // difficulty) and the class.
+    std::array<bool, 6> edited{};
+    bool classEdited = false;
+    bool anyEdited() const {
+        return classEdited || std::find(edited.begin(), edited.end(), true) != edited.end();
+    }
 };
 
-// StoreWordWindow: copies the fields into record `currentWord`. Texts are stored as typed;
-// a level needs a text and a value above 0 and below 6, else 3. A record whose class the
-// list could not show keeps its class unless one was chosen. Editing the placeholder row
-// of an empty dictionary adds the first record, so that the word is kept.
+// StoreWordWindow: copies the edited fields into record `currentWord`; a language or class
+// the user did not touch keeps what the record holds, so that showing and closing a record
+// never changes it. Texts are stored as typed; a level needs a text and a value above 0
+// and below 6, else 3. Only a record of the dictionary is written: editing the placeholder
+// row of an empty dictionary adds the first record, so that the word is kept.
 void StoreWordFields(EditorStore& store, const WordFields& fields);
 
 // The fields that show a record: levels as digits, empty for 0; the class position, or -1

@@ -29,13 +29,20 @@ namespace {
 constexpr int kHeaderHeight = 40; // 600 twips
 constexpr int kLevelWidth = 27;   // 400 twips
 constexpr int kClassWidth = 62;   // 800 twips, and room for its heading
+const QString kSaveQuestionTitle = QStringLiteral("Ny fil");
+const QString kSaveQuestion = QStringLiteral("Vill du spara dina ändringar?");
 
 Answer askWithBox(QWidget* parent, const QString& title, const QString& text) {
-    const auto b = askQuestion(parent, title, text, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+    const auto b =
+        askQuestion(parent, title, text, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
     return b == QMessageBox::Yes ? Answer::Yes : b == QMessageBox::No ? Answer::No : Answer::Cancel;
 }
 
 } // namespace
+
+void EditorMessages::message(const QString& text) {
+    showMessage(QStringLiteral("Vokabrix Dictionary Editor"), text);
+}
 
 frmEdit::frmEdit(EditorStore& store, ProgramFolder folder, Reporter& reporter)
     : s(store), m_edit(store, m_grid, folder), m_reporter(reporter) {
@@ -48,7 +55,6 @@ frmEdit::frmEdit(EditorStore& store, ProgramFolder folder, Reporter& reporter)
 
     EditorHooks& hooks = m_edit.hooks();
     hooks.reporter = &m_reporter;
-    hooks.pumpEvents = [] { QCoreApplication::processEvents(); };
     hooks.showRecord = [this](int& r) { ShowRecord(r); };
     hooks.selectRow = [this](int r) { SelectRow(r); };
     hooks.gridReset = [this] {
@@ -84,6 +90,7 @@ frmEdit::frmEdit(EditorStore& store, ProgramFolder folder, Reporter& reporter)
     m_model->setFlags(flags);
     grdEdit = new QTableView(central);
     grdEdit->setObjectName(QStringLiteral("grdEdit"));
+    grdEdit->setHorizontalHeader(new EditorHeaderView(grdEdit));
     grdEdit->setModel(m_model);
     grdEdit->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grdEdit->setSelectionMode(QAbstractItemView::ContiguousSelection);
@@ -98,12 +105,15 @@ frmEdit::frmEdit(EditorStore& store, ProgramFolder folder, Reporter& reporter)
     grdEdit->setWordWrap(false);
     grdEdit->setAlternatingRowColors(true);
     layout->addWidget(grdEdit, 1);
-    connect(grdEdit->selectionModel(), &QItemSelectionModel::selectionChanged, this, &frmEdit::readSelection);
-    connect(grdEdit->selectionModel(), &QItemSelectionModel::currentChanged, this, &frmEdit::readSelection);
-    connect(grdEdit, &QTableView::doubleClicked, this, [this] {
-        int r = m_grid.rowSel;
-        ShowRecord(r);
-    });
+    connect(grdEdit->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &frmEdit::readSelection);
+    connect(grdEdit->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            &frmEdit::readSelection);
+    connect(grdEdit, &QTableView::doubleClicked, this, [this] { editWord(m_grid.rowSel); });
+    // The user scrolls with the wheel and the scroll bar too: the top row is read from the
+    // view, not remembered.
+    connect(grdEdit->verticalScrollBar(), &QScrollBar::valueChanged, this,
+            [this](int value) { m_grid.topRow = value + 1; });
 
     auto* picBottom = new QWidget(central);
     picBottom->setObjectName(QStringLiteral("picBottom"));
@@ -132,12 +142,14 @@ frmEdit::frmEdit(EditorStore& store, ProgramFolder folder, Reporter& reporter)
     exitAction->setObjectName(QStringLiteral("mnuFileExit"));
     QMenu* editMenu = menuBar()->addMenu(QStringLiteral("&Edit"));
     QAction* cutAction = editMenu->addAction(QStringLiteral("C&ut"));
+    mnuEditCut = cutAction;
     cutAction->setObjectName(QStringLiteral("mnuEditCut"));
     cutAction->setShortcut(QKeySequence(QStringLiteral("Ctrl+X")));
     QAction* copyAction = editMenu->addAction(QStringLiteral("&Copy"));
     copyAction->setObjectName(QStringLiteral("mnuEditCopy"));
     copyAction->setShortcut(QKeySequence(QStringLiteral("Ctrl+C")));
     QAction* pasteAction = editMenu->addAction(QStringLiteral("&Paste"));
+    mnuEditPaste = pasteAction;
     pasteAction->setObjectName(QStringLiteral("mnuEditPaste"));
     pasteAction->setShortcut(QKeySequence(QStringLiteral("Ctrl+V")));
 
@@ -146,11 +158,8 @@ frmEdit::frmEdit(EditorStore& store, ProgramFolder folder, Reporter& reporter)
     connect(copyAction, &QAction::triggered, this, &frmEdit::copy);
     connect(pasteAction, &QAction::triggered, this, &frmEdit::paste);
     connect(cmdNew, &QPushButton::clicked, this, &frmEdit::newFile);
-    connect(cmdAdd, &QPushButton::clicked, this, [this] { m_edit.AddRecord(); });
-    connect(cmdEdit, &QPushButton::clicked, this, [this] {
-        int r = m_grid.row;
-        ShowRecord(r);
-    });
+    connect(cmdAdd, &QPushButton::clicked, this, &frmEdit::addWord);
+    connect(cmdEdit, &QPushButton::clicked, this, [this] { editWord(m_grid.row); });
     connect(cmdDelete, &QPushButton::clicked, this, &frmEdit::deleteWord);
     connect(cmdSave, &QPushButton::clicked, this, &frmEdit::save);
     connect(cmdHelp, &QPushButton::clicked, this, [this] { sendHelpKey(this); });
@@ -158,21 +167,21 @@ frmEdit::frmEdit(EditorStore& store, ProgramFolder folder, Reporter& reporter)
     // Enter anywhere in the window edits the current record.
     for (const QKeySequence& key : {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)}) {
         auto* shortcut = new QShortcut(key, this);
-        connect(shortcut, &QShortcut::activated, this, [this] {
-            int r = m_grid.row;
-            ShowRecord(r);
-        });
+        connect(shortcut, &QShortcut::activated, this, [this] { editWord(m_grid.row); });
     }
-    connect(cboDct, &QComboBox::activated, this, [this](int index) { switchDictionary(cboDct->itemText(index)); });
+    connect(cboDct, &QComboBox::activated, this,
+            [this](int index) { switchDictionary(cboDct->itemText(index)); });
 
     // Loading: normal size, centred, the plain dictionaries listed.
     resize(980, 640);
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->availableGeometry();
-        move(area.left() + (area.width() - width()) / 2, area.top() + (area.height() - height()) / 2);
+        move(area.left() + (area.width() - width()) / 2,
+             area.top() + (area.height() - height()) / 2);
     }
     listDictionaries();
     FillGrid();
+    updateCommands();
 }
 
 frmEdit::~frmEdit() = default;
@@ -185,8 +194,9 @@ void frmEdit::listDictionaries() {
         QFile f(dir.filePath(name));
         if (!f.open(QIODevice::ReadOnly))
             continue;
+        // An empty file (the editor makes one for a missing own.dct) is an empty dictionary.
         const QByteArray head = f.read(2);
-        if (head.size() == 2 && head[0] == 0 && head[1] == 0)
+        if (head.isEmpty() || (head.size() == 2 && head[0] == 0 && head[1] == 0))
             cboDct->addItem(name);
     }
 }
@@ -201,9 +211,15 @@ void frmEdit::loadOwnDictionary() {
     cboDct->setCurrentText(own);
     if (m_edit.LoadDictionary(own))
         FillGrid();
+    else
+        cboDct->setCurrentIndex(-1); // nothing is open: the list names no dictionary
+    updateCommands();
 }
 
-void frmEdit::FillGrid() { m_edit.FillGrid(); syncTopRow(); }
+void frmEdit::FillGrid() {
+    m_edit.FillGrid();
+    syncTopRow();
+}
 
 void frmEdit::applySelection() {
     if (m_syncing)
@@ -238,18 +254,36 @@ void frmEdit::readSelection() {
         m_grid.colSel = range.left() == m_grid.col ? range.right() : range.left();
     }
     int r = m_grid.rowSel;
+    readViewRows();
     m_edit.ScrollToRow(r);
+    syncTopRow();
 }
 
-void frmEdit::syncTopRow() { grdEdit->verticalScrollBar()->setValue(std::max(0, m_grid.topRow - 1)); }
+void frmEdit::readViewRows() {
+    m_grid.topRow = grdEdit->verticalScrollBar()->value() + 1;
+    const int rowHeight = std::max(1, grdEdit->verticalHeader()->defaultSectionSize());
+    m_grid.visibleRows = std::max(1, grdEdit->viewport()->height() / rowHeight);
+}
+
+void frmEdit::syncTopRow() {
+    grdEdit->verticalScrollBar()->setValue(std::max(0, m_grid.topRow - 1));
+}
 
 void frmEdit::SelectRow(int r) {
     m_grid.row = m_grid.rowSel = r;
     m_grid.col = 0;
     m_grid.colSel = kGridColumns - 1;
     applySelection();
+    readViewRows();
     m_edit.ScrollToRow(r);
     syncTopRow();
+}
+
+void frmEdit::fillWordWindow(int r) {
+    m_word->fill(FieldsOfRecord(s, r));
+    s.currentWord = r;
+    m_word->cmdPrev->setEnabled(r != 1);
+    m_word->cmdNext->setEnabled(r < s.recordCount);
 }
 
 void frmEdit::ShowRecord(int& r) {
@@ -260,45 +294,91 @@ void frmEdit::ShowRecord(int& r) {
     }
     m_word->show();
     m_word->raise();
-    m_word->fill(FieldsOfRecord(s, r));
-    s.currentWord = r;
-    m_word->cmdPrev->setEnabled(r != 1);
-    m_word->cmdNext->setEnabled(r < s.recordCount);
+    fillWordWindow(r);
+    readViewRows();
     m_edit.ScrollToRow(r);
     syncTopRow();
     s.changed = kept;
 }
 
-void frmEdit::switchDictionary(const QString& name) {
-    if (s.changed) {
-        const Answer a = ask ? ask(QStringLiteral("Ny fil"), QStringLiteral("Vill du spara dina ändringar?"))
-                             : askWithBox(this, QStringLiteral("Ny fil"), QStringLiteral("Vill du spara dina ändringar?"));
-        if (a == Answer::Cancel) {
-            cboDct->setCurrentText(s.currentFile);
-            return;
-        }
-        if (a == Answer::Yes)
-            m_edit.SaveDictionary(s.currentFile);
-    }
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    m_edit.ClearStore();
-    if (m_edit.LoadDictionary(name)) {
-        FillGrid();
+void frmEdit::keepWordWindowEdits() {
+    if (!m_word || !m_word->isVisible() || !m_word->hasEdits())
+        return;
+    m_word->StoreWordWindow();
+    m_edit.FillRow(s.currentWord);
+}
+
+void frmEdit::refreshWordWindow() {
+    if (!m_word || !m_word->isVisible())
+        return;
+    const int r = s.currentWord;
+    if (r >= 1 && (r <= s.recordCount || (s.recordCount == 0 && r == 1))) {
+        const bool kept = s.changed;
+        fillWordWindow(r);
+        s.changed = kept;
     } else {
-        m_edit.ClearStore();
-        m_edit.LoadDictionary(s.currentFile);
-        FillGrid();
-        cboDct->setCurrentText(s.currentFile);
+        m_word->hide();
     }
-    QApplication::restoreOverrideCursor();
+}
+
+void frmEdit::updateCommands() {
+    const bool open = !s.currentFile.isEmpty();
+    for (QPushButton* b : {cmdAdd, cmdEdit, cmdDelete, cmdSave})
+        b->setEnabled(open);
+    mnuEditCut->setEnabled(open);
+    mnuEditPaste->setEnabled(open);
+}
+
+bool frmEdit::mayReplaceDictionary() {
+    keepWordWindowEdits();
+    if (!s.changed)
+        return true;
+    const Answer a = ask ? ask(kSaveQuestionTitle, kSaveQuestion)
+                         : askWithBox(this, kSaveQuestionTitle, kSaveQuestion);
+    if (a == Answer::Cancel)
+        return false;
+    // A failed save keeps the dictionary and its changes: they would be lost otherwise.
+    return a == Answer::No || m_edit.SaveDictionary(s.currentFile);
+}
+
+void frmEdit::switchDictionary(const QString& name) {
+    if (!mayReplaceDictionary()) {
+        if (s.currentFile.isEmpty())
+            cboDct->setCurrentIndex(-1);
+        else
+            cboDct->setCurrentText(s.currentFile);
+        return;
+    }
+    {
+        WaitCursor wait;
+        m_edit.ClearStore();
+        if (m_edit.LoadDictionary(name)) {
+            FillGrid();
+        } else if (!s.currentFile.isEmpty()) {
+            m_edit.ClearStore();
+            m_edit.LoadDictionary(s.currentFile);
+            FillGrid();
+            cboDct->setCurrentText(s.currentFile);
+        } else {
+            // Nothing was open before: the editor stays without a dictionary.
+            m_edit.ClearStore();
+            s.recordCount = 0;
+            FillGrid();
+            cboDct->setCurrentIndex(-1);
+        }
+    }
+    refreshWordWindow();
+    updateCommands();
 }
 
 void frmEdit::save() {
-    QApplication::setOverrideCursor(Qt::WaitCursor);
+    if (s.currentFile.isEmpty())
+        return;
+    keepWordWindowEdits();
+    WaitCursor wait;
     // A save that reported an error leaves the changes marked, so that leaving still asks.
     if (m_edit.SaveDictionary(s.currentFile))
         s.changed = false;
-    QApplication::restoreOverrideCursor();
 }
 
 void frmEdit::copy() {
@@ -308,40 +388,62 @@ void frmEdit::copy() {
 }
 
 void frmEdit::cut() {
+    keepWordWindowEdits();
     copy();
     m_edit.ClearSelection();
     syncTopRow();
+    refreshWordWindow();
 }
 
 void frmEdit::paste() {
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    m_edit.Paste(QGuiApplication::clipboard()->text());
-    QApplication::restoreOverrideCursor();
+    keepWordWindowEdits();
+    {
+        WaitCursor wait;
+        m_edit.Paste(QGuiApplication::clipboard()->text());
+    }
     syncTopRow();
+    refreshWordWindow();
+}
+
+void frmEdit::addWord() {
+    keepWordWindowEdits();
+    m_edit.AddRecord();
+}
+
+void frmEdit::editWord(int r) {
+    keepWordWindowEdits();
+    ShowRecord(r);
 }
 
 void frmEdit::deleteWord() {
+    keepWordWindowEdits();
     int r = m_grid.row;
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    m_edit.DeleteRecord(r);
-    QApplication::restoreOverrideCursor();
+    {
+        WaitCursor wait;
+        m_edit.DeleteRecord(r);
+    }
     m_grid.rowSel = m_grid.row;
     m_grid.col = 0;
     m_grid.colSel = kGridColumns - 1;
     applySelection();
     syncTopRow();
     s.changed = true;
+    refreshWordWindow();
 }
 
 void frmEdit::newFile() {
     frmNyFil window(s, m_edit, this);
     window.exec();
+    refreshWordWindow();
+    updateCommands();
 }
 
 void frmEdit::closeEvent(QCloseEvent* event) {
+    keepWordWindowEdits();
     if (s.changed) {
         const QString title = QStringLiteral("Exit Vokabrix editor");
-        const QString text = QStringLiteral("Do you want to save your changes to the dictionary before exiting the program?");
+        const QString text = QStringLiteral(
+            "Do you want to save your changes to the dictionary before exiting the program?");
         const Answer a = ask ? ask(title, text) : askWithBox(this, title, text);
         if (a == Answer::Cancel) {
             event->ignore();
@@ -362,16 +464,24 @@ void frmEdit::closeEvent(QCloseEvent* event) {
 void frmEdit::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
     setColumnWidths();
+    readViewRows();
 }
 
 void frmEdit::setColumnWidths() {
     const int inner = grdEdit->viewport()->width() > 0 ? width() : 0;
-    const int word = std::max(60, static_cast<int>(std::lround((inner - 2000 / 15.0 - 800 / 15.0 - 500 / 15.0) / 5)));
+    // A level column is as narrow as its heading allows with a margin on each side.
+    const int level = std::max(
+        kLevelWidth,
+        grdEdit->horizontalHeader()->fontMetrics().horizontalAdvance(QStringLiteral("Diff")) + 10);
+    const int word = std::max(
+        60, static_cast<int>(std::lround((inner - 5 * level - kClassWidth - 500 / 15.0) / 5)));
     for (int c = 0; c < kGridColumns - 1; ++c)
-        grdEdit->setColumnWidth(c, c % 2 == 0 ? word : kLevelWidth);
+        grdEdit->setColumnWidth(c, c % 2 == 0 ? word : level);
     grdEdit->setColumnWidth(10, kClassWidth);
 }
 
-bool frmEdit::eventFilter(QObject* watched, QEvent* event) { return QMainWindow::eventFilter(watched, event); }
+bool frmEdit::eventFilter(QObject* watched, QEvent* event) {
+    return QMainWindow::eventFilter(watched, event);
+}
 
 } // namespace vx::editor

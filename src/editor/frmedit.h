@@ -14,7 +14,11 @@
 
 namespace vx::editor {
 
-
+// The editor's messages: plain boxes with its title.
+class EditorMessages : public Reporter {
+public:
+    void message(const QString& text) override;
+};
 
 // Question boxes, replaceable in tests: Yes, No or Cancel.
 enum class Answer { Yes, No, Cancel };
@@ -45,8 +49,13 @@ public:
     void copy();
     void cut();
     void paste();
+    void addWord();
+    void editWord(int r);
     void deleteWord();
     void newFile();
+    // Asks whether to save unsaved changes before the dictionary is replaced (switching, a
+    // new file): true to go on, false when the user cancelled or the save failed.
+    bool mayReplaceDictionary();
 
     QComboBox* cboDct = nullptr;
     QTableView* grdEdit = nullptr;
@@ -57,6 +66,8 @@ public:
     QPushButton* cmdSave = nullptr;
     QPushButton* cmdHelp = nullptr;
     QPushButton* cmdExit = nullptr;
+    QAction* mnuEditCut = nullptr;
+    QAction* mnuEditPaste = nullptr;
     AskFunction ask;
     std::function<void()> quit;
 
@@ -66,6 +77,16 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // What is typed in the word window goes into the store before anything reads or
+    // replaces the store.
+    void keepWordWindowEdits();
+    // After the store changed under the word window: it shows the record it points at, or
+    // closes when that record is gone.
+    void refreshWordWindow();
+    void fillWordWindow(int r);
+    // The commands that work on a dictionary need one to be open.
+    void updateCommands();
+    void readViewRows();
     void applySelection();
     void readSelection();
     void setColumnWidths();

@@ -1,7 +1,7 @@
 #include "frmnyfil.h"
 
-#include "frmedit.h"
 #include "app/messagebox.h"
+#include "frmedit.h"
 #include "resources/artwork.h"
 
 #include <QHBoxLayout>
@@ -43,6 +43,12 @@ void frmNyFil::ok() {
         show(message);
         return;
     }
+    // The dictionary loaded now is replaced: its unsaved changes are saved or given up
+    // first, as the user answers.
+    if (m_grid && !m_grid->mayReplaceDictionary()) {
+        reject();
+        return;
+    }
     m_edit.NewDictionary(name);
     if (m_grid) {
         m_grid->cboDct->addItem(name);
@@ -55,17 +61,22 @@ void frmNyFil::ok() {
 
 QStringList frmHelp::texts() {
     return {
-        QStringLiteral("With the Vokabrix Dictionary editor, you can create your own Vokabrix dictionaries. "
-                       "Each word can be given in two or more of Vokabrix's five languages."),
-        QStringLiteral("Each word should be given a difficulty rating between 1 (for very easy words) and 5 "
-                       "(for difficult words)."),
-        QStringLiteral("Vokabrix's built-in dictionary contains 2000 words in each language and is stored in "
-                       "VOKABRIX.DCT. You can not view or edit the built-in dictionary using this program."),
+        QStringLiteral(
+            "With the Vokabrix Dictionary editor, you can create your own Vokabrix dictionaries. "
+            "Each word can be given in two or more of Vokabrix's five languages."),
+        QStringLiteral(
+            "Each word should be given a difficulty rating between 1 (for very easy words) and 5 "
+            "(for difficult words)."),
+        QStringLiteral(
+            "Vokabrix's built-in dictionary contains 2000 words in each language and is stored in "
+            "VOKABRIX.DCT. You can not view or edit the built-in dictionary using this program."),
         QStringLiteral("To choose what dictionaries you want to use in Vokabrix, click the button "
                        "\"DICTIONARIES\" in the main menu."),
-        QStringLiteral("If you have existing word files that you want to import, you can do so by copying and "
-                       "pasting data between Vokabrix Dictionary Editor and Excel. For more information, press "
-                       "F1 or click Help to read the Vokabrix help on the dictionary editor."),
+        QStringLiteral(
+            "If you have existing word files that you want to import, you can do so by copying and "
+            "pasting data between Vokabrix Dictionary Editor and Excel. For more information, "
+            "press "
+            "F1 or click Help to read the Vokabrix help on the dictionary editor."),
     };
 }
 

@@ -5,6 +5,7 @@
 #include "resources/artwork.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -42,14 +43,20 @@ frmWord::frmWord(EditorStore& store, frmEdit& grid) : QDialog(&grid), s(store), 
         txtDiffi[l]->setMaximumWidth(60);
         layout->addWidget(txtDiffi[l], l, 3);
         for (QLineEdit* e : {txtWord[l], txtDiffi[l]})
-            connect(e, &QLineEdit::textEdited, this, [this] { s.changed = true; });
+            connect(e, &QLineEdit::textEdited, this, [this, l] {
+                m_edited[static_cast<size_t>(l)] = true;
+                s.changed = true;
+            });
     }
     layout->addWidget(new QLabel(QStringLiteral("Word Class"), this), 6, 1);
     cboWordClass = new QComboBox(this);
     cboWordClass->setObjectName(QStringLiteral("cboWordClass"));
-    cboWordClass->addItems({QStringLiteral("Other"), QStringLiteral("Noun"), QStringLiteral("Adjective"),
-                            QStringLiteral("Verb")});
-    connect(cboWordClass, &QComboBox::activated, this, [this] { s.changed = true; });
+    cboWordClass->addItems({QStringLiteral("Other"), QStringLiteral("Noun"),
+                            QStringLiteral("Adjective"), QStringLiteral("Verb")});
+    connect(cboWordClass, &QComboBox::activated, this, [this] {
+        m_classEdited = true;
+        s.changed = true;
+    });
     layout->addWidget(cboWordClass, 6, 2, Qt::AlignLeft);
     auto* keyboard = new QPushButton(this);
     keyboard->setObjectName(QStringLiteral("imgKeyboard"));
@@ -97,7 +104,8 @@ frmWord::frmWord(EditorStore& store, frmEdit& grid) : QDialog(&grid), s(store), 
     adjustSize();
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->availableGeometry();
-        move(area.left() + (area.width() - width()) / 2, area.top() + (area.height() - height()) / 2);
+        move(area.left() + (area.width() - width()) / 2,
+             area.top() + (area.height() - height()) / 2);
     }
 }
 
@@ -107,6 +115,12 @@ void frmWord::fill(const WordFields& f) {
         txtDiffi[l]->setText(f.diffi[l]);
     }
     cboWordClass->setCurrentIndex(f.classIndex);
+    m_edited = {};
+    m_classEdited = false;
+}
+
+bool frmWord::hasEdits() const {
+    return fields().anyEdited();
 }
 
 WordFields frmWord::fields() const {
@@ -116,12 +130,16 @@ WordFields frmWord::fields() const {
         f.diffi[l] = txtDiffi[l]->text();
     }
     f.classIndex = cboWordClass->currentIndex();
+    f.edited = m_edited;
+    f.classEdited = m_classEdited;
     return f;
 }
 
 void frmWord::StoreWordWindow() {
     const int before = s.recordCount;
     StoreWordFields(s, fields());
+    m_edited = {};
+    m_classEdited = false;
     if (s.recordCount != before)
         m_grid.FillGrid(); // the placeholder row became the first record
 }
@@ -172,6 +190,19 @@ void frmWord::deleteWord() {
         m_grid.ShowRecord(r);
         m_grid.edit().FillRow(1);
     }
+}
+
+void frmWord::closeEvent(QCloseEvent* event) {
+    // The close box leaves the window like Close: what was typed is kept.
+    StoreWordWindow();
+    m_grid.edit().FillRow(s.currentWord);
+    m_grid.SelectRow(s.currentWord);
+    event->accept();
+}
+
+// Escape, too, is Close rather than a silent hide that would drop what was typed.
+void frmWord::reject() {
+    closeWindow();
 }
 
 void frmWord::restore() {

@@ -30,8 +30,11 @@ public:
     QPushButton* cmdNew = nullptr;
     QPushButton* cmdClose = nullptr;
 
+    // Shows a record's fields; nothing counts as typed afterwards.
     void fill(const WordFields& fields);
     WordFields fields() const;
+    // Something was typed or chosen since the record was shown.
+    bool hasEdits() const;
     void StoreWordWindow();
 
     void update_();
@@ -42,9 +45,15 @@ public:
     void deleteWord();
     void restore();
 
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void reject() override;
+
 private:
     EditorStore& s;
     frmEdit& m_grid;
+    std::array<bool, 6> m_edited{};
+    bool m_classEdited = false;
 };
 
 } // namespace vx::editor

@@ -1,13 +1,20 @@
 #include "gridmodel.h"
 
+#include <QPainter>
+#include <QStyleOptionHeader>
+
 namespace vx {
 
 EditorGridModel::EditorGridModel(GridState& grid, QObject* parent)
     : QAbstractTableModel(parent), m_grid(grid), m_rows(grid.rows() - 1) {}
 
-int EditorGridModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : m_rows; }
+int EditorGridModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : m_rows;
+}
 
-int EditorGridModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : kGridColumns; }
+int EditorGridModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : kGridColumns;
+}
 
 QVariant EditorGridModel::data(const QModelIndex& index, int role) const {
     const int row = index.row() + 1;
@@ -45,6 +52,37 @@ void EditorGridModel::reset() {
 void EditorGridModel::rowChanged(int gridRow) {
     if (gridRow >= 1 && gridRow <= m_rows)
         emit dataChanged(index(gridRow - 1, 0), index(gridRow - 1, kGridColumns - 1));
+}
+
+void EditorHeaderView::initStyleOptionForIndex(QStyleOptionHeader* option, int logicalIndex) const {
+    QHeaderView::initStyleOptionForIndex(option, logicalIndex);
+    // The section's frame and background only; its content is drawn centred below.
+    option->text.clear();
+    option->icon = QIcon();
+}
+
+void EditorHeaderView::paintSection(QPainter* painter, const QRect& rect, int logicalIndex) const {
+    // The style leaves the painter clipped to the empty label it drew.
+    painter->save();
+    QHeaderView::paintSection(painter, rect, logicalIndex);
+    painter->restore();
+    if (!model())
+        return;
+    const QVariant picture = model()->headerData(logicalIndex, orientation(), Qt::DecorationRole);
+    if (picture.canConvert<QPixmap>()) {
+        const QPixmap flag = picture.value<QPixmap>();
+        const QSize size = flag.deviceIndependentSize().toSize();
+        painter->drawPixmap(QRect(QPoint(rect.center().x() - size.width() / 2 + 1,
+                                         rect.center().y() - size.height() / 2 + 1),
+                                  size),
+                            flag);
+        return;
+    }
+    painter->save();
+    painter->setPen(palette().color(QPalette::ButtonText));
+    painter->drawText(rect, Qt::AlignCenter,
+                      model()->headerData(logicalIndex, orientation(), Qt::DisplayRole).toString());
+    painter->restore();
 }
 
 } // namespace vx

@@ -5,6 +5,7 @@
 #include "edit1.h"
 
 #include <QAbstractTableModel>
+#include <QHeaderView>
 #include <QPixmap>
 #include <array>
 
@@ -29,6 +30,18 @@ private:
     GridState& m_grid;
     int m_rows = 1;
     std::array<QPixmap, 6> m_flags;
+};
+
+// The grid's header row: each cell's flag or caption centred in it, the flag at its own
+// size (the style would shrink a header icon to a small icon and put it at the left).
+class EditorHeaderView : public QHeaderView {
+    Q_OBJECT
+public:
+    explicit EditorHeaderView(QWidget* parent = nullptr) : QHeaderView(Qt::Horizontal, parent) {}
+
+protected:
+    void initStyleOptionForIndex(QStyleOptionHeader* option, int logicalIndex) const override;
+    void paintSection(QPainter* painter, const QRect& rect, int logicalIndex) const override;
 };
 
 } // namespace vx

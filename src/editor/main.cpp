@@ -8,17 +8,6 @@
 
 #include <QApplication>
 
-namespace {
-
-class MessageBoxes : public vx::Reporter {
-public:
-    void message(const QString& text) override {
-        vx::showMessage(QStringLiteral("Vokabrix Dictionary Editor"), text);
-    }
-};
-
-} // namespace
-
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vokabrix Dictionary Editor"));
@@ -38,7 +27,7 @@ int main(int argc, char** argv) {
     }
     if (vx::quitRequested())
         return 0;
-    MessageBoxes reporter;
+    vx::editor::EditorMessages reporter;
     vx::EditorStore store;
     vx::editor::frmEdit window(store, folder, reporter);
     window.show();

@@ -23,7 +23,8 @@ const std::array<QChar, 25>& frmKeyboard::captions() {
 namespace {
 // Key index at each row and column of the five-by-five layout.
 constexpr int kLayout[5][5] = {
-    {0, 1, 9, 3, 2}, {7, 6, 4, 21, 24}, {10, 11, 16, 17, 8}, {15, 14, 13, 5, 22}, {18, 19, 20, 12, 23},
+    {0, 1, 9, 3, 2},     {7, 6, 4, 21, 24},    {10, 11, 16, 17, 8},
+    {15, 14, 13, 5, 22}, {18, 19, 20, 12, 23},
 };
 constexpr int kColumns[5] = {4, 44, 84, 124, 180};
 constexpr int kRows[5] = {4, 40, 76, 112, 148};
@@ -51,7 +52,8 @@ frmKeyboard::frmKeyboard(QWidget* parent) : QDialog(parent) {
     }
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->availableGeometry();
-        move(area.left() + (area.width() - width()) / 2, area.top() + (area.height() - height()) / 2);
+        move(area.left() + (area.width() - width()) / 2,
+             area.top() + (area.height() - height()) / 2);
     }
 }
 
@@ -94,9 +96,12 @@ void frmKeyboard::changeEvent(QEvent* event) {
 void postCharacter(QWidget* target, QChar ch) {
     if (!target)
         return;
-    const int key = ch.toUpper().unicode() <= 0xFF ? int(ch.toUpper().unicode()) : int(Qt::Key_unknown);
-    QApplication::postEvent(target, new QKeyEvent(QEvent::KeyPress, key, Qt::NoModifier, QString(ch)));
-    QApplication::postEvent(target, new QKeyEvent(QEvent::KeyRelease, key, Qt::NoModifier, QString(ch)));
+    const int key =
+        ch.toUpper().unicode() <= 0xFF ? int(ch.toUpper().unicode()) : int(Qt::Key_unknown);
+    QApplication::postEvent(target,
+                            new QKeyEvent(QEvent::KeyPress, key, Qt::NoModifier, QString(ch)));
+    QApplication::postEvent(target,
+                            new QKeyEvent(QEvent::KeyRelease, key, Qt::NoModifier, QString(ch)));
 }
 
 } // namespace vx

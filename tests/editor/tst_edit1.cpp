@@ -4,6 +4,7 @@
 #include "editor/edit1.h"
 #include "words/dictbuilder.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
@@ -18,10 +19,12 @@ struct Editor {
     EditorStore store;
     GridState grid;
     CollectingReporter reporter;
-    Edit1 edit{store, grid, ProgramFolder(dir.path()), EditorHooks{&reporter, {}, {}, {}, {}, {}}};
+    Edit1 edit{store, grid, ProgramFolder(dir.path()), EditorHooks{&reporter, {}, {}, {}, {}}};
 
     QString path(const QString& name) const { return dir.filePath(name); }
-    void write(const QString& name, const QByteArray& data) const { writeFile(dir.filePath(name), data); }
+    void write(const QString& name, const QByteArray& data) const {
+        writeFile(dir.filePath(name), data);
+    }
     bool load(const QString& name) {
         edit.ClearStore();
         const bool ok = edit.LoadDictionary(name);
@@ -53,7 +56,8 @@ private slots:
         e.write("VOKABRIX.DCT", encode(numberedRecords(3), true));
         QVERIFY(!e.edit.LoadDictionary("VOKABRIX.DCT"));
         QCOMPARE(e.reporter.messages.last(),
-                 QStringLiteral("The file VOKABRIX.DCT is encrypted or corrupted and cannot be edited."));
+                 QStringLiteral(
+                     "The file VOKABRIX.DCT is encrypted or corrupted and cannot be edited."));
         QCOMPARE(e.store.recordCount, 2);
         QCOMPARE(e.store.currentFile, QStringLiteral("d.dct"));
     }
@@ -79,6 +83,65 @@ private slots:
             QVERIFY(e.store.recordText[5][l].isEmpty());
     }
 
+    // A stored number below what the store's 16 bits hold refuses the file like a bad length.
+    void numbersBeyondTheStoreAreReadErrors_data() {
+        QTest::addColumn<int>("field"); // 0..4 a language's level, 5 the word class
+        QTest::addRow("a level") << 2;
+        QTest::addRow("the word class") << 5;
+    }
+    void numbersBeyondTheStoreAreReadErrors() {
+        QFETCH(int, field);
+        Editor e;
+        e.withRecords(1);
+        // Record 2 of 3, each text 4 to 8 bytes: find the field by walking the record.
+        QByteArray data = encode(numberedRecords(3));
+        qsizetype at = encode(numberedRecords(1)).size();
+        const WordRecord second = numberedRecords(2)[1];
+        for (int l = 0; l < field; ++l)
+            at += 2 + QByteArray(second.text[l].toLatin1()).size() + 2 + 2;
+        if (field < 5)
+            at += 2 + second.text[field].size();
+        data[at] = static_cast<char>(0x63); // 0x8063: -32669 stored, -64569 less 31900
+        data[at + 1] = static_cast<char>(0x80);
+        e.write("low.dct", data);
+        e.edit.ClearStore();
+        QVERIFY(!e.edit.LoadDictionary("low.dct"));
+        QVERIFY(e.reporter.messages.last().startsWith(
+            "The following error occured while reading the file low.dct: "));
+        QVERIFY(e.reporter.messages.last().endsWith("out of range."));
+        QCOMPARE(e.store.recordCount, 1);
+        QCOMPARE(e.store.currentFile, QStringLiteral("d.dct"));
+    }
+
+    // A backup that cannot be written stops the save before the dictionary is replaced.
+    void saveStopsWhenTheBackupFails() {
+        Editor e;
+        e.withRecords(2);
+        QVERIFY(QDir(e.dir.path()).mkdir("OWN.BAK"));
+        e.store.recordText[1][1] = "new";
+        QVERIFY(!e.edit.SaveDictionary("d.dct"));
+        QCOMPARE(readFile(e.path("d.dct")), encode(numberedRecords(2)));
+        QVERIFY(
+            e.reporter.messages.last().startsWith("The following error occurred when attempting to "
+                                                  "save the file d.dct: the backup OWN.BAK"));
+        QCOMPARE(QDir(e.dir.path()).entryList(QDir::Files), (QStringList{"d.dct"}));
+    }
+
+    // Reading the grid back after a paste leaves the records that were not pasted over as
+    // they are, also levels that a cell cannot show (none beside a word, or above 5).
+    void untouchedRowsKeepTheirLevels() {
+        Editor e;
+        e.withRecords(3);
+        e.store.recordLevel[1][2] = 0;
+        e.store.recordLevel[2][2] = 7;
+        e.edit.FillGrid();
+        e.select(3, 0, 3, 0);
+        QVERIFY(e.edit.Paste("pasted\r\n"));
+        QCOMPARE(e.store.recordText[3][1], QStringLiteral("pasted"));
+        QCOMPARE(e.store.recordLevel[1][2], qint16(0));
+        QCOMPARE(e.store.recordLevel[2][2], qint16(7));
+    }
+
     void cutShortAndDamagedFiles() {
         Editor e;
         const QByteArray three = encode(numberedRecords(3));
@@ -95,7 +158,8 @@ private slots:
         QVERIFY(!e.edit.LoadDictionary("bad.dct"));
         QCOMPARE(e.store.recordCount, 1);
         QCOMPARE(e.store.currentFile, QStringLiteral("cut.dct"));
-        QVERIFY(e.reporter.messages.last().startsWith("The following error occured while reading the file bad.dct: "));
+        QVERIFY(e.reporter.messages.last().startsWith(
+            "The following error occured while reading the file bad.dct: "));
     }
 
     void capacity_data() {
@@ -165,9 +229,13 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<int>("level");
         QTest::addColumn<QString>("reason");
-        QTest::addRow("868 characters") << QString(868, u'x') << 3 << "Record 2, German: the text is longer than 867 characters.";
-        QTest::addRow("not in the code page") << QStringLiteral("Ł") << 3 << "Record 2, German: the character \"Ł\" cannot be stored";
-        QTest::addRow("level too big") << QStringLiteral("ok") << 868 << "Record 2, German: the level 868 cannot be stored.";
+        QTest::addRow("868 characters")
+            << QString(868, u'x') << 3
+            << "Record 2, German: the text is longer than 867 characters.";
+        QTest::addRow("not in the code page")
+            << QStringLiteral("Ł") << 3 << "Record 2, German: the character \"Ł\" cannot be stored";
+        QTest::addRow("level too big")
+            << QStringLiteral("ok") << 868 << "Record 2, German: the level 868 cannot be stored.";
     }
     void refusedSaveLeavesBothFiles() {
         QFETCH(QString, text);
@@ -182,9 +250,10 @@ private slots:
         QVERIFY(!e.edit.SaveDictionary("a.dct"));
         QCOMPARE(readFile(e.path("a.dct")), encode(numberedRecords(2)));
         QCOMPARE(readFile(e.path("OWN.BAK")), QByteArray("old backup"));
-        QVERIFY2(e.reporter.messages.last().startsWith(
-                     "The following error occurred when attempting to save the file a.dct: " + reason),
-                 qPrintable(e.reporter.messages.last()));
+        QVERIFY2(
+            e.reporter.messages.last().startsWith(
+                "The following error occurred when attempting to save the file a.dct: " + reason),
+            qPrintable(e.reporter.messages.last()));
     }
 
     void failureWhileWritingKeepsThePreviousFile() {
@@ -196,26 +265,6 @@ private slots:
         QVERIFY(!e.edit.SaveDictionary("a.dct"));
         QCOMPARE(readFile(e.path("a.dct")), encode(numberedRecords(2)));
         QVERIFY(!QFile::exists(e.path("OWN.BAK")));
-    }
-
-    void readGridLevels_data() {
-        QTest::addColumn<QString>("word");
-        QTest::addColumn<QString>("level");
-        QTest::addColumn<int>("stored");
-        QTest::addRow("2.5") << "Hund" << "2.5" << 2;
-        QTest::addRow("3.5") << "Hund" << "3.5" << 4;
-        QTest::addRow("7") << "Hund" << "7" << 3;
-        QTest::addRow("letters") << "Hund" << "abc" << 3;
-        QTest::addRow("empty") << "Hund" << "" << 3;
-        QTest::addRow("5.5 passes the range test") << "Hund" << "5.5" << 6;
-        QTest::addRow("0.4 passes too") << "Hund" << "0.4" << 0;
-        QTest::addRow("no word") << "" << "4" << 0;
-    }
-    void readGridLevels() {
-        QFETCH(QString, word);
-        QFETCH(QString, level);
-        QFETCH(int, stored);
-        QCOMPARE(levelFromCell(word, level), stored);
     }
 
     void copyClip() {
@@ -237,11 +286,18 @@ private slots:
         QTest::addColumn<int>("checkRow");
         QTest::addColumn<QString>("checkWord"); // Swedish text of checkRow
         const QString line = "a\t1\tb\t2\tc\t3\td\t4\te\t5\t2\r\n";
-        QTest::addRow("row 7, column 0 only") << 10 << QList<int>{7, 0, 7, 0} << line << 10 << 7 << "a";
-        QTest::addRow("two lines on row 10") << 10 << QList<int>{10, 0, 10, 10} << line + line << 12 << 11 << "a";
-        QTest::addRow("three lines into an empty dictionary") << 0 << QList<int>{1, 0, 1, 10} << line + line + line << 3 << 3 << "a";
-        QTest::addRow("spreadsheet lines end in LF") << 0 << QList<int>{1, 0, 1, 10} << "x\t1\n" "y\t2\n" << 2 << 2 << "y";
-        QTest::addRow("a single cell without line end") << 3 << QList<int>{2, 0, 2, 0} << "z" << 3 << 2 << "z";
+        QTest::addRow("row 7, column 0 only")
+            << 10 << QList<int>{7, 0, 7, 0} << line << 10 << 7 << "a";
+        QTest::addRow("two lines on row 10")
+            << 10 << QList<int>{10, 0, 10, 10} << line + line << 12 << 11 << "a";
+        QTest::addRow("three lines into an empty dictionary")
+            << 0 << QList<int>{1, 0, 1, 10} << line + line + line << 3 << 3 << "a";
+        QTest::addRow("spreadsheet lines end in LF") << 0 << QList<int>{1, 0, 1, 10}
+                                                     << "x\t1\n"
+                                                        "y\t2\n"
+                                                     << 2 << 2 << "y";
+        QTest::addRow("a single cell without line end")
+            << 3 << QList<int>{2, 0, 2, 0} << "z" << 3 << 2 << "z";
     }
     void paste() {
         QFETCH(int, records);
@@ -353,16 +409,26 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("diffi");
         QTest::addColumn<int>("level");
-        QTest::addRow("0") << "Hund" << "0" << 3;
-        QTest::addRow("6") << "Hund" << "6" << 3;
-        QTest::addRow("9") << "Hund" << "9" << 3;
-        QTest::addRow("letters") << "Hund" << "x" << 3;
-        QTest::addRow("nothing") << "Hund" << "" << 3;
-        QTest::addRow("4.5") << "Hund" << "4.5" << 4;
-        QTest::addRow("5.5") << "Hund" << "5.5" << 6;
-        QTest::addRow("0.4") << "Hund" << "0.4" << 0;
-        QTest::addRow("empty text") << "" << "4" << 0;
-        QTest::addRow("text as typed") << " Hund " << "2" << 2;
+        QTest::addRow("0") << "Hund"
+                           << "0" << 3;
+        QTest::addRow("6") << "Hund"
+                           << "6" << 3;
+        QTest::addRow("9") << "Hund"
+                           << "9" << 3;
+        QTest::addRow("letters") << "Hund"
+                                 << "x" << 3;
+        QTest::addRow("nothing") << "Hund"
+                                 << "" << 3;
+        QTest::addRow("4.5") << "Hund"
+                             << "4.5" << 4;
+        QTest::addRow("5.5") << "Hund"
+                             << "5.5" << 6;
+        QTest::addRow("0.4") << "Hund"
+                             << "0.4" << 0;
+        QTest::addRow("empty text") << ""
+                                    << "4" << 0;
+        QTest::addRow("text as typed") << " Hund "
+                                       << "2" << 2;
     }
     void storeWordFields() {
         QFETCH(QString, text);
@@ -375,11 +441,13 @@ private slots:
         WordFields f;
         f.text[3] = text;
         f.diffi[3] = diffi;
+        f.edited[3] = true;
         StoreWordFields(s, f);
         QCOMPARE(s.recordText[2][3], text);
         QCOMPARE(s.recordLevel[2][3], qint16(level));
         QCOMPARE(s.recordClass[2], qint16(7)); // no class chosen: the stored one stays
         f.classIndex = 2;
+        f.classEdited = true;
         StoreWordFields(s, f);
         QCOMPARE(s.recordClass[2], qint16(2));
     }
@@ -403,6 +471,7 @@ private slots:
         StoreWordFields(s, f);
         QCOMPARE(s.recordCount, 0); // nothing typed: still empty
         f.text[1] = "en katt";
+        f.edited[1] = true;
         StoreWordFields(s, f);
         QCOMPARE(s.recordCount, 1);
     }
@@ -411,18 +480,41 @@ private slots:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("message");
-        QTest::addRow("appended in capitals") << "Animals" << "Animals.DCT" << "";
-        QTest::addRow("full stop") << "a.b" << "" << "Invalid filename.";
-        QTest::addRow("backslash") << "a\\b" << "" << "invalid filename.";
-        QTest::addRow("blank") << "my words" << "" << "Invalid filename. The name may not contain spaces.";
-        QTest::addRow("blank, but ending in .dct") << "my words.dct" << "my words.dct" << "";
-        QTest::addRow("question mark") << "what?" << "" << "Invalid filename. The name may not contain question marks.";
-        QTest::addRow("star") << "a*" << "" << "Invalid filename. The name may not contain *.";
-        QTest::addRow("21 characters") << QString(21, u'a') << QString(21, u'a') + ".DCT" << "";
-        QTest::addRow("22 characters") << QString(22, u'a') << "" << "The filename can not be more than 25 characters long!";
-        QTest::addRow("exists in another case") << "existing" << "" << "The file already exists.";
-        QTest::addRow("a path") << "../x.dct" << "" << "Invalid filename.";
-        QTest::addRow("nothing") << "" << "" << "Invalid filename.";
+        QTest::addRow("appended in capitals") << "Animals"
+                                              << "Animals.DCT"
+                                              << "";
+        QTest::addRow("full stop") << "a.b"
+                                   << ""
+                                   << "Invalid filename.";
+        QTest::addRow("backslash") << "a\\b"
+                                   << ""
+                                   << "invalid filename.";
+        QTest::addRow("blank") << "my words"
+                               << ""
+                               << "Invalid filename. The name may not contain spaces.";
+        QTest::addRow("blank, but ending in .dct") << "my words.dct"
+                                                   << "my words.dct"
+                                                   << "";
+        QTest::addRow("question mark")
+            << "what?"
+            << ""
+            << "Invalid filename. The name may not contain question marks.";
+        QTest::addRow("star") << "a*"
+                              << ""
+                              << "Invalid filename. The name may not contain *.";
+        QTest::addRow("21 characters") << QString(21, u'a') << QString(21, u'a') + ".DCT"
+                                       << "";
+        QTest::addRow("22 characters") << QString(22, u'a') << ""
+                                       << "The filename can not be more than 25 characters long!";
+        QTest::addRow("exists in another case") << "existing"
+                                                << ""
+                                                << "The file already exists.";
+        QTest::addRow("a path") << "../x.dct"
+                                << ""
+                                << "Invalid filename.";
+        QTest::addRow("nothing") << ""
+                                 << ""
+                                 << "Invalid filename.";
     }
     void newFileNames() {
         QFETCH(QString, typed);

@@ -1,15 +1,24 @@
-// The editor's windows: the word window's buttons, the new-file window, switching
-// dictionaries with the save question, and the grid's header.
+// The editor's windows driven as a teacher uses them: the clipboard, switching and new
+// files with unsaved changes, clicks that arrive during long work, the word window beside a
+// store that changes under it, the keyboard, scrolling, the header and the messages.
+#include "common/modalbox.h"
 #include "editor/frmedit.h"
 #include "editor/frmnyfil.h"
 #include "editor/frmword.h"
 #include "keyboard/keyboarddriver.h"
 #include "words/dictbuilder.h"
 
+#include <QAction>
+#include <QClipboard>
+#include <QDir>
 #include <QFile>
+#include <QHeaderView>
+#include <QListView>
+#include <QScrollBar>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QWheelEvent>
 
 using namespace vx;
 using namespace vx::editor;
@@ -19,23 +28,95 @@ Q_DECLARE_METATYPE(vx::test::KeyboardOpening)
 
 namespace {
 
+// Numbered records whose levels and classes differ from row to row and language to
+// language, so that a shifted or misread cell shows.
+std::vector<WordRecord> variedRecords(int count, int first = 1) {
+    std::vector<WordRecord> out = numberedRecords(count, first);
+    for (int i = 0; i < count; ++i) {
+        for (int l = 0; l < kLanguageCount; ++l)
+            out[static_cast<size_t>(i)].level[static_cast<size_t>(l)] = (i + l) % 5 + 1;
+        out[static_cast<size_t>(i)].wordClass = i % 4;
+    }
+    return out;
+}
+
+// The editor over a temporary program folder whose own.dct holds `records` records.
 struct EditorApp {
     QTemporaryDir dir;
-    CollectingReporter reporter;
+    CollectingReporter collected;
+    EditorMessages boxes;
     EditorStore store;
     std::unique_ptr<frmEdit> window;
     int quits = 0;
 
-    explicit EditorApp(int records) {
-        writeFile(dir.filePath("own.dct"), encode(numberedRecords(records)));
-        window = std::make_unique<frmEdit>(store, ProgramFolder(dir.path()), reporter);
+    explicit EditorApp(int records, bool realBoxes = false) {
+        write("own.dct", encode(variedRecords(records)));
+        window = std::make_unique<frmEdit>(store, ProgramFolder(dir.path()),
+                                           realBoxes ? static_cast<Reporter&>(boxes) : collected);
         window->quit = [this] { ++quits; };
         window->show();
         window->loadOwnDictionary();
+        QApplication::setActiveWindow(window.get());
     }
-    frmWord* word() { return window->wordWindow(); }
-    void showRecord(int r) { window->ShowRecord(r); }
+    void write(const QString& name, const QByteArray& data) const {
+        writeFile(dir.filePath(name), data);
+    }
+    QByteArray file(const QString& name) const { return readFile(dir.filePath(name)); }
+    frmWord* word() const { return window->wordWindow(); }
+    QTableView* grid() const { return window->grdEdit; }
+
+    QRect cellRect(int row, int col) const {
+        return grid()->visualRect(window->model()->index(row - 1, col));
+    }
+    void clickCell(int row, int col, Qt::KeyboardModifiers m = {}) const {
+        grid()->scrollTo(window->model()->index(row - 1, col));
+        QTest::mouseClick(grid()->viewport(), Qt::LeftButton, m, cellRect(row, col).center());
+    }
+    void selectCells(int top, int left, int bottom, int right) const {
+        clickCell(top, left);
+        clickCell(bottom, right, Qt::ShiftModifier);
+    }
+    void menu(const char* name) const {
+        window->findChild<QAction*>(QString::fromLatin1(name))->trigger();
+    }
+    // Picks a dictionary in the list as the user does: the list opened, the entry clicked.
+    void pick(const QString& name) const {
+        window->listDictionaries();
+        QComboBox* box = window->cboDct;
+        box->showPopup();
+        QAbstractItemView* view = box->view();
+        const QModelIndex index = view->model()->index(box->findText(name), 0);
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(index).center());
+    }
+    // Edits record r in the word window and types `typed` at the end of its English text.
+    void typeInWordWindow(int r, const QString& typed) const {
+        clickCell(r, 0);
+        QTest::mouseClick(window->cmdEdit, Qt::LeftButton);
+        QLineEdit* box = word()->txtWord[2];
+        box->setFocus();
+        box->end(false);
+        QTest::keyClicks(box, typed);
+    }
+    bool rowInView(int row) const {
+        const int y = grid()->rowViewportPosition(row - 1);
+        return y >= 0 && y + grid()->rowHeight(row - 1) <= grid()->viewport()->height();
+    }
+    // Records 1..recordCount as the store holds them.
+    std::vector<WordRecord> records() const {
+        std::vector<WordRecord> out;
+        for (int r = 1; r <= store.recordCount; ++r)
+            out.push_back(store.record(r));
+        return out;
+    }
 };
+
+std::vector<WordRecord> decoded(const QByteArray& data) {
+    std::vector<WordRecord> out;
+    bool enciphered = false;
+    QString error;
+    decodeDictionary(data, out, enciphered, error);
+    return out;
+}
 
 } // namespace
 
@@ -43,146 +124,282 @@ class TstEditorWindows : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
-
-    void headerAndEmptyDictionary() {
-        EditorApp app(0);
-        QCOMPARE(app.window->model()->rowCount(), 1); // one empty row that is no record
-        for (int c = 1; c < 10; c += 2)
-            QCOMPARE(app.window->model()->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString(), QStringLiteral("Diff"));
-        QCOMPARE(app.window->model()->headerData(10, Qt::Horizontal, Qt::DisplayRole).toString(), QStringLiteral("Word cl."));
-        QVERIFY(!app.window->model()->headerData(0, Qt::Horizontal, Qt::DecorationRole).value<QPixmap>().isNull());
+    void cleanup() {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w->isWindow() && !qobject_cast<frmEdit*>(w) && !w->parent())
+                delete w;
     }
 
-    void showingARecordIsNoEdit() {
-        EditorApp app(3);
-        app.showRecord(2);
-        QVERIFY(!app.store.changed);
-        QCOMPARE(app.word()->txtWord[1]->text(), QStringLiteral("ord2"));
-        QCOMPARE(app.word()->txtDiffi[1]->text(), QStringLiteral("3"));
-        QTest::keyClick(app.word()->txtWord[1], Qt::Key_X);
-        QVERIFY(app.store.changed);
-    }
-
-    void prevAndNextAtTheEnds() {
-        EditorApp app(3);
-        app.showRecord(1);
-        QVERIFY(!app.word()->cmdPrev->isEnabled());
-        QVERIFY(app.word()->cmdNext->isEnabled());
-        app.word()->cmdNext->click();
-        app.word()->cmdNext->click();
-        QCOMPARE(app.store.currentWord, 3);
-        QVERIFY(!app.word()->cmdNext->isEnabled());
-        QVERIFY(app.word()->cmdPrev->isEnabled());
-        QCOMPARE(app.window->grid().row, 3);
-    }
-
-    void updateStoresAndRestoreDropsTyping() {
-        EditorApp app(3);
-        app.window->SelectRow(2);
-        app.showRecord(2);
-        app.word()->txtWord[3]->setText(QStringLiteral("der Hund"));
-        app.word()->txtDiffi[3]->setText(QStringLiteral("4.5"));
-        app.word()->cmdUpdate->click();
-        QCOMPARE(app.store.recordText[2][3], QStringLiteral("der Hund"));
-        QCOMPARE(app.store.recordLevel[2][3], qint16(4));
-        QCOMPARE(app.window->grid().cells[2][4], QStringLiteral("der Hund"));
-        app.word()->txtWord[3]->setText(QStringLiteral("typed"));
-        app.word()->cmdRestore->click();
-        QCOMPARE(app.word()->txtWord[3]->text(), QStringLiteral("der Hund"));
-    }
-
-    void deletingTheOnlyRecord() {
-        EditorApp app(1);
-        app.showRecord(1);
-        app.word()->cmdDelete->click();
-        QCOMPARE(app.store.recordCount, 0);
-        QVERIFY(app.store.changed);
-        QCOMPARE(app.store.currentWord, 1);
-        QVERIFY(app.word()->txtWord[1]->text().isEmpty());
-        QCOMPARE(app.window->model()->rowCount(), 1);
-    }
-
-    void newWordAndClose() {
-        EditorApp app(2);
-        app.showRecord(2);
-        app.word()->cmdNew->click();
-        QCOMPARE(app.store.recordCount, 3);
-        QCOMPARE(app.store.currentWord, 3);
-        QCOMPARE(app.store.recordClass[3], qint16(1));
-        app.word()->txtWord[1]->setText(QStringLiteral("en katt"));
-        app.word()->cmdClose->click();
-        QVERIFY(!app.word()->isVisible());
-        QCOMPARE(app.store.recordText[3][1], QStringLiteral("en katt"));
-        QCOMPARE(app.store.recordLevel[3][1], qint16(3));
-    }
-
-    void newFileWindow() {
-        EditorApp app(2);
-        app.store.changed = true;
-        frmNyFil window(app.store, app.window->edit(), app.window.get());
-        QStringList shown;
-        window.show = [&shown](const QString& m) { shown << m; };
-        window.txtFilnamn->setText(QStringLiteral("my words"));
-        window.ok();
-        QCOMPARE(shown, QStringList{"Invalid filename. The name may not contain spaces."});
-        window.txtFilnamn->setText(QStringLiteral("Animals"));
-        window.ok();
-        QVERIFY(QFile::exists(app.dir.filePath("Animals.DCT")));
-        QCOMPARE(app.store.currentFile, QStringLiteral("Animals.DCT"));
-        QCOMPARE(app.store.recordCount, 1);
-        QCOMPARE(app.store.recordClass[1], qint16(1));
-        QCOMPARE(app.window->cboDct->currentText(), QStringLiteral("Animals.DCT"));
-        QCOMPARE(window.result(), int(QDialog::Accepted));
-    }
-
-    void switchingAsksInSwedish() {
-        EditorApp app(2);
-        writeFile(app.dir.filePath("b.dct"), encode(numberedRecords(5)));
-        app.window->listDictionaries();
-        app.store.changed = true;
-        QString asked;
-        app.window->ask = [&asked](const QString& title, const QString& text) {
-            asked = title + '|' + text;
-            return Answer::Cancel;
+    // Copy, then Paste five rows further down: the cells come back exactly, from every
+    // kind of column and with every line end a clip may have; nothing else changes.
+    void copyPasteRoundTrip_data() {
+        QTest::addColumn<QList<int>>("rect"); // top, left, bottom, right
+        QTest::addColumn<QString>("lineEnd");
+        const QList<std::pair<const char*, QList<int>>> rects = {
+            {"a level column", {2, 1, 4, 1}}, {"the class column", {2, 10, 5, 10}},
+            {"whole rows", {1, 0, 3, 10}},    {"texts and levels", {2, 3, 5, 6}},
+            {"one cell", {4, 5, 4, 5}},
         };
-        app.window->switchDictionary(QStringLiteral("b.dct"));
-        QCOMPARE(asked, QStringLiteral("Ny fil|Vill du spara dina ändringar?"));
-        QCOMPARE(app.store.recordCount, 2); // Cancel keeps the dictionary and its changes
+        const QList<std::pair<const char*, QString>> ends = {
+            {"CR LF", "\r\n"}, {"LF", "\n"}, {"CR", "\r"}};
+        for (const auto& [rectName, rect] : rects)
+            for (const auto& [endName, end] : ends)
+                QTest::addRow("%s, %s", rectName, endName) << rect << end;
+    }
+    void copyPasteRoundTrip() {
+        QFETCH(QList<int>, rect);
+        QFETCH(QString, lineEnd);
+        EditorApp app(12);
+        const int top = rect[0], left = rect[1], bottom = rect[2], right = rect[3];
+        app.selectCells(top, left, bottom, right);
+        QTest::keyClick(app.grid(), Qt::Key_C, Qt::ControlModifier);
+        QString clip = QGuiApplication::clipboard()->text();
+        QVERIFY(clip.endsWith("\r\n"));
+        clip.replace("\r\n", "\r").replace("\r", lineEnd);
+        QGuiApplication::clipboard()->setText(clip);
+
+        std::vector<GridState::Row> expected = app.window->grid().cells;
+        for (int r = top; r <= bottom; ++r)
+            for (int c = left; c <= right; ++c)
+                expected[static_cast<size_t>(r + 5)][static_cast<size_t>(c)] =
+                    expected[static_cast<size_t>(r)][static_cast<size_t>(c)];
+        // The first target row is selected across the copied columns; the paste takes as
+        // many rows as the clip has.
+        app.selectCells(top + 5, left, top + 5, right);
+        QTest::keyClick(app.grid(), Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(app.store.recordCount, 12);
+        for (size_t r = 0; r < expected.size(); ++r)
+            for (size_t c = 0; c < 11; ++c)
+                if (expected[r][c] != app.window->grid().cells[r][c])
+                    qWarning() << r << c << expected[r][c] << app.window->grid().cells[r][c]
+                               << clip;
+        QCOMPARE(app.window->grid().cells, expected);
         QVERIFY(app.store.changed);
-        app.window->ask = [](const QString&, const QString&) { return Answer::No; };
-        app.window->switchDictionary(QStringLiteral("b.dct"));
-        QCOMPARE(app.store.recordCount, 5);
-        QCOMPARE(app.store.currentFile, QStringLiteral("b.dct"));
-        // An enciphered file is refused and the previous dictionary comes back.
-        writeFile(app.dir.filePath("VOKABRIX.DCT"), encode(numberedRecords(3), true));
-        app.window->switchDictionary(QStringLiteral("VOKABRIX.DCT"));
-        QCOMPARE(app.store.currentFile, QStringLiteral("b.dct"));
-        QCOMPARE(app.store.recordCount, 5);
-        QCOMPARE(app.window->cboDct->currentText(), QStringLiteral("b.dct"));
     }
 
-    void plainDictionariesOnlyAreListed() {
-        EditorApp app(1);
-        writeFile(app.dir.filePath("VOKABRIX.DCT"), encode(numberedRecords(3), true));
-        writeFile(app.dir.filePath("Mine.DCT"), encode(numberedRecords(3)));
-        app.window->listDictionaries();
-        QStringList items;
-        for (int i = 0; i < app.window->cboDct->count(); ++i)
-            items << app.window->cboDct->itemText(i);
-        items.sort();
-        QCOMPARE(items, (QStringList{"Mine.DCT", "own.dct"}));
+    // Switching dictionaries and making a new one with changes typed in the word window.
+    void unsavedChangesBeforeReplacing_data() {
+        QTest::addColumn<bool>("newFile"); // else a switch to b.dct
+        QTest::addColumn<QMessageBox::StandardButton>("answer");
+        QTest::addColumn<bool>("saveFails");
+        for (bool newFile : {false, true}) {
+            const char* path = newFile ? "new file" : "switch";
+            QTest::addRow("%s, Yes", path) << newFile << QMessageBox::Yes << false;
+            QTest::addRow("%s, Yes, save fails", path) << newFile << QMessageBox::Yes << true;
+            QTest::addRow("%s, No", path) << newFile << QMessageBox::No << false;
+            QTest::addRow("%s, Cancel", path) << newFile << QMessageBox::Cancel << false;
+        }
+    }
+    void unsavedChangesBeforeReplacing() {
+        QFETCH(bool, newFile);
+        QFETCH(QMessageBox::StandardButton, answer);
+        QFETCH(bool, saveFails);
+        EditorApp app(3);
+        app.write("b.dct", encode(variedRecords(5, 100)));
+        if (saveFails)
+            QVERIFY(QDir(app.dir.path()).mkdir("OWN.BAK")); // the backup cannot be written
+        const QByteArray ownBefore = app.file("own.dct");
+        app.typeInWordWindow(1, "X");
+        auto question = std::make_shared<SeenBox>();
+        if (newFile) {
+            QTimer::singleShot(0, [question, answer] {
+                auto* window = qobject_cast<frmNyFil*>(QApplication::activeModalWidget());
+                QVERIFY(window);
+                QTest::keyClicks(window->txtFilnamn, "Neu");
+                answerNextBox(answer, question);
+                QTest::mouseClick(window->cmdOK, Qt::LeftButton);
+                if (window->isVisible())
+                    window->reject();
+            });
+            QTest::mouseClick(app.window->cmdNew, Qt::LeftButton);
+        } else {
+            answerNextBox(answer, question);
+            app.pick("b.dct");
+        }
+        QCOMPARE(question->text, QStringLiteral("Vill du spara dina ändringar?"));
+        const bool replaced =
+            answer == QMessageBox::No || (answer == QMessageBox::Yes && !saveFails);
+        const QString other = newFile ? QStringLiteral("Neu.DCT") : QStringLiteral("b.dct");
+        QCOMPARE(app.store.currentFile, replaced ? other : QStringLiteral("own.dct"));
+        QCOMPARE(app.window->cboDct->currentText(), app.store.currentFile);
+        QCOMPARE(QFile::exists(app.dir.filePath("Neu.DCT")), newFile && replaced);
+        if (answer == QMessageBox::Yes && !saveFails)
+            QCOMPARE(decoded(app.file("own.dct"))[0].text[1], QStringLiteral("word1X"));
+        else
+            QCOMPARE(app.file("own.dct"), ownBefore);
+        if (!replaced) {
+            // Nothing is lost: the change is in the store, still marked unsaved.
+            QCOMPARE(app.store.recordText[1][2], QStringLiteral("word1X"));
+            QCOMPARE(app.store.recordCount, 3);
+            QVERIFY(app.store.changed);
+            QCOMPARE(app.collected.messages.size(), saveFails ? 1 : 0);
+        }
     }
 
-    void exitAsksAboutChanges() {
-        EditorApp app(1);
-        app.store.changed = true;
-        app.window->ask = [](const QString&, const QString&) { return Answer::Cancel; };
-        app.window->close();
-        QVERIFY(app.window->isVisible());
-        QCOMPARE(app.quits, 0);
-        app.window->ask = [](const QString&, const QString&) { return Answer::No; };
-        app.window->close();
-        QCOMPARE(app.quits, 1);
+    // A click that arrives while a dictionary loads or a paste runs finds the work done.
+    void clicksDuringLongWork_data() {
+        QTest::addColumn<QString>("work");
+        QTest::addColumn<QString>("button");
+        for (const char* button : {"cmdSave", "cmdAdd", "cmdExit"}) {
+            QTest::addRow("switch, %s", button) << "switch" << button;
+            QTest::addRow("paste, %s", button) << "paste" << button;
+        }
+    }
+    void clicksDuringLongWork() {
+        QFETCH(QString, work);
+        QFETCH(QString, button);
+        EditorApp app(3);
+        app.write("big.dct", encode(numberedRecords(kEditorCapacity)));
+        const QByteArray own = app.file("own.dct");
+        const QByteArray big = app.file("big.dct");
+        QString lines;
+        for (int i = 0; i < 3000; ++i)
+            lines += QStringLiteral("w%1\t2\n").arg(i);
+        QGuiApplication::clipboard()->setText(lines);
+        int countWhenClicked = -1;
+        QString fileWhenClicked;
+        QTimer::singleShot(0, [&] {
+            countWhenClicked = app.store.recordCount;
+            fileWhenClicked = app.store.currentFile;
+            auto* b = app.window->findChild<QPushButton*>(button);
+            if (b->isEnabled())
+                QTest::mouseClick(b, Qt::LeftButton);
+        });
+        auto exitQuestion = std::make_shared<SeenBox>();
+        answerNextBox(QMessageBox::No, exitQuestion);
+        if (work == "switch") {
+            app.pick("big.dct");
+            QTRY_VERIFY(countWhenClicked >= 0);
+            QCOMPARE(fileWhenClicked, QStringLiteral("big.dct"));
+            QCOMPARE(countWhenClicked, kEditorCapacity);
+        } else {
+            app.clickCell(1, 0);
+            app.menu("mnuEditPaste");
+            QTRY_VERIFY(countWhenClicked >= 0);
+            QCOMPARE(countWhenClicked, 3001); // the rows pasted and the empty record after them
+        }
+        if (button == "cmdSave" && work == "paste")
+            QCOMPARE(decoded(app.file("own.dct")).size(), size_t(3001));
+        else
+            QCOMPARE(app.file("own.dct"), own);
+        QCOMPARE(app.file("big.dct"), big);
+        if (button == "cmdExit")
+            QCOMPARE(app.quits, 1);
+    }
+
+    // Whatever is typed in the open word window is part of what is saved or kept.
+    void typedWordIsKept_data() {
+        QTest::addColumn<QString>("path");
+        QTest::addRow("Exit, Yes") << "exit";
+        QTest::addRow("Save") << "save";
+        QTest::addRow("word window's close box") << "close box";
+        QTest::addRow("Escape in the word window") << "escape";
+        QTest::addRow("New Word in the grid") << "new word";
+        QTest::addRow("Edit Word on another row") << "edit other";
+    }
+    void typedWordIsKept() {
+        QFETCH(QString, path);
+        EditorApp app(3);
+        app.typeInWordWindow(2, " CHANGED");
+        if (path == "exit") {
+            auto question = std::make_shared<SeenBox>();
+            answerNextBox(QMessageBox::Yes, question);
+            QTest::mouseClick(app.window->cmdExit, Qt::LeftButton);
+            QCOMPARE(app.quits, 1);
+        } else if (path == "save") {
+            QTest::mouseClick(app.window->cmdSave, Qt::LeftButton);
+            QVERIFY(!app.store.changed);
+        } else if (path == "close box") {
+            app.word()->close();
+        } else if (path == "escape") {
+            QTest::keyClick(app.word()->txtWord[2], Qt::Key_Escape);
+            QVERIFY(!app.word() || !app.word()->isVisible());
+        } else if (path == "new word") {
+            QTest::mouseClick(app.window->cmdAdd, Qt::LeftButton);
+            QCOMPARE(app.store.recordCount, 4);
+        } else {
+            app.clickCell(3, 0);
+            QTest::mouseClick(app.window->cmdEdit, Qt::LeftButton);
+            QCOMPARE(app.word()->txtWord[2]->text(), QStringLiteral("word3"));
+        }
+        QCOMPARE(app.store.recordText[2][2], QStringLiteral("word2 CHANGED"));
+        QCOMPARE(app.window->grid().cells[2][2], QStringLiteral("word2 CHANGED"));
+        if (path == "exit" || path == "save")
+            QCOMPARE(decoded(app.file("own.dct"))[1].text[1], QStringLiteral("word2 CHANGED"));
+        else
+            QVERIFY(app.store.changed);
+    }
+
+    // The word window shows record 4 of 6 while the store changes under it.
+    void wordWindowFollowsTheStore_data() {
+        QTest::addColumn<QString>("change");
+        QTest::addColumn<QString>("shown"); // the English text shown after, empty when closed
+        QTest::addRow("switch to a longer dictionary") << "switch long"
+                                                       << "word103";
+        QTest::addRow("switch to a shorter one") << "switch short"
+                                                 << "";
+        QTest::addRow("a new file") << "new file"
+                                    << "";
+        QTest::addRow("paste over its row") << "paste"
+                                            << "pasted";
+        QTest::addRow("cut of its row") << "cut"
+                                        << "";
+        QTest::addRow("delete of a row above") << "delete above"
+                                               << "word5";
+        QTest::addRow("delete of the last rows") << "delete last"
+                                                 << "";
+    }
+    void wordWindowFollowsTheStore() {
+        QFETCH(QString, change);
+        QFETCH(QString, shown);
+        EditorApp app(6);
+        app.write("long.dct", encode(numberedRecords(8, 100)));
+        app.write("short.dct", encode(numberedRecords(2, 200)));
+        app.clickCell(4, 0);
+        QTest::mouseClick(app.window->cmdEdit, Qt::LeftButton);
+        QVERIFY(app.word()->isVisible());
+        if (change == "switch long") {
+            app.pick("long.dct");
+        } else if (change == "switch short") {
+            app.pick("short.dct");
+        } else if (change == "new file") {
+            QTimer::singleShot(0, [] {
+                auto* window = qobject_cast<frmNyFil*>(QApplication::activeModalWidget());
+                QTest::keyClicks(window->txtFilnamn, "Neu");
+                QTest::mouseClick(window->cmdOK, Qt::LeftButton);
+            });
+            QTest::mouseClick(app.window->cmdNew, Qt::LeftButton);
+        } else if (change == "paste") {
+            // The level of Swedish and the English text of its row.
+            app.selectCells(4, 1, 4, 2);
+            QGuiApplication::clipboard()->setText("4\tpasted\r\n");
+            app.menu("mnuEditPaste");
+        } else if (change == "cut") {
+            app.selectCells(4, 0, 4, 10);
+            app.menu("mnuEditCut");
+        } else if (change == "delete above") {
+            app.clickCell(2, 0);
+            QTest::mouseClick(app.window->cmdDelete, Qt::LeftButton);
+        } else {
+            for (int i = 0; i < 3; ++i) {
+                app.clickCell(app.store.recordCount, 0);
+                QTest::mouseClick(app.window->cmdDelete, Qt::LeftButton);
+            }
+        }
+        const int count = app.store.recordCount;
+        const std::vector<WordRecord> before = app.records();
+        if (change == "cut")
+            QVERIFY(app.word()->txtWord[2]->text().isEmpty());
+        else if (shown.isEmpty())
+            QVERIFY(!app.word() || !app.word()->isVisible());
+        else
+            QCOMPARE(app.word()->txtWord[2]->text(), shown);
+        // Closing it afterwards writes nothing that was not typed.
+        if (app.word() && app.word()->isVisible())
+            QTest::mouseClick(app.word()->cmdClose, Qt::LeftButton);
+        QCOMPARE(app.store.recordCount, count);
+        QCOMPARE(app.records(), before);
+        QVERIFY(app.store.recordText[count + 1][2].isEmpty());
     }
 
     // The keyboard opens from every text box of the word window and types into that box.
@@ -198,7 +415,8 @@ private slots:
         QFETCH(int, box);
         QFETCH(KeyboardOpening, how);
         EditorApp app(2);
-        app.showRecord(1);
+        int r = 1;
+        app.window->ShowRecord(r);
         frmWord* w = app.word();
         QVERIFY(QTest::qWaitForWindowExposed(w));
         QLineEdit* edit = box <= 5 ? w->txtWord[box] : w->txtDiffi[box - 5];
@@ -209,13 +427,170 @@ private slots:
         QVERIFY(app.store.changed);
     }
 
-    void failedSaveKeepsTheChangesMarked() {
+    // The row being edited stays in view, however the user scrolled before.
+    void editedRowStaysInView_data() {
+        QTest::addColumn<int>("records");
+        QTest::addColumn<int>("wheelSteps");
+        QTest::addColumn<int>("row"); // 0: New Word, then Close
+        QTest::addRow("New Word, then Close") << 43 << 0 << 0;
+        QTest::addRow("Edit Word after wheel scrolling down") << 300 << 40 << 125;
+        QTest::addRow("Edit Word after wheel scrolling up") << 300 << -10 << 100;
+    }
+    void editedRowStaysInView() {
+        QFETCH(int, records);
+        QFETCH(int, wheelSteps);
+        QFETCH(int, row);
+        EditorApp app(records);
+        if (wheelSteps < 0) {
+            app.grid()->verticalScrollBar()->setValue(120);
+            QTest::qWait(1);
+        }
+        for (int i = 0; i < std::abs(wheelSteps); ++i) {
+            const QPointF at = app.grid()->viewport()->rect().center();
+            QWheelEvent wheel(at, app.grid()->viewport()->mapToGlobal(at), {},
+                              QPoint(0, wheelSteps > 0 ? -120 : 120), Qt::NoButton, Qt::NoModifier,
+                              Qt::NoScrollPhase, false);
+            QApplication::sendEvent(app.grid()->viewport(), &wheel);
+        }
+        if (row == 0) {
+            QTest::mouseClick(app.window->cmdAdd, Qt::LeftButton);
+            QTest::mouseClick(app.word()->cmdClose, Qt::LeftButton);
+            row = records + 1;
+        } else {
+            QVERIFY(app.rowInView(row)); // the user clicks the row where it is shown
+            QTest::mouseClick(app.grid()->viewport(), Qt::LeftButton, {},
+                              app.cellRect(row, 0).center());
+            QTest::mouseClick(app.window->cmdEdit, Qt::LeftButton);
+            QCOMPARE(app.word()->txtWord[2]->text(), QStringLiteral("word%1").arg(row));
+        }
+        QVERIFY(app.rowInView(row));
+    }
+
+    void dictionaryList() {
         EditorApp app(1);
-        app.store.recordText[1][1] = QString(900, u'x');
-        app.store.changed = true;
-        app.window->save();
+        app.write("VOKABRIX.DCT", encode(numberedRecords(3), true));
+        app.write("Mine.DCT", encode(numberedRecords(3)));
+        app.write("Empty.dct", QByteArray());
+        app.window->listDictionaries();
+        QStringList items;
+        for (int i = 0; i < app.window->cboDct->count(); ++i)
+            items << app.window->cboDct->itemText(i);
+        items.sort();
+        QCOMPARE(items, (QStringList{"Empty.dct", "Mine.DCT", "own.dct"}));
+        app.pick("Empty.dct");
+        QCOMPARE(app.store.currentFile, QStringLiteral("Empty.dct"));
+        QCOMPARE(app.store.recordCount, 0);
+    }
+
+    // own.dct that cannot be opened: the list names no dictionary and nothing can be saved
+    // into a nameless file; another dictionary can be opened.
+    void ownDictionaryThatCannotBeOpened() {
+        QTemporaryDir dir;
+        writeFile(dir.filePath("own.dct"), encode(numberedRecords(3), true));
+        writeFile(dir.filePath("b.dct"), encode(numberedRecords(2)));
+        CollectingReporter reporter;
+        EditorStore store;
+        frmEdit window(store, ProgramFolder(dir.path()), reporter);
+        window.show();
+        window.loadOwnDictionary();
+        QCOMPARE(reporter.messages,
+                 QStringList{"The file own.dct is encrypted or corrupted and cannot be edited."});
+        QVERIFY(window.cboDct->currentText().isEmpty());
+        QVERIFY(!window.cmdSave->isEnabled());
+        QVERIFY(!window.cmdAdd->isEnabled());
+        window.switchDictionary(QStringLiteral("missing.dct.d/x"));
+        QCOMPARE(reporter.messages.size(),
+                 2); // the failed switch, and no reload of a nameless file
+        window.switchDictionary(QStringLiteral("b.dct"));
+        QCOMPARE(store.currentFile, QStringLiteral("b.dct"));
+        QVERIFY(window.cmdSave->isEnabled());
+    }
+
+    // The flags at their full size and every caption centred in its header cell.
+    void headerCellsAreCentred() {
+        EditorApp app(1);
+        QHeaderView* header = app.grid()->horizontalHeader();
+        const QImage image = header->grab().toImage();
+        for (int c = 0; c <= 10; ++c) {
+            const QRect section(header->sectionViewportPosition(c), 0, header->sectionSize(c),
+                                header->height());
+            QRect drawn;
+            for (int y = section.top() + 3; y < section.bottom() - 2; ++y)
+                for (int x = section.left() + 3; x < section.right() - 2; ++x) {
+                    const QColor px = image.pixelColor(x, y);
+                    if (px.valueF() < 0.45 || px.saturationF() > 0.4)
+                        drawn |= QRect(x, y, 1, 1);
+                }
+            QVERIFY2(!drawn.isEmpty(), qPrintable(QString::number(c)));
+            QVERIFY2(std::abs(drawn.center().x() - section.center().x()) <= 2,
+                     qPrintable(QString::number(c)));
+            QVERIFY2(drawn.left() - section.left() >= 3 && section.right() - drawn.right() >= 3,
+                     qPrintable(QString::number(c)));
+            if (c < 10 && c % 2 == 0)
+                QVERIFY2(drawn.width() >= 34 && drawn.height() >= 22,
+                         qPrintable(QString::number(c)));
+        }
+    }
+
+    // A message shown while switching comes with the normal pointer.
+    void switchMessageHasTheNormalPointer() {
+        EditorApp app(2, true);
+        QByteArray bad = encode(numberedRecords(3));
+        bad[2] = static_cast<char>(0x9b); // the first length reads 31899
+        bad[3] = static_cast<char>(0x7c);
+        app.write("bad.dct", bad);
+        auto seen = std::make_shared<SeenBox>();
+        answerNextBox(QMessageBox::Ok, seen);
+        app.pick("bad.dct");
+        QVERIFY(
+            seen->text.startsWith("The following error occured while reading the file bad.dct: "));
+        QVERIFY(seen->normalPointer);
+        QVERIFY(!QApplication::overrideCursor());
+        QCOMPARE(app.store.currentFile, QStringLiteral("own.dct"));
+        QCOMPARE(app.store.recordCount, 2);
+    }
+
+    void showingARecordIsNoEdit() {
+        EditorApp app(3);
+        app.clickCell(2, 0);
+        QTest::mouseClick(app.window->cmdEdit, Qt::LeftButton);
+        QVERIFY(!app.store.changed);
+        QCOMPARE(app.word()->txtWord[1]->text(), QStringLiteral("ord2"));
+        QVERIFY(app.word()->cmdPrev->isEnabled());
+        QTest::mouseClick(app.word()->cmdNext, Qt::LeftButton);
+        QVERIFY(!app.word()->cmdNext->isEnabled());
+        QCOMPARE(app.window->grid().row, 3);
+        QVERIFY(!app.store.changed);
+        QTest::keyClick(app.word()->txtWord[1], Qt::Key_X);
         QVERIFY(app.store.changed);
-        QCOMPARE(app.reporter.messages.size(), 1);
+        QTest::mouseClick(app.word()->cmdRestore, Qt::LeftButton);
+        QCOMPARE(app.word()->txtWord[1]->text(), QStringLiteral("ord3"));
+    }
+
+    void deletingTheOnlyRecord() {
+        EditorApp app(1);
+        app.clickCell(1, 0);
+        QTest::mouseClick(app.window->cmdEdit, Qt::LeftButton);
+        QTest::mouseClick(app.word()->cmdDelete, Qt::LeftButton);
+        QCOMPARE(app.store.recordCount, 0);
+        QVERIFY(app.store.changed);
+        QVERIFY(app.word()->txtWord[1]->text().isEmpty());
+        QCOMPARE(app.window->model()->rowCount(), 1);
+    }
+
+    void newFileNameIsChecked() {
+        EditorApp app(2);
+        frmNyFil window(app.store, app.window->edit(), app.window.get());
+        QStringList shown;
+        window.show = [&shown](const QString& m) { shown << m; };
+        QTest::keyClicks(window.txtFilnamn, "my words");
+        QTest::mouseClick(window.cmdOK, Qt::LeftButton);
+        QCOMPARE(shown, QStringList{"Invalid filename. The name may not contain spaces."});
+        window.txtFilnamn->setText(QStringLiteral("Animals"));
+        QTest::mouseClick(window.cmdOK, Qt::LeftButton);
+        QVERIFY(QFile::exists(app.dir.filePath("Animals.DCT")));
+        QCOMPARE(app.store.recordCount, 1);
+        QCOMPARE(app.window->cboDct->currentText(), QStringLiteral("Animals.DCT"));
     }
 };
 

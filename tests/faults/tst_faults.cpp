@@ -34,7 +34,7 @@ private slots:
         EditorStore store;
         GridState grid;
         CollectingReporter reporter;
-        Edit1 edit(store, grid, ProgramFolder(dir.path()), EditorHooks{&reporter, {}, {}, {}, {}, {}});
+        Edit1 edit(store, grid, ProgramFolder(dir.path()), EditorHooks{&reporter, {}, {}, {}, {}});
         QVERIFY(edit.LoadDictionary("words.dct"));
         store.recordText[3][1] = "changed";
         edit.writeFilter = [keptBytes](QByteArray& data) {
