@@ -349,22 +349,23 @@ bool Edit1::Paste(QString text) {
     // elsewhere lands in the current row rather than the one above it.
     if (!text.isEmpty() && !text.endsWith(u'\r'))
         ++n;
+    // Records are added for the pasted rows that lie past the last record, and no more: an
+    // empty record after them would be a word nobody typed.
     const int current = g.row;
-    const int first = g.rows();
-    const int last = current + n;
-    const int rounds = std::max(0, last - first + 1);
+    const int lastRow = current + n - 1;
+    const int rounds = std::max(0, lastRow - s.recordCount);
     if (s.recordCount + rounds > kEditorCapacity) {
         report(kNoMoreWords);
         return false;
     }
-    for (int k = first; k <= last; ++k) {
+    for (int k = 0; k < rounds; ++k) {
         ++s.recordCount;
         g.setRows(s.recordCount + 1);
         emptySlot(s.recordCount);
         s.recordClass[s.recordCount] = 1;
         FillRow(s.recordCount);
     }
-    g.rowSel = current + n - 1;
+    g.rowSel = lastRow;
     if (!text.isEmpty())
         g.setClip(text);
     ReadGrid();

@@ -101,6 +101,7 @@ frmEdit::frmEdit(EditorStore& store, ProgramFolder folder, Reporter& reporter)
     grdEdit->horizontalHeader()->setFixedHeight(kHeaderHeight);
     grdEdit->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
     grdEdit->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    grdEdit->horizontalHeader()->setStretchLastSection(true);
     grdEdit->setIconSize(QSize(36, 24));
     grdEdit->setWordWrap(false);
     grdEdit->setAlternatingRowColors(true);
@@ -231,7 +232,7 @@ void frmEdit::applySelection() {
         auto clampRow = [rows](int r) { return std::clamp(r, 1, rows) - 1; };
         const QModelIndex current = m_model->index(clampRow(m_grid.row), m_grid.col);
         const QModelIndex corner = m_model->index(clampRow(m_grid.rowSel), m_grid.colSel);
-        sel->setCurrentIndex(current, QItemSelectionModel::NoUpdate);
+        sel->setCurrentIndex(corner, QItemSelectionModel::NoUpdate);
         sel->select(QItemSelection(current, corner), QItemSelectionModel::ClearAndSelect);
     }
     m_syncing = false;
@@ -243,15 +244,15 @@ void frmEdit::readSelection() {
     const QModelIndex current = grdEdit->currentIndex();
     if (!current.isValid())
         return;
-    m_grid.row = current.row() + 1;
-    m_grid.col = current.column();
-    m_grid.rowSel = m_grid.row;
-    m_grid.colSel = m_grid.col;
+    // The view's current cell is the corner that moves while the user drags or extends the
+    // selection (the grid's far corner); the grid's current cell is where the selection began.
+    m_grid.rowSel = m_grid.row = current.row() + 1;
+    m_grid.colSel = m_grid.col = current.column();
     const QItemSelection selection = grdEdit->selectionModel()->selection();
-    if (!selection.isEmpty()) {
+    if (!selection.isEmpty() && selection.first().contains(current)) {
         const QItemSelectionRange range = selection.first();
-        m_grid.rowSel = (range.top() + 1 == m_grid.row ? range.bottom() : range.top()) + 1;
-        m_grid.colSel = range.left() == m_grid.col ? range.right() : range.left();
+        m_grid.row = (current.row() == range.top() ? range.bottom() : range.top()) + 1;
+        m_grid.col = current.column() == range.left() ? range.right() : range.left();
     }
     int r = m_grid.rowSel;
     readViewRows();

@@ -289,7 +289,9 @@ private slots:
         QTest::addRow("row 7, column 0 only")
             << 10 << QList<int>{7, 0, 7, 0} << line << 10 << 7 << "a";
         QTest::addRow("two lines on row 10")
-            << 10 << QList<int>{10, 0, 10, 10} << line + line << 12 << 11 << "a";
+            << 10 << QList<int>{10, 0, 10, 10} << line + line << 11 << 11 << "a";
+        QTest::addRow("as many lines as records")
+            << 3 << QList<int>{1, 0, 1, 10} << line + line + line << 3 << 3 << "a";
         QTest::addRow("three lines into an empty dictionary")
             << 0 << QList<int>{1, 0, 1, 10} << line + line + line << 3 << 3 << "a";
         QTest::addRow("spreadsheet lines end in LF") << 0 << QList<int>{1, 0, 1, 10}
@@ -321,8 +323,7 @@ private slots:
             QCOMPARE(e.store.recordText[10][5], QStringLiteral("e"));
             QCOMPARE(e.store.recordLevel[10][5], qint16(5));
             QCOMPARE(e.store.recordClass[10], qint16(2));
-            QVERIFY(e.store.recordText[12][1].isEmpty());
-            QCOMPARE(e.store.recordClass[12], qint16(1));
+            QCOMPARE(e.store.recordClass[11], qint16(2));
         }
     }
 
@@ -351,11 +352,11 @@ private slots:
     void pastePastTheCapacityIsRefused() {
         Editor e;
         e.withRecords(9999);
-        e.select(9999, 0, 9999, 10);
-        QVERIFY(!e.edit.Paste("a\r\nb\r\nc\r\n"));
+        e.select(9998, 0, 9998, 10);
+        QVERIFY(!e.edit.Paste("a\r\nb\r\nc\r\nd\r\n"));
         QCOMPARE(e.store.recordCount, 9999);
         QCOMPARE(e.reporter.messages.last(), kNoMoreWords);
-        QCOMPARE(e.store.recordText[9999][1], QStringLiteral("ord9999"));
+        QCOMPARE(e.store.recordText[9998][1], QStringLiteral("ord9998"));
     }
 
     void cutDraggedUpwards() {
