@@ -77,7 +77,8 @@ void Edit1::emptySlot(int r) {
 }
 
 bool Edit1::LoadDictionary(const QString& name) {
-    const QString path = m_folder.resolve(name);
+    // The editor works on the user's own dictionaries only, never on the installed data.
+    const QString path = m_folder.resolveForWriting(name);
     QFile file(path);
     if (!file.exists()) {
         // A missing file is created empty and reads as a dictionary of no records.
@@ -178,8 +179,8 @@ bool Edit1::SaveDictionary(const QString& name) {
 
     // The new file is written under a temporary name; the previous one is kept as OWN.BAK
     // and replaced only when the new one is complete.
-    const QString path = m_folder.resolve(name);
-    const QString backup = m_folder.resolve(kBackupFile);
+    const QString path = m_folder.resolveForWriting(name);
+    const QString backup = m_folder.resolveForWriting(kBackupFile);
     QSaveFile file(path);
     file.setDirectWriteFallback(false);
     if (!file.open(QIODevice::WriteOnly))

@@ -89,7 +89,7 @@ QByteArray WriteHighScoreBytes(const HighScoreList& list) {
 
 bool WriteHighScores(const ProgramFolder& folder, const QString& fileName, const HighScoreList& list,
                      QString& error) {
-    QSaveFile file(folder.resolve(fileName));
+    QSaveFile file(folder.resolveForWriting(fileName));
     const QByteArray data = WriteHighScoreBytes(list);
     if (!file.open(QIODevice::WriteOnly) || file.write(data) != data.size() || !file.commit()) {
         error = file.errorString();

@@ -1,0 +1,59 @@
+// The main window on a screen scaled by 2: laid out as at scale 1 with every size doubled,
+// its pictures drawn at the screen's density and no text needing more room than it has.
+#include "apptestutil.h"
+
+#include "app/drawnbutton.h"
+#include "app/frmmain.h"
+
+#include <QLabel>
+#include <QStandardPaths>
+#include <QTest>
+
+using namespace vx;
+using namespace vx::test;
+
+class TstHighDpi : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() {
+        QStandardPaths::setTestModeEnabled(true);
+        QCOMPARE(qApp->devicePixelRatio(), 2.0);
+    }
+
+    void mainWindowAtScaleTwo() {
+        TestApp app;
+        frmMain main(app.ctx);
+        main.LayoutLanguageChoice();
+        main.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&main));
+        // The content box keeps its logical size and fits the window.
+        QVERIFY(main.rect().contains(main.picHolder->geometry()));
+        const QImage shot = main.grab().toImage();
+        QCOMPARE(shot.width(), main.width() * 2);
+        for (QLabel* label : main.findChildren<QLabel*>()) {
+            if (!label->isVisible())
+                continue;
+            if (!label->pixmap().isNull())
+                QVERIFY2(label->pixmap().devicePixelRatio() == 2.0,
+                         qPrintable(label->objectName()));
+            if (!label->text().isEmpty() && !label->wordWrap())
+                QVERIFY2(label->fontMetrics().horizontalAdvance(label->text()) <=
+                             label->contentsRect().width(),
+                         qPrintable(label->objectName() + ": " + label->text()));
+        }
+        for (DrawnButton* button : main.findChildren<DrawnButton*>())
+            QVERIFY2(button->fontMetrics().horizontalAdvance(
+                         QString(button->caption()).remove(u'&')) < button->width(),
+                     qPrintable(button->objectName()));
+    }
+};
+
+int main(int argc, char** argv) {
+    // The scale must be known before the application starts.
+    qputenv("QT_SCALE_FACTOR", "2");
+    QApplication app(argc, argv);
+    TstHighDpi test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_highdpi.moc"

@@ -1,0 +1,124 @@
+// The installed layout: the data read from the share folder, everything the programs write
+// kept in the user's folder, and the user's folder made with the example on a first start.
+#include "editor/edit1.h"
+#include "exercises/highscores/highscores.h"
+#include "words/dictbuilder.h"
+#include "words/wordlists.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace vx;
+using namespace vx::test;
+
+namespace {
+
+// A prefix with bin/ and share/vokabrix/, and a user's folder beside it.
+struct Installed {
+    QTemporaryDir root;
+    QString bin = root.filePath("usr/bin");
+    QString share = root.filePath("usr/share/vokabrix");
+    QString user = root.filePath("home/.local/share/vokabrix");
+
+    Installed() {
+        QDir().mkpath(bin);
+        QDir().mkpath(share);
+        writeFile(share + "/VOKABRIX.DCT", encode(numberedRecords(3), true));
+        writeFile(share + "/LANG.CRP", "language");
+        writeFile(share + "/own.dct", encode(numberedRecords(2)));
+    }
+    ProgramFolder start() const { return ProgramFolder::installed(bin, user); }
+};
+
+} // namespace
+
+class TstInstalledLayout : public QObject {
+    Q_OBJECT
+private slots:
+    // Where a bare name is read from and written to; names match without regard to case.
+    void resolve_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>(
+            "readFrom"); // "user", "share", or "new" (not found: the user's folder)
+        QTest::addColumn<QString>("writeTo"); // the file name written in the user's folder
+        QTest::addRow("built-in dictionary") << "vokabrix.dct"
+                                             << "share/VOKABRIX.DCT"
+                                             << "vokabrix.dct";
+        QTest::addRow("language file") << "LANG.CRP"
+                                       << "share/LANG.CRP"
+                                       << "LANG.CRP";
+        QTest::addRow("the user's own.dct, in another case") << "OWN.DCT"
+                                                             << "user/own.dct"
+                                                             << "own.dct";
+        QTest::addRow("a high-score file not yet written") << "Quick03.HGH"
+                                                           << "user/Quick03.HGH"
+                                                           << "Quick03.HGH";
+        QTest::addRow("the user's copy of a data file wins") << "README.TXT"
+                                                             << "user/readme.txt"
+                                                             << "readme.txt";
+    }
+    void resolve() {
+        QFETCH(QString, name);
+        QFETCH(QString, readFrom);
+        QFETCH(QString, writeTo);
+        Installed in;
+        writeFile(in.share + "/README.TXT", "installed");
+        const ProgramFolder folder = in.start();
+        writeFile(in.user + "/readme.txt", "mine");
+        const QString base = readFrom.startsWith("share/") ? in.share : in.user;
+        QCOMPARE(folder.resolve(name), base + "/" + readFrom.section(u'/', 1));
+        QCOMPARE(folder.resolveForWriting(name), in.user + "/" + writeTo);
+    }
+
+    void firstStartGivesTheExampleAndKeepsTheUsersOwn() {
+        Installed in;
+        in.start();
+        QCOMPARE(readFile(in.user + "/own.dct"), encode(numberedRecords(2)));
+        QVERIFY(QFileInfo(in.user + "/own.dct").isWritable());
+        // The user's dictionary, in whatever case it was saved, is never replaced.
+        QFile::remove(in.user + "/own.dct");
+        writeFile(in.user + "/OWN.DCT", encode(numberedRecords(5)));
+        in.start();
+        QCOMPARE(QDir(in.user).entryList(QDir::Files), QStringList{"OWN.DCT"});
+        QCOMPARE(readFile(in.user + "/OWN.DCT"), encode(numberedRecords(5)));
+    }
+
+    // High scores, the editor's saves with their backup and new dictionaries go to the
+    // user's folder; the share folder is never written.
+    void everythingWrittenGoesToTheUsersFolder() {
+        Installed in;
+        const ProgramFolder folder = in.start();
+        const QStringList shareBefore = QDir(in.share).entryList(QDir::Files);
+
+        HighScoreList scores = ReadHighScores(folder, highScoreFileName(3));
+        AddHighScore(scores, 120);
+        QString error;
+        QVERIFY(WriteHighScores(folder, highScoreFileName(3), scores, error));
+        QVERIFY(QFile::exists(in.user + "/Quick03.HGH"));
+
+        EditorStore store;
+        GridState grid;
+        CollectingReporter reporter;
+        Edit1 edit(store, grid, folder, EditorHooks{&reporter, {}, {}, {}, {}});
+        QVERIFY(edit.LoadDictionary("own.dct"));
+        QCOMPARE(store.recordCount, 2);
+        store.recordText[1][1] = "ändrad";
+        QVERIFY(edit.SaveDictionary("own.dct"));
+        QVERIFY(edit.LoadDictionary("Animals.DCT")); // a missing dictionary is made empty
+        QCOMPARE(QDir(in.user).entryList(QDir::Files),
+                 (QStringList{"Animals.DCT", "OWN.BAK", "own.dct", "Quick03.HGH"}));
+        QCOMPARE(QDir(in.share).entryList(QDir::Files), shareBefore);
+        QVERIFY(reporter.messages.isEmpty());
+
+        // The word lists offered are the user's; a new file may not take a data file's name.
+        QCOMPARE(ListWordLists(folder, {}, &reporter).files.size(), 2);
+        QString message;
+        QCOMPARE(NewFileName("Vokabrix", folder, message), QString());
+        QCOMPARE(message, QStringLiteral("The file already exists."));
+    }
+};
+
+QTEST_GUILESS_MAIN(TstInstalledLayout)
+#include "tst_installedlayout.moc"
