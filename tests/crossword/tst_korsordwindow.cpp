@@ -49,8 +49,7 @@ struct Crossword {
     void click(QWidget* widget) { QTest::mouseClick(widget, Qt::LeftButton); }
     // A double click on the board as the system delivers it: a click, then a second press
     // that comes as the double click, then its release.
-    void doubleClick(Qt::MouseButton button, int row, int col) {
-        const QPoint pos = at(row, col);
+    void doubleClick(Qt::MouseButton button, QPoint pos) {
         QTest::mouseClick(w->Bild, button, {}, pos);
         QTest::mouseDClick(w->Bild, button, {}, pos);
         QTest::mouseRelease(w->Bild, button, {}, pos);
@@ -234,7 +233,7 @@ private slots:
             x.type(ch);
         QTest::keyClick(x.keys(), Qt::Key_Down); // D 3, leaving D 2 empty
         x.type(u'X');                            // wrong, moves on to D 4
-        x.doubleClick(Qt::LeftButton, 1, 2);
+        x.doubleClick(Qt::LeftButton, x.at(1, 2));
         QCOMPARE(state.TypedLetter[1][2], QStringLiteral("U"));
         if (afterReveal != 0)
             QTest::keyClick(x.keys(), static_cast<Qt::Key>(afterReveal));
@@ -252,23 +251,29 @@ private slots:
         QVERIFY(!state.PuzzleActive);
         x.type(u'A'); // the board no longer takes typing
         QCOMPARE(state.TypedLetter[3][4], QStringLiteral("R"));
+        x.click(x.w->cmdCorrect); // nor a second check, which would find every letter right
+        QCOMPARE(state.CellColour[3][4], kCellRed);
     }
 
     void onlyTheLeftDoubleClickReveals_data() {
         QTest::addColumn<int>("button");
-        QTest::addRow("left") << int(Qt::LeftButton);
-        QTest::addRow("right") << int(Qt::RightButton);
-        QTest::addRow("middle") << int(Qt::MiddleButton);
+        QTest::addColumn<bool>("onTheCell");
+        QTest::addRow("left") << int(Qt::LeftButton) << true;
+        QTest::addRow("right") << int(Qt::RightButton) << true;
+        QTest::addRow("middle") << int(Qt::MiddleButton) << true;
+        QTest::addRow("left, beside the grid") << int(Qt::LeftButton) << false;
     }
     void onlyTheLeftDoubleClickReveals() {
         QFETCH(int, button);
+        QFETCH(bool, onTheCell);
         Crossword x;
         x.open();
         x.click(x.w->cmdNew);
         const QPoint cell = x.lastLetterCell();
-        x.doubleClick(static_cast<Qt::MouseButton>(button), cell.y(), cell.x());
+        x.doubleClick(static_cast<Qt::MouseButton>(button),
+                      onTheCell ? x.at(cell.y(), cell.x()) : QPoint(1, 1));
         QVERIFY(x.w->HintAcross->isHidden());
-        if (button != Qt::LeftButton) {
+        if (button != Qt::LeftButton || !onTheCell) {
             QCOMPARE(x.typedCells(), 0);
             return;
         }
@@ -310,7 +315,7 @@ private slots:
         x.open();
         x.click(x.w->cmdNew);
         x.type(u'A');
-        x.doubleClick(Qt::LeftButton, x.lastLetterCell().y(), x.lastLetterCell().x());
+        x.doubleClick(Qt::LeftButton, x.at(x.lastLetterCell().y(), x.lastLetterCell().x()));
         x.click(x.w->cmdCorrect);
         x.w->close();
         QTRY_VERIFY(x.w.isNull());
@@ -341,7 +346,7 @@ private slots:
         x.click(w.cmdNew); // no puzzle yet: generated at once
         QVERIFY(x.state.PuzzleActive);
         QCOMPARE(w.Label2->text(), QStringLiteral("100 %"));
-        x.doubleClick(Qt::LeftButton, x.lastLetterCell().y(), x.lastLetterCell().x());
+        x.doubleClick(Qt::LeftButton, x.at(x.lastLetterCell().y(), x.lastLetterCell().x()));
         const auto typed = x.state.TypedLetter;
         const std::array<DrawnButton*, 3> buttons{w.cmdNew, w.cmdCorrect, w.cmdHelp};
         // A button's face and caption, inside the frame that shows its focus.
@@ -448,7 +453,7 @@ private slots:
             w.Storlek->setValue(size);
             x.click(w.cmdNew);
             const QPoint revealed = x.lastLetterCell();
-            x.doubleClick(Qt::LeftButton, revealed.y(), revealed.x());
+            x.doubleClick(Qt::LeftButton, x.at(revealed.y(), revealed.x()));
             for (int r = 1; r <= size; ++r) {
                 for (int c = 1; c <= size; ++c) {
                     if (!x.black(r, c) && x.state.TypedLetter[r][c] != x.state.Grid[r][c]) {
