@@ -14,8 +14,47 @@
 namespace vx {
 
 namespace {
-constexpr int kBoard = 525;
-const QPoint kBoardAt(64, 52);
+constexpr int kBoard = 525;    // the drawing width the cell size is taken from
+const QPoint kBoardAt(64, 52); // the grid's top left corner in the window
+const QColor kFocusFrame(70, 96, 127);
+
+// Mouse buttons by their numbers on the board: 1 left, 2 right, 4 middle.
+int buttonCode(Qt::MouseButton button) {
+    switch (button) {
+    case Qt::LeftButton:
+        return 1;
+    case Qt::RightButton:
+        return 2;
+    default:
+        return 4;
+    }
+}
+
+// The board's key codes: the arrows 37..40, Enter 13, Backspace 8, the blank, digits and
+// letters A..Z by their own codes; any other key (punctuation among them) is 255, so that
+// "%", "&", "'" and "(" never pass for arrows.
+int boardKeyCode(int key) {
+    switch (key) {
+    case Qt::Key_Left:
+        return 37;
+    case Qt::Key_Up:
+        return 38;
+    case Qt::Key_Right:
+        return 39;
+    case Qt::Key_Down:
+        return 40;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return 13;
+    case Qt::Key_Backspace:
+        return 8;
+    default:
+        break;
+    }
+    const bool plain = key == Qt::Key_Space || (key >= Qt::Key_0 && key <= Qt::Key_9) ||
+                       (key >= Qt::Key_A && key <= Qt::Key_Z);
+    return plain ? key : 255;
+}
 
 QFont boardFont(double pointSize) {
     QFont f(QStringLiteral("DejaVu Sans"));
@@ -27,17 +66,35 @@ QFont boardFont(double pointSize) {
 
 BoardView::BoardView(QWidget* parent, const CrosswordState& state) : QWidget(parent), m_state(state) {
     setObjectName(QStringLiteral("Bild"));
-    setFixedSize(kBoard, kBoard);
+    fitGrid();
 }
 
 QRect BoardView::cellRect(int r, int c) const {
     const int cs = m_state.CellSize;
-    return QRect((c - 1) * cs, (r - 1) * cs, cs, cs);
+    return QRect(kFrame + (c - 1) * cs, kFrame + (r - 1) * cs, cs, cs);
+}
+
+void BoardView::fitGrid() {
+    // The cell size is rounded, so the grid may be a few pixels wider than the drawing width.
+    const int side = m_state.CellSize > 0 ? m_state.CellSize * m_state.GridSize : kBoard;
+    setFixedSize(side + 2 * kFrame, side + 2 * kFrame);
+    update();
+}
+
+void BoardView::setFramed(bool framed) {
+    if (framed == m_framed)
+        return;
+    m_framed = framed;
+    update();
 }
 
 void BoardView::paintEvent(QPaintEvent* event) {
     QPainter p(this);
-    p.fillRect(rect(), Qt::white);
+    p.fillRect(rect().adjusted(kFrame, kFrame, -kFrame, -kFrame), Qt::white);
+    if (m_framed) {
+        p.setPen(QPen(kFocusFrame, 2));
+        p.drawRect(QRectF(1, 1, width() - 2, height() - 2));
+    }
     const int cs = m_state.CellSize;
     if (cs == 0)
         return;
@@ -82,17 +139,19 @@ void BoardView::paintEvent(QPaintEvent* event) {
 }
 
 void BoardView::mousePressEvent(QMouseEvent* event) {
-    const int button = event->button() == Qt::LeftButton ? 1 : event->button() == Qt::RightButton ? 2 : 4;
-    emit pressed(button, event->position().x(), event->position().y());
+    const QPointF at = event->position() - QPointF(kFrame, kFrame);
+    emit pressed(buttonCode(event->button()), at.x(), at.y());
 }
 
 void BoardView::mouseReleaseEvent(QMouseEvent* event) {
-    emit released(event->button() == Qt::LeftButton ? 1 : 2);
+    emit released(buttonCode(event->button()));
 }
 
 void BoardView::mouseDoubleClickEvent(QMouseEvent* event) {
+    // The second press of a double click is a press as well.
     mousePressEvent(event);
-    emit doubleClicked();
+    const QPointF at = event->position() - QPointF(kFrame, kFrame);
+    emit doubleClicked(buttonCode(event->button()), at.x(), at.y());
 }
 
 LabelStrip::LabelStrip(QWidget* parent, const CrosswordState& state, bool letters)
@@ -123,12 +182,16 @@ void LabelStrip::paintEvent(QPaintEvent*) {
 frmKorsord::frmKorsord(AppContext& context, CrosswordState& crossword)
     : ExerciseWindow(context, QStringLiteral("frmKorsord"), 52, QSize(1000, 700), ExitStyle::HideHelpAfter),
       state(crossword), korsord(crossword, *context.rng, this) {
+    // The state outlives the window with its candidate tables; each window starts from an
+    // empty board.
+    korsord.ClearBoard();
+    constexpr int frame = BoardView::kFrame;
     Letterz = new LabelStrip(picHolder, state, true);
-    Letterz->setGeometry(kBoardAt.x(), kBoardAt.y() - 24, kBoard, 24);
+    Letterz->setGeometry(kBoardAt.x(), kBoardAt.y() - frame - 24, kBoard, 24);
     Numbers = new LabelStrip(picHolder, state, false);
-    Numbers->setGeometry(kBoardAt.x() - 34, kBoardAt.y(), 34, kBoard);
+    Numbers->setGeometry(kBoardAt.x() - frame - 34, kBoardAt.y(), 34, kBoard);
     Bild = new BoardView(picHolder, state);
-    Bild->move(kBoardAt);
+    Bild->move(kBoardAt - QPoint(frame, frame));
     connect(Bild, &BoardView::pressed, this, [this](int button, double x, double y) {
         int row = 0;
         int col = 0;
@@ -141,7 +204,8 @@ frmKorsord::frmKorsord(AppContext& context, CrosswordState& crossword)
             hideClueHints();
         focusBoard();
     });
-    connect(Bild, &BoardView::doubleClicked, this, [this] { korsord.Reveal(); });
+    connect(Bild, &BoardView::doubleClicked, this,
+            [this](int button, double x, double y) { korsord.DoubleClick(button, x, y); });
 
     Picture1 = new QWidget(picHolder);
     Picture1->setObjectName(QStringLiteral("Picture1"));
@@ -222,6 +286,8 @@ frmKorsord::frmKorsord(AppContext& context, CrosswordState& crossword)
     connect(cmdCorrect, &DrawnButton::clicked, this, &frmKorsord::check);
     disconnect(cmdHelp, nullptr, nullptr, nullptr);
     connect(cmdHelp, &DrawnButton::clicked, this, [this] {
+        if (m_busy)
+            return;
         focusBoard();
         showHelp();
     });
@@ -276,35 +342,35 @@ void frmKorsord::difficultyChanged(int value) {
 }
 
 void frmKorsord::newPuzzle() {
-    cmdNew->setEnabled(false);
-    cmdCorrect->setEnabled(false);
-    cmdHelp->setEnabled(false);
+    if (m_busy)
+        return;
+    m_busy = true;
     bool generate = true;
     if (state.PuzzleActive) {
-        generate = confirmNew ? confirmNew()
-                              : askQuestion(this, windowTitle(), lblSure->text(),
-                                                    QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+        generate = askQuestion(this, windowTitle(), lblSure->text(),
+                               QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
     }
     if (generate) {
         m_generating = true;
         hideClueHints();
-        korsord.SetUpBoard(Storlek->value(), Bild->width());
+        korsord.SetUpBoard(Storlek->value(), kBoard);
         korsord.GenerateCrossword();
         m_generating = false;
         if (m_closePending) {
+            m_busy = false;
             close();
             return;
         }
     }
-    cmdNew->setEnabled(true);
-    cmdCorrect->setEnabled(true);
-    cmdHelp->setEnabled(true);
+    m_busy = false;
     focusBoard();
 }
 
 void frmKorsord::check() {
-    korsord.Check();
-    cmdCorrect->setEnabled(false);
+    // Nothing is checked while New is at work; without a puzzle in play (none yet, or
+    // checked already) the check itself does nothing.
+    if (!m_busy)
+        korsord.Check();
     focusBoard();
 }
 
@@ -315,8 +381,8 @@ void frmKorsord::showClueHints(int r, int c) {
     const QFontMetrics fm(HintAcross->font());
     const int width = std::max(fm.horizontalAdvance(texts[0]), fm.horizontalAdvance(texts[1])) + 20;
     const int cs = state.CellSize;
-    const int left = Bild->x() + static_cast<int>((c - 0.2) * cs);
-    const int top = Bild->y() + static_cast<int>((r - 0.2) * cs);
+    const int left = Bild->x() + BoardView::kFrame + static_cast<int>((c - 0.2) * cs);
+    const int top = Bild->y() + BoardView::kFrame + static_cast<int>((r - 0.2) * cs);
     HintAcross->setGeometry(left, top, width, fm.height() + 8);
     HintDown->setGeometry(left, top + HintAcross->height(), width, fm.height() + 8);
     HintAcross->show();
@@ -338,22 +404,9 @@ bool frmKorsord::eventFilter(QObject* watched, QEvent* event) {
         const Qt::KeyboardModifiers m = key->modifiers();
         const int shift = (m & Qt::ShiftModifier ? 1 : 0) + (m & Qt::ControlModifier ? 2 : 0) +
                           (m & Qt::AltModifier ? 4 : 0);
-        int code = 0;
-        switch (key->key()) {
-        case Qt::Key_Left: code = 37; break;
-        case Qt::Key_Up: code = 38; break;
-        case Qt::Key_Right: code = 39; break;
-        case Qt::Key_Down: code = 40; break;
-        case Qt::Key_Return:
-        case Qt::Key_Enter: code = 13; break;
-        case Qt::Key_Backspace: code = 8; break;
-        case Qt::Key_Tab:
-        case Qt::Key_Backtab:
-        case Qt::Key_F1:
+        if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab || key->key() == Qt::Key_F1)
             return false;
-        default: code = key->key() >= 32 && key->key() <= 127 ? key->key() : 255; break;
-        }
-        if (korsord.KeyDown(code, shift) && state.PuzzleActive)
+        if (korsord.KeyDown(boardKeyCode(key->key()), shift) && state.PuzzleActive)
             showClueHints(state.CursorRow, state.CursorCol);
         const QString text = key->text();
         if (text.size() == 1 && text[0].isPrint() && !(m & (Qt::ControlModifier | Qt::AltModifier))) {
@@ -369,7 +422,7 @@ bool frmKorsord::eventFilter(QObject* watched, QEvent* event) {
         return false; // F4 goes on to the window
     }
     if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)
-        Bild->setStyleSheet(event->type() == QEvent::FocusIn ? QStringLiteral("#Bild { border: 2px solid #46607f; }") : QString());
+        Bild->setFramed(event->type() == QEvent::FocusIn);
     return false;
 }
 
@@ -414,7 +467,10 @@ void frmKorsord::cellChanged(int row, int column) {
 }
 
 void frmKorsord::boardReset() {
-    Bild->update();
+    Bild->fitGrid();
+    const int side = state.CellSize * state.GridSize;
+    Letterz->resize(side, Letterz->height());
+    Numbers->resize(Numbers->width(), side);
     Letterz->update();
     Numbers->update();
 }

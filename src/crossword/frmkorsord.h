@@ -14,17 +14,23 @@ namespace vx {
 
 class frmKorsord;
 
-// The board `Bild`: draws every cell from the crossword state.
+// The board `Bild`: draws every cell from the crossword state, and a focus frame in a thin
+// margin around the grid. Positions it reports are measured from the grid's top left corner.
 class BoardView : public QWidget {
     Q_OBJECT
 public:
+    static constexpr int kFrame = 3; // the margin that holds the focus frame
+
     BoardView(QWidget* parent, const CrosswordState& state);
     QRect cellRect(int r, int c) const;
+    // Takes the size of the grid, so that its last row and column are drawn whole.
+    void fitGrid();
+    void setFramed(bool framed);
 
 signals:
     void pressed(int button, double x, double y);
     void released(int button);
-    void doubleClicked();
+    void doubleClicked(int button, double x, double y);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -34,6 +40,7 @@ protected:
 
 private:
     const CrosswordState& m_state;
+    bool m_framed = false;
 };
 
 // The strips of column letters (above the board) and row numbers (left of it).
@@ -85,9 +92,8 @@ public:
     int duckPhase = 0;
     int duckTicks = 0;
 
-    // New: asks first over an active puzzle; `confirm` stands in for the question in tests.
+    // New: asks first over an active puzzle.
     void newPuzzle();
-    std::function<bool()> confirmNew;
     void check();
     void showClueHints(int r, int c);
     void hideClueHints();
@@ -113,6 +119,9 @@ private:
     void animate();
     void focusBoard();
     bool m_generating = false;
+    // New, Check and Help do nothing from a press of New until its puzzle is ready; they
+    // keep their look meanwhile.
+    bool m_busy = false;
     bool m_closePending = false;
 };
 

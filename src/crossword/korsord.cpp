@@ -1,5 +1,6 @@
 #include "korsord.h"
 
+#include "common/cp1252.h"
 #include "common/textconv.h"
 #include "words/articles.h"
 
@@ -7,9 +8,20 @@
 
 namespace vx {
 
-const QString kAcceptedCharacters = QStringLiteral(
-    " ABCDEFGHIJKLMNOPQRSTUVWXYZ\u00c5\u00c4\u00d6\u00db\u00da\u00d9\u00dc\u00d1\u00c2\u00c9\u00c8\u00c7"
-    "\u00c1\u00c0\u00ca\u00cb\u00cd\u00cc\u00cf\u00df\u00c6\u00d3\u00d2\u00d4");
+bool IsAcceptedCharacter(QChar ch) {
+    // The upper case of every letter that Windows-1252 holds: answers are upper-cased dictionary
+    // words, so each of their letters can be typed (the French Î, Œ and Ÿ among them).
+    static const QString accepted = [] {
+        QString letters(u' ');
+        for (int byte = 0x20; byte <= 0xff; ++byte) {
+            const QString c = fromCp1252(QByteArray(1, static_cast<char>(byte)));
+            if (c.size() == 1 && c[0].isLetter() && !letters.contains(c[0].toUpper()))
+                letters += c[0].toUpper();
+        }
+        return letters;
+    }();
+    return accepted.contains(ch);
+}
 
 int candidateCapacity(int length) {
     if (length >= 3 && length <= 9)
@@ -55,6 +67,23 @@ void Korsord::SetCursorColours(int screenColorBits) {
         s.CursorColour = QColor(236, 213, 144);
         s.CursorBlackColour = QColor(112, 96, 69);
     }
+}
+
+void Korsord::ClearBoard() {
+    CrosswordState fresh;
+    fresh.CandidateAnswer = std::move(s.CandidateAnswer);
+    fresh.CandidateClue = std::move(s.CandidateClue);
+    fresh.CandidateLevel = std::move(s.CandidateLevel);
+    fresh.CandidateUsed = std::move(s.CandidateUsed);
+    fresh.CandidateCount = s.CandidateCount;
+    fresh.LevelLow = s.LevelLow;
+    fresh.LevelHigh = s.LevelHigh;
+    fresh.PreferLow = s.PreferLow;
+    fresh.PreferHigh = s.PreferHigh;
+    fresh.FontSizes = s.FontSizes;
+    fresh.CursorColour = s.CursorColour;
+    fresh.CursorBlackColour = s.CursorBlackColour;
+    s = std::move(fresh);
 }
 
 void Korsord::PrepareCrosswordWords(const WordStore& store, int fromLanguage, int toLanguage) {
@@ -245,7 +274,13 @@ int Korsord::FillFromCell(int row, int col, const QString& dir) {
     int pos = start;
     if (s.ChosenLength != 0 && length != 1) {
         PlaceWord(row, col, s.ChosenLength, s.ChosenIndex, dir);
-        s.CandidateUsed[s.ChosenLength][s.ChosenIndex] = true;
+        // A word listed twice (two meanings, two clues) is placed once: every candidate
+        // spelled like the placed one counts as used.
+        const QString& placed = s.CandidateAnswer[s.ChosenLength][s.ChosenIndex];
+        for (int k = 1; k <= s.CandidateCount[s.ChosenLength]; ++k) {
+            if (s.CandidateAnswer[s.ChosenLength][k] == placed)
+                s.CandidateUsed[s.ChosenLength][k] = true;
+        }
         pos = start + s.ChosenLength;
         if (pos > s.GridSize) {
             pump();
@@ -522,7 +557,7 @@ bool Korsord::KeyPress(QChar typed) {
     if (!s.PuzzleActive)
         return true;
     const QChar ch = typed.toUpper();
-    if (!kAcceptedCharacters.contains(ch))
+    if (!IsAcceptedCharacter(ch))
         return true;
     const int r = s.CursorRow;
     const int c = s.CursorCol;
@@ -559,12 +594,26 @@ void Korsord::Reveal() {
     s.CursorSavedColour = kCellYellow;
 }
 
+void Korsord::DoubleClick(int button, double x, double y) {
+    // The presses of a left double click have moved the cursor to the cell clicked; any
+    // other button, or a click beside the grid, reveals nothing.
+    if (button == 1 && CellFromCoordinate(y) == s.CursorRow && CellFromCoordinate(x) == s.CursorCol)
+        Reveal();
+}
+
 void Korsord::Check() {
+    if (!s.PuzzleActive)
+        return;
     DrawBoardCell(s.CursorRow, s.CursorCol, s.CursorSavedColour);
     for (int r = 1; r <= s.GridSize; ++r) {
         for (int c = 1; c <= s.GridSize; ++c) {
-            if (s.Grid[r][c] == kBlack || s.CellColour[r][c] == kCellYellow)
+            if (s.Grid[r][c] == kBlack)
                 continue;
+            if (s.CellColour[r][c] == kCellYellow) {
+                // Revealed: not counted, but it shows the solution even if typed over since.
+                DrawLetter(r, c, s.Grid[r][c]);
+                continue;
+            }
             const QString solution = ucase(trimBlanks(s.Grid[r][c]));
             const QString typed = ucase(trimBlanks(s.TypedLetter[r][c]));
             const QColor colour = solution == typed ? kCellGreen : typed.isEmpty() ? kCellSilver : kCellRed;

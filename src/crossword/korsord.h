@@ -98,8 +98,9 @@ inline const QColor kCellRed{255, 0, 0};
 inline const QColor kCellSilver{192, 192, 192};
 inline const QColor kCellYellow{255, 255, 0};
 
-// The characters the board accepts from the keyboard (the first is a blank).
-extern const QString kAcceptedCharacters;
+// True for the characters the board takes from the keyboard (after upper-casing): the
+// blank and every letter that an answer can hold.
+bool IsAcceptedCharacter(QChar ch);
 
 // The builder's routines; `view` may be null.
 class Korsord {
@@ -112,6 +113,9 @@ public:
     void FinishCrosswordSetUp();
     void SetDifficulty(int diffi);
     void SetCursorColours(int screenColorBits);
+    // Empties the board, the lists and the cursor for a new window; the candidate tables,
+    // the difficulty and the colours stay.
+    void ClearBoard();
     // `gridSize` is the size scroll bar's value, `boardWidth` the board's width.
     void SetUpBoard(int gridSize, int boardWidth);
     void GenerateCrossword();
@@ -145,6 +149,8 @@ public:
     // False (a beep) when a letter is typed on a black square.
     bool KeyPress(QChar ch);
     void Reveal();
+    // A double click at a board position: the left button reveals the cell clicked.
+    void DoubleClick(int button, double x, double y);
     void Check();
     // A press on the board: true when the right button asks for the pop-up at (row, col).
     bool MouseDown(int button, double x, double y, int& row, int& col);

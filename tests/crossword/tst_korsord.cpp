@@ -1,38 +1,15 @@
 // The crossword builder without a window: board set-up, the cell tests, the picker, labels
 // and lists, progress, and invariants over many seeded grids of every size.
+#include "builtinwords.h"
 #include "crossword/korsord.h"
-#include "tools/dicttool/tsv.h"
-#include "words/articles.h"
 
-#include <QFile>
 #include <QRegularExpression>
 #include <QTest>
 
 using namespace vx;
+using vx::test::builtInStore;
 
 namespace {
-
-// The built-in dictionary's words with German practised and English as the own language.
-WordStore builtInStore() {
-    WordStore store;
-    QFile f(QStringLiteral(VOKABRIX_DATA_DIR "/dictionary.tsv"));
-    if (!f.open(QIODevice::ReadOnly))
-        qFatal("no dictionary");
-    std::vector<WordRecord> records;
-    QString error;
-    if (!tsv::importDictionary(f.readAll(), QStringLiteral("dictionary.tsv"), false, records, error))
-        qFatal("%s", qPrintable(error));
-    for (const WordRecord& r : records) {
-        if (store.wordCount == WordStore::kCapacity)
-            break;
-        const int slot = ++store.wordCount;
-        store.SetWord(slot, 1, r.text[2]);
-        store.SetWord(slot, 2, r.text[1].section(u'/', 0, 0));
-        store.wordLevel[slot] = static_cast<qint16>(r.level[2]);
-        store.wordClass[slot] = static_cast<qint16>(r.wordClass);
-    }
-    return store;
-}
 
 // Records the order in which the first pass does its lines.
 class LineSpy : public CrosswordView {
@@ -55,10 +32,10 @@ struct Builder {
     Random rng;
     Korsord k{state, rng};
 
-    explicit Builder(const WordStore& store, quint64 seed = 1) {
+    explicit Builder(const WordStore& store, quint64 seed = 1, int to = 3, int from = 2) {
         rng.seed(seed);
         k.InitCrosswordState();
-        k.PrepareCrosswordWords(store, 2, 3);
+        k.PrepareCrosswordWords(store, from, to);
         k.FinishCrosswordSetUp();
     }
 };
@@ -74,7 +51,7 @@ int lengthInClue(const QString& clue) {
 class TstKorsord : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { m_store = builtInStore(); }
+    void initTestCase() { m_store = builtInStore(3, 2); }
 
     void freshBoardIsALattice() {
         Builder b(m_store);
@@ -248,45 +225,91 @@ private slots:
         QCOMPARE(s.ChosenLength, 0);
     }
 
-    void labelsAndClues() {
-        QCOMPARE(Korsord::CellLabel(5, 3), QStringLiteral("C 5  "));
-        QCOMPARE(Korsord::CellLabel(12, 3), QStringLiteral("C 12 "));
-        CrosswordState s;
-        Random rng;
-        Korsord k(s, rng);
-        k.InitCrosswordState();
-        k.SetUpBoard(14, 525);
-        s.CandidateAnswer[4][1] = QStringLiteral("HUND");
-        s.CandidateClue[4][1] = QStringLiteral("dog");
-        k.PlaceWord(7, 1, 4, 1, kAcross);
-        k.PlaceWord(1, 2, 4, 1, kDown);
-        QCOMPARE(s.ClueText[1][7][1], QStringLiteral("dog (4)"));
-        QCOMPARE(s.AcrossLabel[7][3], QStringLiteral("A 7  "));
-        QCOMPARE(s.DownLabel[3][2], QStringLiteral("B 1  "));
-        // The lists run by column, then row: A 7 comes before B 1.
-        s.MinWordLength = 99;
-        for (int r = 1; r <= 14; ++r)
-            for (int c = 1; c <= 14; ++c)
-                if (!k.IsLetterCell(r, c))
-                    s.Grid[r][c] = kBlack;
-        s.ClueText[1][1][2] = QStringLiteral("hand (4)");
-        QStringList across;
-        for (int r = 1; r <= 14; ++r)
-            for (int c = 1; c <= 14; ++c)
-                if (!s.ClueText[1][c][r].isEmpty())
-                    across << Korsord::CellLabel(c, r) + s.ClueText[1][c][r];
-        QCOMPARE(across, (QStringList{"A 7  dog (4)", "B 1  hand (4)"}));
+    void everyAnswerCanBeTyped_data() {
+        QTest::addColumn<int>("to");
+        QTest::addColumn<int>("from");
+        QTest::addRow("Swedish") << 1 << 2;
+        QTest::addRow("English") << 2 << 1;
+        QTest::addRow("German") << 3 << 2;
+        QTest::addRow("French") << 4 << 1;
+        QTest::addRow("Spanish") << 5 << 3;
+    }
+    void everyAnswerCanBeTyped() {
+        QFETCH(int, to);
+        QFETCH(int, from);
+        Builder b(builtInStore(to, from), 1, to, from);
+        b.k.SetUpBoard(3, 525);
+        b.state.PuzzleActive = true;
+        b.state.TypingDirection = 0; // the cursor stays on A 1
+        int letters = 0;
+        for (int len = kMinAnswer; len <= kMaxAnswer; ++len) {
+            for (int k = 1; k <= b.state.CandidateCount[len]; ++k) {
+                for (const QChar ch : b.state.CandidateAnswer[len][k]) {
+                    b.state.TypedLetter[1][1].clear();
+                    b.k.KeyPress(ch.toLower());
+                    QVERIFY2(b.state.TypedLetter[1][1] == QString(ch),
+                             qPrintable(QStringLiteral("%1 in %2")
+                                            .arg(ch)
+                                            .arg(b.state.CandidateAnswer[len][k])));
+                    ++letters;
+                }
+            }
+        }
+        QVERIFY(letters > 1000);
+    }
+
+    void listsFollowTheGrid_data() {
+        QTest::addColumn<int>("size");
+        QTest::addRow("5 x 5") << 5;
+        QTest::addRow("14 x 14") << 14;
+        QTest::addRow("25 x 25") << 25;
+    }
+    void listsFollowTheGrid() {
+        QFETCH(int, size);
+        Builder b(m_store, static_cast<quint64>(size));
+        b.k.SetUpBoard(size, 525);
+        b.k.GenerateCrossword();
+        const CrosswordState& s = b.state;
+        for (int dir = 1; dir <= 2; ++dir) {
+            const QStringList list = dir == 1 ? s.AcrossList : s.DownList;
+            int starts = 0;
+            for (int r = 1; r <= size; ++r)
+                for (int c = 1; c <= size; ++c)
+                    starts += s.ClueText[dir][r][c].isEmpty() ? 0 : 1;
+            QCOMPARE(list.size(), starts);
+            QVERIFY(starts > 0);
+            // An entry names its word's first cell and leads there; the lists run by column
+            // letter, then row number.
+            std::pair<int, int> previous{0, 0};
+            for (int i = 0; i < list.size(); ++i) {
+                b.k.ListJump(list[i], dir);
+                const int row = s.CursorRow;
+                const int col = s.CursorCol;
+                QCOMPARE(list[i].left(5).trimmed(),
+                         QStringLiteral("%1 %2").arg(QChar(u'A' + col - 1)).arg(row));
+                QCOMPARE(list[i].mid(5), s.ClueText[dir][row][col]);
+                QCOMPARE(dir == 1 ? s.AcrossSelected : s.DownSelected, i);
+                QCOMPARE(s.TypingDirection, dir);
+                QVERIFY(std::pair(col, row) > previous);
+                previous = {col, row};
+            }
+        }
     }
 
     void grids_data() {
         QTest::addColumn<int>("size");
+        QTest::addColumn<int>("difficulty");
         for (int size = 3; size <= 25; ++size)
-            QTest::addRow("%d x %d", size, size) << size;
+            QTest::addRow("%d x %d", size, size) << size << 1;
+        QTest::addRow("25 x 25 easy") << 25 << 0;
+        QTest::addRow("25 x 25 hard") << 25 << 2;
     }
     void grids() {
         QFETCH(int, size);
+        QFETCH(int, difficulty);
         for (quint64 seed = 1; seed <= 8; ++seed) {
             Builder b(m_store, seed * 101 + static_cast<quint64>(size));
+            b.k.SetDifficulty(difficulty);
             b.k.SetUpBoard(size, 525);
             b.k.GenerateCrossword();
             checkInvariants(b, seed);
@@ -313,14 +336,16 @@ private:
                     QString word;
                     for (int i = 0; i < len; ++i)
                         word += dir == 1 ? s.Grid[r][c + i] : s.Grid[r + i][c];
-                    // Every placed word is a candidate, placed once, with its own clue.
+                    // Every placed word is a candidate with its own clue, and no answer is placed
+                    // twice.
                     bool found = false;
                     for (int k = 1; k <= s.CandidateCount[len] && !found; ++k)
                         found = s.CandidateAnswer[len][k] == word &&
                                 clue == s.CandidateClue[len][k] + QStringLiteral(" (%1)").arg(len) && s.CandidateUsed[len][k];
                     QVERIFY2(found, qPrintable(QStringLiteral("seed %1: %2 is no candidate").arg(seed).arg(word)));
-                    QVERIFY2(!answers.contains(word + clue), qPrintable(word));
-                    answers.insert(word + clue);
+                    QVERIFY2(!answers.contains(word),
+                             qPrintable(QStringLiteral("seed %1: %2 twice").arg(seed).arg(word)));
+                    answers.insert(word);
                 }
             }
         }

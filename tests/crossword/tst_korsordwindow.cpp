@@ -1,9 +1,14 @@
-// The crossword window: typing with its turns, Backspace, revealing and checking, and New
-// asking before it replaces a puzzle in play.
+// The crossword window played with the mouse and the keyboard: typing with its turns and
+// the letters of every answer, Backspace, revealing and checking, New asking before it
+// replaces a puzzle in play, a window opened again, the board drawn whole at every size.
 #include "app/apptestutil.h"
 #include "app/drawnbutton.h"
+#include "crossword/builtinwords.h"
 #include "crossword/frmkorsord.h"
 
+#include <QAbstractButton>
+#include <QLineEdit>
+#include <QPointer>
 #include <QStandardPaths>
 #include <QTest>
 
@@ -12,34 +17,110 @@ using namespace vx::test;
 
 namespace {
 
-// A 5 x 5 board with HUND across in row 1 and DORF down from its last letter.
-void handMadeBoard(frmKorsord& w) {
-    CrosswordState& s = w.state;
-    w.korsord.SetUpBoard(5, w.Bild->width());
+// A program with its word store loaded, and the crossword state that outlives its windows.
+struct Crossword {
+    TestApp app{80};
+    CrosswordState state;
+    QPointer<frmKorsord> w;
+
+    Crossword() { app.ctx.loadDictionaries(); }
+    Crossword(int to, int from) {
+        app.ctx.settings.toLanguage = static_cast<qint16>(to);
+        app.ctx.settings.fromLanguage = static_cast<qint16>(from);
+        app.ctx.store = builtInStore(to, from);
+    }
+    ~Crossword() { delete w.data(); }
+
+    // Opens the window as the launcher does: the state is made ready, the window created,
+    // then the candidate tables are filled from the word store.
+    frmKorsord& open() {
+        Korsord k(state, *app.ctx.rng);
+        k.InitCrosswordState();
+        w = new frmKorsord(app.ctx, state);
+        k.PrepareCrosswordWords(app.ctx.store, app.ctx.settings.fromLanguage,
+                                app.ctx.settings.toLanguage);
+        k.FinishCrosswordSetUp();
+        w->show();
+        if (!QTest::qWaitForWindowExposed(w))
+            qFatal("window not shown");
+        QApplication::setActiveWindow(w);
+        return *w;
+    }
+    void click(QWidget* widget) { QTest::mouseClick(widget, Qt::LeftButton); }
+    // A double click on the board as the system delivers it: a click, then a second press
+    // that comes as the double click, then its release.
+    void doubleClick(Qt::MouseButton button, QPoint pos) {
+        QTest::mouseClick(w->Bild, button, {}, pos);
+        QTest::mouseDClick(w->Bild, button, {}, pos);
+        QTest::mouseRelease(w->Bild, button, {}, pos);
+    }
+    QPoint at(int r, int c) const { return w->Bild->cellRect(r, c).center(); }
+    // The widget with the focus gets the keys, as on the screen.
+    QWidget* keys() const { return QApplication::focusWidget(); }
+
+    // Types a letter as the keyboard sends it: its key with the lower-case text.
+    void type(QChar upper) {
+        QTest::sendKeyEvent(QTest::Click, keys(), static_cast<Qt::Key>(upper.unicode()),
+                            QString(upper.toLower()), Qt::NoModifier);
+    }
+    void goTo(int row, int col) {
+        while (state.CursorRow != row)
+            QTest::keyClick(keys(), state.CursorRow < row ? Qt::Key_Down : Qt::Key_Up);
+        while (state.CursorCol != col)
+            QTest::keyClick(keys(), state.CursorCol < col ? Qt::Key_Right : Qt::Key_Left);
+    }
+    bool black(int r, int c) const { return state.Grid[r][c] == kBlack; }
+    // The letter cell farthest from the cursor's start at A 1.
+    QPoint lastLetterCell() const {
+        for (int r = state.GridSize; r >= 1; --r)
+            for (int c = state.GridSize; c >= 1; --c)
+                if (!black(r, c))
+                    return {c, r};
+        return {};
+    }
+    int typedCells() const {
+        int n = 0;
+        for (int r = 1; r <= kMaxGrid; ++r)
+            for (int c = 1; c <= kMaxGrid; ++c)
+                n += state.TypedLetter[r][c].isEmpty() ? 0 : 1;
+        return n;
+    }
+};
+
+// A 5 x 5 board with `across` in row 1 and `down` in column 4, crossing at D 1.
+void handMadeBoard(Crossword& x, const QString& across = QStringLiteral("HUND"),
+                   const QString& down = QStringLiteral("DORF")) {
+    CrosswordState& s = x.state;
+    x.w->korsord.SetUpBoard(5, x.w->Bild->width());
     for (int r = 1; r <= 5; ++r)
         for (int c = 1; c <= 5; ++c)
             s.Grid[r][c] = kBlack;
-    const QString across = QStringLiteral("HUND");
-    const QString down = QStringLiteral("DORF");
     for (int i = 0; i < 4; ++i) {
         s.Grid[1][1 + i] = across.mid(i, 1);
         s.Grid[1 + i][4] = down.mid(i, 1);
         s.AcrossLabel[1][1 + i] = QStringLiteral("A 1  ");
         s.DownLabel[1 + i][4] = QStringLiteral("D 1  ");
     }
-    s.ClueText[1][1][1] = QStringLiteral("dog (4)");
-    s.ClueText[2][1][4] = QStringLiteral("village (4)");
+    s.ClueText[1][1][1] = QStringLiteral("across (4)");
+    s.ClueText[2][1][4] = QStringLiteral("down (4)");
     for (int r = 1; r <= 5; ++r)
         for (int c = 1; c <= 5; ++c)
-            w.korsord.DrawBoardCell(r, c, s.Grid[r][c] == kBlack ? kCellBlack : kCellWhite);
-    s.AcrossList = {QStringLiteral("A 1  dog (4)")};
-    s.DownList = {QStringLiteral("D 1  village (4)")};
-    w.listsChanged();
-    s.CursorRow = s.CursorCol = 1;
+            x.w->korsord.DrawBoardCell(r, c, s.Grid[r][c] == kBlack ? kCellBlack : kCellWhite);
+    s.AcrossList = {QStringLiteral("A 1  across (4)")};
+    s.DownList = {QStringLiteral("D 1  down (4)")};
+    x.w->listsChanged();
     s.CursorSavedColour = kCellWhite;
     s.TypingDirection = 1;
     s.PuzzleActive = true;
-    w.korsord.MoveCursor(1, 1);
+    x.w->korsord.MoveCursor(1, 1);
+}
+
+int pixelsOtherThan(const QImage& image, const QRect& area, const QColor& colour) {
+    int n = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            n += image.pixel(x, y) == colour.rgb() ? 0 : 1;
+    return n;
 }
 
 } // namespace
@@ -50,114 +131,351 @@ private slots:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
 
     void typingTurnsDownAtTheEndOfAnAcrossWord() {
-        TestApp app;
-        CrosswordState state;
-        frmKorsord w(app.ctx, state);
-        w.show();
-        handMadeBoard(w);
+        Crossword x;
+        x.open();
+        handMadeBoard(x);
+        const CrosswordState& state = x.state;
         QCOMPARE(state.AcrossSelected, 0);
         QCOMPARE(state.DownSelected, -1);
-        for (char ch : {'h', 'u', 'n', 'd'})
-            QTest::keyClick(w.Picture1, ch);
+        for (QChar ch : QStringLiteral("HUND"))
+            x.type(ch);
         QCOMPARE(state.TypedLetter[1][4], QStringLiteral("D"));
         QCOMPARE(state.TypingDirection, 2);
         QCOMPARE(state.CursorRow, 2);
         QCOMPARE(state.CursorCol, 4);
         QCOMPARE(state.DownSelected, 0);
         QCOMPARE(state.AcrossSelected, -1);
-        QTest::keyClick(w.Picture1, 'x');
+        x.type(u'X');
         QCOMPARE(state.CursorRow, 3);
         // Backspace in down mode clears the cell and moves up.
-        QTest::keyClick(w.Picture1, Qt::Key_Backspace);
+        QTest::keyClick(x.keys(), Qt::Key_Backspace);
         QCOMPARE(state.TypedLetter[3][4], QStringLiteral(" "));
         QCOMPARE(state.CursorRow, 2);
-        QTest::keyClick(w.Picture1, Qt::Key_Backspace);
+        QTest::keyClick(x.keys(), Qt::Key_Backspace);
         QCOMPARE(state.TypedLetter[2][4], QStringLiteral(" "));
         QCOMPARE(state.CursorRow, 1);
         // In across mode it moves left; a letter on a black square changes nothing.
-        state.TypingDirection = 1;
-        QTest::keyClick(w.Picture1, Qt::Key_Backspace);
+        QTest::keyClick(x.keys(), Qt::Key_Shift, Qt::ShiftModifier);
+        QCOMPARE(state.TypingDirection, 1);
+        QTest::keyClick(x.keys(), Qt::Key_Backspace);
         QCOMPARE(state.CursorCol, 3);
-        QTest::keyClick(w.Picture1, Qt::Key_Down);
+        QTest::keyClick(x.keys(), Qt::Key_Down);
         QCOMPARE(state.CursorRow, 2);
         QCOMPARE(state.TypingDirection, 2);
-        QTest::keyClick(w.Picture1, 'q');
+        x.type(u'Q');
         QCOMPARE(state.TypedLetter[2][3], QString());
-        // Shift selects across typing, Ctrl down typing.
-        QTest::keyClick(w.Picture1, Qt::Key_Shift, Qt::ShiftModifier);
-        QCOMPARE(state.TypingDirection, 1);
-        QTest::keyClick(w.Picture1, Qt::Key_Control, Qt::ControlModifier);
+        QTest::keyClick(x.keys(), Qt::Key_Control, Qt::ControlModifier);
         QCOMPARE(state.TypingDirection, 2);
     }
 
+    // Every letter an answer can hold is typed; punctuation neither types nor moves.
+    void keysOnTheBoard_data() {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("typed");
+        QTest::addRow("a") << int(Qt::Key_A) << "a"
+                           << "A";
+        QTest::addRow("i circumflex") << int(Qt::Key_Icircumflex) << "\u00ee"
+                                      << "\u00ce";
+        QTest::addRow("oe") << 0x152 << "\u0153"
+                            << "\u0152";
+        QTest::addRow("y diaeresis") << int(Qt::Key_ydiaeresis) << "\u00ff"
+                                     << "\u0178";
+        QTest::addRow("sharp s") << int(Qt::Key_ssharp) << "\u00df"
+                                 << "\u00df";
+        QTest::addRow("a ring") << int(Qt::Key_Aring) << "\u00e5"
+                                << "\u00c5";
+        QTest::addRow("n tilde") << int(Qt::Key_Ntilde) << "\u00f1"
+                                 << "\u00d1";
+        QTest::addRow("percent") << int(Qt::Key_Percent) << "%"
+                                 << "";
+        QTest::addRow("ampersand") << int(Qt::Key_Ampersand) << "&"
+                                   << "";
+        QTest::addRow("apostrophe") << int(Qt::Key_Apostrophe) << "'"
+                                    << "";
+        QTest::addRow("left parenthesis") << int(Qt::Key_ParenLeft) << "("
+                                          << "";
+        QTest::addRow("digit") << int(Qt::Key_5) << "5"
+                               << "";
+    }
+    void keysOnTheBoard() {
+        QFETCH(int, key);
+        QFETCH(QString, text);
+        QFETCH(QString, typed);
+        Crossword x;
+        x.open();
+        handMadeBoard(x, QStringLiteral("S\u0152UR"), QStringLiteral("R\u00ceLE"));
+        // Down typing at D 2, away from every edge.
+        QTest::mouseClick(x.w->Bild, Qt::LeftButton, {}, x.at(1, 4));
+        QTest::keyClick(x.keys(), Qt::Key_Down);
+        QCOMPARE(x.state.TypingDirection, 2);
+        QTest::sendKeyEvent(QTest::Click, x.keys(), static_cast<Qt::Key>(key), text,
+                            Qt::NoModifier);
+        QCOMPARE(x.state.TypedLetter[2][4], typed);
+        QCOMPARE(x.state.CursorRow, typed.isEmpty() ? 2 : 3);
+        QCOMPARE(x.state.CursorCol, 4);
+    }
+
+    // Revealed cells stay yellow and show the solution, however they were changed.
+    void checkColours_data() {
+        QTest::addColumn<int>("afterReveal");
+        QTest::addRow("revealed") << 0;
+        QTest::addRow("revealed, then typed over") << int(Qt::Key_X);
+        QTest::addRow("revealed, then cleared") << int(Qt::Key_Backspace);
+    }
     void checkColours() {
-        TestApp app;
-        CrosswordState state;
-        frmKorsord w(app.ctx, state);
-        w.show();
-        handMadeBoard(w);
-        for (char ch : {'h', 'u', 'n', 'd'})
-            QTest::keyClick(w.Picture1, ch);
-        QTest::keyClick(w.Picture1, Qt::Key_Down); // (3,4), leaving (2,4) empty
-        QTest::keyClick(w.Picture1, 'x');          // wrong, moves on to (4,4)
-        w.korsord.Reveal();                        // (4,4) revealed
-        QTest::keyClick(w.Picture1, Qt::Key_Up);
-        QCOMPARE(state.CellColour[4][4], kCellYellow);
-        w.cmdCorrect->click();
+        QFETCH(int, afterReveal);
+        Crossword x;
+        x.open();
+        handMadeBoard(x);
+        const CrosswordState& state = x.state;
+        for (QChar ch : QStringLiteral("HUND"))
+            x.type(ch);
+        QTest::keyClick(x.keys(), Qt::Key_Down); // D 3, leaving D 2 empty
+        x.type(u'X');                            // wrong, moves on to D 4
+        x.doubleClick(Qt::LeftButton, x.at(1, 2));
+        QCOMPARE(state.TypedLetter[1][2], QStringLiteral("U"));
+        if (afterReveal != 0)
+            QTest::keyClick(x.keys(), static_cast<Qt::Key>(afterReveal));
+        QTest::keyClick(x.keys(), Qt::Key_Down);
+        QCOMPARE(state.CellColour[1][2], kCellYellow);
+        x.click(x.w->cmdCorrect);
         QCOMPARE(state.CellColour[1][1], kCellGreen);
         QCOMPARE(state.CellColour[1][4], kCellGreen);
         QCOMPARE(state.CellColour[2][4], kCellSilver);
         QCOMPARE(state.TypedLetter[2][4], QStringLiteral("O")); // the solution is shown
         QCOMPARE(state.CellColour[3][4], kCellRed);
-        QCOMPARE(state.CellColour[4][4], kCellYellow);
-        QVERIFY(!state.PuzzleActive);
-        QVERIFY(!w.cmdCorrect->isEnabled());
-        QTest::keyClick(w.Picture1, 'a'); // the board no longer takes typing
         QCOMPARE(state.TypedLetter[3][4], QStringLiteral("R"));
+        QCOMPARE(state.CellColour[1][2], kCellYellow);
+        QCOMPARE(state.TypedLetter[1][2], QStringLiteral("U"));
+        QVERIFY(!state.PuzzleActive);
+        x.type(u'A'); // the board no longer takes typing
+        QCOMPARE(state.TypedLetter[3][4], QStringLiteral("R"));
+        x.click(x.w->cmdCorrect); // nor a second check, which would find every letter right
+        QCOMPARE(state.CellColour[3][4], kCellRed);
+    }
+
+    void onlyTheLeftDoubleClickReveals_data() {
+        QTest::addColumn<int>("button");
+        QTest::addColumn<bool>("onTheCell");
+        QTest::addRow("left") << int(Qt::LeftButton) << true;
+        QTest::addRow("right") << int(Qt::RightButton) << true;
+        QTest::addRow("middle") << int(Qt::MiddleButton) << true;
+        QTest::addRow("left, beside the grid") << int(Qt::LeftButton) << false;
+    }
+    void onlyTheLeftDoubleClickReveals() {
+        QFETCH(int, button);
+        QFETCH(bool, onTheCell);
+        Crossword x;
+        x.open();
+        x.click(x.w->cmdNew);
+        const QPoint cell = x.lastLetterCell();
+        x.doubleClick(static_cast<Qt::MouseButton>(button),
+                      onTheCell ? x.at(cell.y(), cell.x()) : QPoint(1, 1));
+        QVERIFY(x.w->HintAcross->isHidden());
+        if (button != Qt::LeftButton || !onTheCell) {
+            QCOMPARE(x.typedCells(), 0);
+            return;
+        }
+        QCOMPARE(x.typedCells(), 1);
+        QCOMPARE(x.state.TypedLetter[cell.y()][cell.x()], x.state.Grid[cell.y()][cell.x()]);
+        QCOMPARE(x.state.CursorSavedColour, kCellYellow);
+    }
+
+    // The last row and column lie inside the board, outlined or black all along.
+    void everySizeIsDrawnWhole_data() {
+        QTest::addColumn<int>("size");
+        for (int size = 3; size <= kMaxGrid; ++size)
+            QTest::addRow("%d x %d", size, size) << size;
+    }
+    void everySizeIsDrawnWhole() {
+        QFETCH(int, size);
+        Crossword x;
+        frmKorsord& w = x.open();
+        w.Storlek->setValue(size);
+        x.click(w.cmdNew);
+        QCOMPARE(x.state.GridSize, size);
+        const QRect grid = w.Bild->cellRect(1, 1).united(w.Bild->cellRect(size, size));
+        QVERIFY(w.Bild->rect().contains(grid));
+        const QImage board = w.Bild->grab().toImage();
+        QCOMPARE(
+            pixelsOtherThan(board, QRect(grid.right(), grid.top(), 1, grid.height()), Qt::black),
+            0);
+        QCOMPARE(
+            pixelsOtherThan(board, QRect(grid.left(), grid.bottom(), grid.width(), 1), Qt::black),
+            0);
+        const QRect onWindow = w.Bild->geometry();
+        QVERIFY(w.picHolder->rect().contains(onWindow));
+        for (const char* neighbour : {"lstAcross", "lblSize", "lblAcross"})
+            QVERIFY(!onWindow.intersects(w.picHolder->findChild<QWidget*>(neighbour)->geometry()));
+    }
+
+    void reopenedWindowStartsEmpty() {
+        Crossword x;
+        x.open();
+        x.click(x.w->cmdNew);
+        x.type(u'A');
+        x.doubleClick(Qt::LeftButton, x.at(x.lastLetterCell().y(), x.lastLetterCell().x()));
+        x.click(x.w->cmdCorrect);
+        x.w->close();
+        QTRY_VERIFY(x.w.isNull());
+
+        frmKorsord& w = x.open();
+        const QRect inside = w.Bild->rect().adjusted(4, 4, -4, -4); // within the focus frame
+        QCOMPARE(pixelsOtherThan(w.Bild->grab().toImage(), inside, Qt::white), 0);
+        QCOMPARE(w.lstAcross->count() + w.lstDown->count(), 0);
+        QTest::mousePress(w.Bild, Qt::RightButton, {}, inside.center());
+        QVERIFY(w.HintAcross->isHidden());
+        QTest::mouseRelease(w.Bild, Qt::RightButton, {}, inside.center());
+        // Check does nothing without a puzzle, by the mouse or by the keyboard.
+        x.click(w.cmdCorrect);
+        w.cmdCorrect->setFocus();
+        QTest::keyClick(w.cmdCorrect, Qt::Key_Return);
+        QCOMPARE(pixelsOtherThan(w.Bild->grab().toImage(), inside, Qt::white), 0);
+        QCOMPARE(x.typedCells(), 0);
+        QVERIFY(w.Picture1->hasFocus());
+        // The next New starts without asking.
+        x.click(w.cmdNew);
+        QVERIFY(x.state.PuzzleActive);
     }
 
     void newAsksOverAPuzzleInPlay() {
-        TestApp app(80);
-        app.ctx.loadDictionaries();
-        CrosswordState state;
-        Korsord k(state, *app.ctx.rng);
-        k.InitCrosswordState();
-        k.PrepareCrosswordWords(app.ctx.store, 2, 3);
-        k.FinishCrosswordSetUp();
-        frmKorsord w(app.ctx, state);
-        w.show();
-        int asked = 0;
-        w.confirmNew = [&asked] {
-            ++asked;
-            return false;
-        };
+        Crossword x;
+        frmKorsord& w = x.open();
         QCOMPARE(w.St->text(), QStringLiteral(" 14 X 14"));
-        w.cmdNew->click();
-        QCOMPARE(asked, 0); // no puzzle yet: generated at once
-        QVERIFY(state.PuzzleActive);
+        x.click(w.cmdNew); // no puzzle yet: generated at once
+        QVERIFY(x.state.PuzzleActive);
         QCOMPARE(w.Label2->text(), QStringLiteral("100 %"));
-        const QString before = state.Grid[1][1];
-        state.TypedLetter[1][1] = QStringLiteral("Z");
-        w.cmdNew->click();
-        QCOMPARE(asked, 1); // asked, and No keeps the puzzle
-        QCOMPARE(state.TypedLetter[1][1], QStringLiteral("Z"));
-        QVERIFY(w.cmdNew->isEnabled());
+        x.doubleClick(Qt::LeftButton, x.at(x.lastLetterCell().y(), x.lastLetterCell().x()));
+        const auto typed = x.state.TypedLetter;
+        const std::array<DrawnButton*, 3> buttons{w.cmdNew, w.cmdCorrect, w.cmdHelp};
+        // A button's face and caption, inside the frame that shows its focus.
+        auto face = [](DrawnButton* b) {
+            return b->grab().toImage().copy(b->rect().adjusted(4, 4, -4, -4));
+        };
+        std::array<QImage, 3> look;
+        for (int i = 0; i < 3; ++i)
+            look[i] = face(buttons[i]);
+        // While the question is up, the buttons look as before.
+        QString asked;
+        int changed = -1;
+        onNextModal([&](QWidget* modal) {
+            auto* box = qobject_cast<QMessageBox*>(modal);
+            asked = box->text();
+            changed = 0;
+            for (int i = 0; i < 3; ++i)
+                changed += face(buttons[i]) == look[i] ? 0 : 1 << i;
+            box->button(QMessageBox::No)->click();
+        });
+        x.click(w.cmdNew);
+        QCOMPARE(asked, w.lblSure->text());
+        QCOMPARE(changed, 0);
+        QVERIFY(x.state.TypedLetter == typed); // No keeps the puzzle
+        QCOMPARE(x.typedCells(), 1);
         w.Storlek->setValue(20);
         QCOMPARE(w.St->text(), QStringLiteral(" 20 X 20"));
-        QCOMPARE(state.GridSize, 14); // the board changes at the next New only
-        Q_UNUSED(before)
+        QCOMPARE(x.state.GridSize, 14); // the board changes at the next New only
+
+        // Yes generates; a click on Check while it generates does nothing.
+        QTimer poke;
+        poke.setInterval(0);
+        bool poked = false;
+        connect(&poke, &QTimer::timeout, this, [&] {
+            if (w.generating()) {
+                x.click(w.cmdCorrect);
+                poked = true;
+                poke.stop();
+            }
+        });
+        poke.start();
+        onNextModal([](QWidget* modal) {
+            qobject_cast<QMessageBox*>(modal)->button(QMessageBox::Yes)->click();
+        });
+        x.click(w.cmdNew);
+        QVERIFY(poked);
+        QCOMPARE(x.state.GridSize, 20);
+        QVERIFY(x.state.PuzzleActive);
+        x.click(w.cmdCorrect);
+        QVERIFY(!x.state.PuzzleActive);
+        QCOMPARE(face(w.cmdCorrect), look[1]); // inert after a check, same look
+    }
+
+    void focusFrameFollowsTheBoard() {
+        Crossword x;
+        frmKorsord& w = x.open();
+        x.click(w.cmdNew);
+        QTRY_VERIFY(w.Picture1->hasFocus());
+        const QColor framed = w.Bild->grab().toImage().pixelColor(1, 1);
+        QTest::keyClick(x.keys(), Qt::Key_Tab);
+        QTRY_VERIFY(!w.Picture1->hasFocus());
+        const QImage away = w.Bild->grab().toImage();
+        QVERIFY(away.pixelColor(1, 1) != framed);
+        QTest::mouseClick(w.Bild, Qt::LeftButton, {}, x.at(1, 1));
+        QTRY_VERIFY(w.Picture1->hasFocus());
+        QCOMPARE(w.Bild->grab().toImage().pixelColor(1, 1), framed);
     }
 
     void listClickJumpsToItsWord() {
-        TestApp app;
-        CrosswordState state;
-        frmKorsord w(app.ctx, state);
-        w.show();
-        handMadeBoard(w);
-        w.korsord.ListJump(QStringLiteral("D 1  village (4)"), 2);
-        QCOMPARE(state.CursorRow, 1);
-        QCOMPARE(state.CursorCol, 4);
-        QCOMPARE(state.TypingDirection, 2);
+        Crossword x;
+        frmKorsord& w = x.open();
+        x.click(w.cmdNew);
+        for (QListWidget* list : {w.lstAcross, w.lstDown}) {
+            const int direction = list == w.lstAcross ? 1 : 2;
+            QVERIFY(list->count() > 0);
+            for (int i = 0; i < list->count(); ++i) {
+                list->scrollToItem(list->item(i));
+                QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                                  list->visualItemRect(list->item(i)).center());
+                const QString label = list->item(i)->text().left(5).trimmed();
+                QCOMPARE(Korsord::CellLabel(x.state.CursorRow, x.state.CursorCol).trimmed(), label);
+                QCOMPARE(x.state.TypingDirection, direction);
+                QCOMPARE(list->currentRow(), i);
+                QVERIFY(w.Picture1->hasFocus());
+            }
+        }
+    }
+
+    // A puzzle of the built-in words, opened twice, solved by typing, with one letter revealed.
+    void solvedByTypingAlone_data() {
+        QTest::addColumn<int>("to");
+        QTest::addColumn<int>("from");
+        QTest::addColumn<int>("size");
+        QTest::addRow("French 14 x 14") << 4 << 1 << 14;
+        QTest::addRow("German 25 x 25") << 3 << 2 << 25;
+    }
+    void solvedByTypingAlone() {
+        QFETCH(int, to);
+        QFETCH(int, from);
+        QFETCH(int, size);
+        Crossword x(to, from);
+        for (int opening = 1; opening <= 2; ++opening) {
+            frmKorsord& w = x.open();
+            w.Storlek->setValue(size);
+            x.click(w.cmdNew);
+            const QPoint revealed = x.lastLetterCell();
+            x.doubleClick(Qt::LeftButton, x.at(revealed.y(), revealed.x()));
+            for (int r = 1; r <= size; ++r) {
+                for (int c = 1; c <= size; ++c) {
+                    if (!x.black(r, c) && x.state.TypedLetter[r][c] != x.state.Grid[r][c]) {
+                        x.goTo(r, c);
+                        x.type(x.state.Grid[r][c][0]);
+                    }
+                }
+            }
+            x.click(w.cmdCorrect);
+            for (int r = 1; r <= size; ++r) {
+                for (int c = 1; c <= size; ++c) {
+                    const QColor expected = x.black(r, c)              ? kCellBlack
+                                            : QPoint(c, r) == revealed ? kCellYellow
+                                                                       : kCellGreen;
+                    QVERIFY2(x.state.CellColour[r][c] == expected,
+                             qPrintable(QStringLiteral("%1: %2").arg(Korsord::CellLabel(r, c),
+                                                                     x.state.Grid[r][c])));
+                }
+            }
+            w.close();
+            QTRY_VERIFY(x.w.isNull());
+        }
     }
 };
 
