@@ -74,6 +74,12 @@ struct TestApp {
     }
 };
 
+// The settings file as the program left it; empty when there is none.
+inline QString settingsText(const TestApp& app) {
+    QFile f(app.ctx.profile.path());
+    return f.open(QIODevice::ReadOnly) ? QString::fromLatin1(f.readAll()) : QString();
+}
+
 // Runs an action on the modal window that the next exec() shows.
 template <typename Action>
 void onNextModal(Action action) {

@@ -18,13 +18,6 @@ using namespace vx::test;
 
 namespace {
 
-QString settingsText(const TestApp& app) {
-    QFile f(app.ctx.profile.path());
-    if (!f.open(QIODevice::ReadOnly))
-        return {};
-    return QString::fromLatin1(f.readAll());
-}
-
 void clickModalButton(const char* name) {
     onNextModal([name](QWidget* modal) {
         if (auto* b = modal->findChild<DrawnButton*>(QString::fromLatin1(name)))

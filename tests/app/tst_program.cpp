@@ -50,11 +50,6 @@ struct Program : TestApp {
     }
 };
 
-QString settingsText(const TestApp& app) {
-    QFile f(app.ctx.profile.path());
-    return f.open(QIODevice::ReadOnly) ? QString::fromLatin1(f.readAll()) : QString();
-}
-
 // The modal window that a click on one of the main window's buttons opens.
 enum class Opener { OwnLanguage, About, WordLists };
 
