@@ -20,7 +20,8 @@ LoadContext AppContext::loadContext() const {
     c.fromSub = settings.fromSub;
     c.toLanguage = settings.toLanguage;
     c.reporter = reporter;
-    c.pumpEvents = [] { QCoreApplication::processEvents(); };
+    // No events run during the load: it takes milliseconds, and a click let in meanwhile
+    // would start a second launch inside the first.
     return c;
 }
 

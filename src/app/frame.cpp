@@ -57,6 +57,12 @@ void PictureLabel::mouseDoubleClickEvent(QMouseEvent* event) {
     QLabel::mouseDoubleClickEvent(event);
 }
 
+void applyProgramFont() {
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPointSizeF(10);
+    QApplication::setFont(font);
+}
+
 void enlargeFont(QWidget* widget, double points, bool bold) {
     QFont f = widget->font();
     f.setPointSizeF(f.pointSizeF() + points);
@@ -115,7 +121,9 @@ void VxWindow::centre() {
     move(area.left() + (area.width() - width()) / 2, area.top() + (area.height() - height()) / 2);
 }
 
-void VxWindow::reject() { close(); }
+void VxWindow::reject() {
+    escapePressed();
+}
 
 void VxWindow::closeEvent(QCloseEvent* event) {
     event->accept();
@@ -161,7 +169,8 @@ void ApplyTexts(VxWindow* window) {
     const QList<QWidget*> controls = window->findChildren<QWidget*>();
     for (QWidget* w : controls) {
         const QString tag = w->property("Tag").toString();
-        if (tag.isEmpty())
+        // Windows opened from this one (About from the main window) have texts of their own.
+        if (tag.isEmpty() || w->window() != window)
             continue;
         const int number = tagNumber(tag);
         QString problem;

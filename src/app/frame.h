@@ -69,9 +69,13 @@ public:
     void centre();
 
 public slots:
-    void reject() override; // Escape closes the window like its close box
+    // A dialog's Escape arrives here: it runs the window's own rule for Escape instead of
+    // rejecting the dialog.
+    void reject() override;
 
 protected:
+    // Escape does nothing unless a window gives it the action of one of its buttons.
+    virtual void escapePressed() {}
     void resizeEvent(QResizeEvent* event) override;
     // Closing ends a modal run with Rejected; subclasses call this at the end of theirs.
     void closeEvent(QCloseEvent* event) override;
@@ -87,6 +91,9 @@ void ApplyFormBackground(VxWindow* window);
 void ApplyTexts(VxWindow* window);
 // The own and practised language flags of a window with picFromFlag and picToFlag.
 void ShowFlags(VxWindow* window);
+
+// The program's font, the one every window is laid out for.
+void applyProgramFont();
 
 // Makes a widget's font larger by some points, bold unless told otherwise (titles, the
 // words asked).

@@ -1,7 +1,7 @@
 #include "frmabout.h"
 
 #include "drawnbutton.h"
-#include "frmhelp.h"
+#include "helpviewer.h"
 #include "resources/artwork.h"
 
 #include <QApplication>
@@ -24,7 +24,7 @@ QString frmAbout::readmeText(const ProgramFolder& folder) {
 }
 
 frmAbout::frmAbout(AppContext& context, QWidget* parent)
-    : VxWindow(context, QStringLiteral("frmAbout"), QStringLiteral("NOMAX"), QSize(720, 540), parent) {
+    : VxWindow(context, QStringLiteral("frmAbout"), QString(), QSize(720, 540), parent) {
     setModal(true);
     setWindowTitle(QStringLiteral("About Vokabrix"));
     auto* image1 = new QLabel(picHolder);
@@ -48,46 +48,49 @@ frmAbout::frmAbout(AppContext& context, QWidget* parent)
     label4->setObjectName(QStringLiteral("Label4"));
     label4->setGeometry(130, 104, 480, 22);
 
+    // The colour choice is a strip above the read-me, so that on a palette screen, where it
+    // is hidden, the read-me can take its place by growing upwards.
+    picColorScheme = new QWidget(picHolder);
+    picColorScheme->setObjectName(QStringLiteral("picColorScheme"));
+    picColorScheme->setGeometry(24, 136, 672, 56);
+    picColorScheme->setStyleSheet(QStringLiteral("#picColorScheme { background: rgba(255,255,255,150); border-radius: 8px; }"));
+    auto* label5 = new QLabel(QStringLiteral("Color scheme"), picColorScheme);
+    label5->setObjectName(QStringLiteral("Label5"));
+    label5->setGeometry(12, 16, 120, 24);
+    QFont bold = label5->font();
+    bold.setBold(true);
+    label5->setFont(bold);
+    const char* names[] = {"", "Sand", "Blue", "Pink", "Yellow"};
+    for (int i = 1; i <= 4; ++i) {
+        const int x = 140 + (i - 1) * 132;
+        optColor[i] = new QRadioButton(QString::fromLatin1(names[i]), picColorScheme);
+        optColor[i]->setObjectName(QStringLiteral("optColor%1").arg(i));
+        optColor[i]->setGeometry(x, 16, 72, 24);
+        imgColor[i] = new PictureLabel(picColorScheme, QStringLiteral("imgColor%1").arg(i));
+        imgColor[i]->setGeometry(x + 74, 8, 50, 40);
+        imgColor[i]->setFrameShape(QFrame::Box);
+        imgColor[i]->setCursor(Qt::PointingHandCursor);
+        connect(imgColor[i], &PictureLabel::clicked, this, [this, i] { optColor[i]->setChecked(true); });
+    }
+
     txtReadme = new QPlainTextEdit(picHolder);
     txtReadme->setObjectName(QStringLiteral("txtReadme"));
     txtReadme->setReadOnly(true);
-    txtReadme->setGeometry(24, 140, 470, 300);
+    txtReadme->setGeometry(24, 192, 672, 248);
     txtReadme->setLineWrapMode(QPlainTextEdit::NoWrap);
     txtReadme->installEventFilter(this);
     QFont mono(QStringLiteral("DejaVu Sans Mono"));
     mono.setPointSizeF(8);
     txtReadme->setFont(mono);
 
-    picColorScheme = new QWidget(picHolder);
-    picColorScheme->setObjectName(QStringLiteral("picColorScheme"));
-    picColorScheme->setGeometry(510, 140, 186, 230);
-    picColorScheme->setStyleSheet(QStringLiteral("#picColorScheme { background: rgba(255,255,255,150); border-radius: 8px; }"));
-    auto* label5 = new QLabel(QStringLiteral("Color scheme"), picColorScheme);
-    label5->setObjectName(QStringLiteral("Label5"));
-    label5->setGeometry(12, 8, 180, 22);
-    QFont bold = label5->font();
-    bold.setBold(true);
-    label5->setFont(bold);
-    const char* names[] = {"", "Sand", "Blue", "Pink", "Yellow"};
-    for (int i = 1; i <= 4; ++i) {
-        const int y = 36 + (i - 1) * 48;
-        optColor[i] = new QRadioButton(QString::fromLatin1(names[i]), picColorScheme);
-        optColor[i]->setObjectName(QStringLiteral("optColor%1").arg(i));
-        optColor[i]->setGeometry(12, y + 8, 90, 24);
-        imgColor[i] = new PictureLabel(picColorScheme, QStringLiteral("imgColor%1").arg(i));
-        imgColor[i]->setGeometry(104, y, 70, 40);
-        imgColor[i]->setFrameShape(QFrame::Box);
-        imgColor[i]->setCursor(Qt::PointingHandCursor);
-        connect(imgColor[i], &PictureLabel::clicked, this, [this, i] { optColor[i]->setChecked(true); });
-    }
-
     chkFullScreen = new QCheckBox(picHolder);
     chkFullScreen->setObjectName(QStringLiteral("chkFullScreen"));
-    chkFullScreen->setGeometry(516, 384, 22, 22);
-    auto* label6 = new QLabel(QStringLiteral("Full screen mode"), picHolder);
-    label6->setObjectName(QStringLiteral("Label6"));
-    label6->setGeometry(542, 384, 160, 22);
-    label6->setBuddy(chkFullScreen);
+    chkFullScreen->setGeometry(530, 452, 22, 22);
+    auto* label6 = new PictureLabel(picHolder, QStringLiteral("Label6"));
+    label6->setText(QStringLiteral("Full screen mode"));
+    label6->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    label6->setGeometry(554, 452, 142, 22);
+    connect(label6, &PictureLabel::clicked, chkFullScreen, &QCheckBox::toggle);
 
     auto* label2 = new QLabel(QStringLiteral("You are welcome to visit our web pages:"), picHolder);
     label2->setObjectName(QStringLiteral("Label2"));
@@ -104,7 +107,7 @@ frmAbout::frmAbout(AppContext& context, QWidget* parent)
     label7->setObjectName(QStringLiteral("Label7"));
     label7->setGeometry(24, 500, 370, 22);
 
-    cmdOK = addButton(QStringLiteral("cmdOK"), QStringLiteral("OK"), QRect(540, 474, 140, 40));
+    cmdOK = addButton(QStringLiteral("cmdOK"), QStringLiteral("OK"), QRect(556, 486, 140, 40));
     connect(cmdOK, &DrawnButton::clicked, this, &frmAbout::ok);
 
     // Loading.
@@ -114,8 +117,7 @@ frmAbout::frmAbout(AppContext& context, QWidget* parent)
     } else {
         picColorScheme->hide();
         txtReadme->setGeometry(txtReadme->x(), picColorScheme->y(), txtReadme->width(),
-                               txtReadme->height());
-        txtReadme->setGeometry(txtReadme->x(), txtReadme->y(), 672, txtReadme->height());
+                               txtReadme->height() + picColorScheme->height());
     }
     optColor[ColorTables::validScheme(ctx.settings.colorScheme)]->setChecked(true);
     chkFullScreen->setChecked(ctx.settings.fullScreen);
@@ -148,12 +150,12 @@ void frmAbout::ok() {
         }
     }
     ctx.settings.fullScreen = chkFullScreen->isChecked();
-    if (auto* intro = qobject_cast<frmHelp*>(ctx.introWindow.data())) {
-        ApplyTexts(intro);
-        ApplyFormBackground(intro);
-    }
+    // Every other window goes, also those loaded but hidden (the introduction after too few
+    // words), so that each takes the new colours and texts when it is next opened.
     for (QWidget* w : QApplication::topLevelWidgets()) {
-        if (w != this && w != ctx.mainWindow && w->isVisible())
+        if (w == this || w == ctx.mainWindow || w == HelpViewer::window())
+            continue;
+        if (w->isVisible() || qobject_cast<VxWindow*>(w))
             w->close();
     }
     close();

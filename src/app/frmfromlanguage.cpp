@@ -71,7 +71,8 @@ frmFromLanguage::frmFromLanguage(AppContext& context, QWidget* parent)
         sentence->setObjectName(QStringLiteral("Label2_%1").arg(i));
         sentence->setGeometry(120, y, 456, 40);
         sentence->setWordWrap(true);
-        sentence->setBuddy(option);
+        connect(option, &QRadioButton::toggled, this,
+                [this] { cmdOK->setEnabled(chosenOption() >= 0); });
     }
 
     cmdOK = addButton(QStringLiteral("cmdOK"), QStringLiteral("OK"), QRect(96, 390, 120, 38));
@@ -88,24 +89,30 @@ frmFromLanguage::frmFromLanguage(AppContext& context, QWidget* parent)
     ApplyFormBackground(this);
     setWindowTitle(QStringLiteral("Vokabrix"));
     centre();
+    // A stored own language that no option names preselects nothing, and OK waits until
+    // the user has chosen one: "no language" would leave the interface without texts.
     const int preselected = optionOfFlagKey(ctx.fromFlagKey());
     if (preselected >= 0)
         optLanguage[preselected]->setChecked(true);
+    cmdOK->setEnabled(preselected >= 0);
     cmdOK->setFocus();
 }
 
-void frmFromLanguage::ok() {
-    {
-        WaitCursor wait;
-        for (int i = 0; i < 6; ++i) {
-            if (optLanguage[i]->isChecked()) {
-                ctx.settings.fromLanguage = static_cast<qint16>(kOptions[i].fromLanguage);
-                ctx.settings.fromSub = static_cast<qint16>(kOptions[i].fromSub);
-            }
-        }
-        QCoreApplication::processEvents();
-        ctx.store.wordCount = 0;
+int frmFromLanguage::chosenOption() const {
+    for (int i = 0; i < 6; ++i) {
+        if (optLanguage[i]->isChecked())
+            return i;
     }
+    return -1;
+}
+
+void frmFromLanguage::ok() {
+    const int chosen = chosenOption();
+    if (chosen < 0)
+        return;
+    ctx.settings.fromLanguage = static_cast<qint16>(kOptions[chosen].fromLanguage);
+    ctx.settings.fromSub = static_cast<qint16>(kOptions[chosen].fromSub);
+    ctx.store.wordCount = 0;
     m_cancelled = false;
     accept();
 }

@@ -28,8 +28,12 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    // Escape is Cancel.
+    void escapePressed() override { cancel(); }
 
 private:
+    // The option chosen, -1 while none is.
+    int chosenOption() const;
     void ok();
     void cancel();
     bool m_cancelled = true;

@@ -20,7 +20,7 @@ QList<QWidget*> windowsNamed(const QString& name) {
 }
 
 frmHelp::frmHelp(AppContext& context, QWidget* parent)
-    : VxWindow(context, QStringLiteral("frmHelp"), QStringLiteral("21"), QSize(660, 480), parent) {
+    : VxWindow(context, QStringLiteral("frmHelp"), QStringLiteral("21"), QSize(700, 560), parent) {
     Image5 = new QLabel(picHolder);
     Image5->setObjectName(QStringLiteral("Image5"));
     Image5->setGeometry(24, 20, 110, 110);
@@ -29,7 +29,7 @@ frmHelp::frmHelp(AppContext& context, QWidget* parent)
     Label1 = new QLabel(picHolder);
     Label1->setObjectName(QStringLiteral("Label1"));
     setTag(Label1, 306);
-    Label1->setGeometry(156, 24, 480, 44);
+    Label1->setGeometry(156, 24, 520, 44);
     enlargeFont(Label1, 9);
 
     picFromFlag = new QLabel(picHolder);
@@ -56,14 +56,14 @@ frmHelp::frmHelp(AppContext& context, QWidget* parent)
     Label4 = new QLabel(picHolder);
     Label4->setObjectName(QStringLiteral("Label4"));
     setTag(Label4, 303);
-    Label4->setGeometry(24, 148, 612, 248);
+    Label4->setGeometry(24, 148, 652, 328);
     Label4->setWordWrap(true);
     Label4->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Label4->setMargin(14);
     Label4->setStyleSheet(QStringLiteral("background: rgba(255,255,255,170); border-radius: 8px;"));
     enlargeFont(Label4, 1, false);
 
-    cmdOK = addButton(QStringLiteral("cmdOK"), 51, QRect(270, 418, 120, 40));
+    cmdOK = addButton(QStringLiteral("cmdOK"), 51, QRect(270, 496, 160, 40));
     connect(cmdOK, &DrawnButton::clicked, this, &frmHelp::ok);
 
     // Loading: layout, centred, captions, the background picture.
@@ -75,6 +75,9 @@ frmHelp::frmHelp(AppContext& context, QWidget* parent)
 
 bool frmHelp::ShowIntro(const QString& title, const QString& name, int minimumWords,
                         const QString& text, const ExerciseEntry* entry) {
+    // The window stays loaded between launches: it takes the texts of the own language in
+    // force each time it comes up.
+    ApplyTexts(this);
     show();
     raise();
     ShowFlags(this);
@@ -82,7 +85,6 @@ bool frmHelp::ShowIntro(const QString& title, const QString& name, int minimumWo
     cmdOK->draw(StripAmpersands(ctx.texts.text(50)));
     Label1->setText(title);
     Label4->setText(text);
-    QCoreApplication::processEvents();
 
     auto giveUp = [this](const QString& message) {
         if (ctx.reporter)

@@ -44,7 +44,7 @@ frmMain::frmMain(AppContext& context, QWidget* parent)
     picFromLanguage->setGeometry(604, 14, kBigFlag.width(), kBigFlag.height());
     picFromLanguage->setCursor(Qt::PointingHandCursor);
     connect(picFromLanguage, &PictureLabel::clicked, this, &frmMain::changeOwnLanguage);
-    auto* ownCaption = addLabel(QStringLiteral("lblFromLanguage"), 10, QRect(574, 118, 210, 36));
+    auto* ownCaption = addLabel(QStringLiteral("lblFromLanguage"), 10, QRect(572, 118, 200, 54));
     ownCaption->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     QFont small = ownCaption->font();
     small.setPointSizeF(small.pointSizeF() - 1);
@@ -122,21 +122,21 @@ bool frmMain::event(QEvent* event) {
 }
 
 void frmMain::activate() {
+    // Only the texts already read are applied here: the language file is read when the own
+    // language changes, never on activation, so that a broken file is reported once.
     ApplyTexts(this);
-    optLanguage[ctx.settings.toLanguage >= 1 && ctx.settings.toLanguage <= 5 ? ctx.settings.toLanguage : 3]
-        ->setChecked(true);
-    optionClicked(ctx.settings.toLanguage);
-    if (cmdExercise[7])
-        cmdExercise[7]->setEnabled(ctx.settings.toLanguage != 2);
+    // A practised language outside 1..5 (a hand-edited settings file) gives way to the
+    // first language after English that is not the own one, so that the flag ticked is the
+    // language in force.
+    int to = ctx.settings.toLanguage;
+    if (to < 1 || to > 5)
+        to = NextPracticeLanguage(2, ctx.settings.fromLanguage);
+    optLanguage[to]->setChecked(true);
+    optionClicked(to);
     LayoutLanguageChoice();
 }
 
-void frmMain::readTexts() {
-    ReadLanguageFile(ctx.folder, ctx.settings.fromLanguage, ctx.texts, *ctx.reporter);
-}
-
 void frmMain::LayoutLanguageChoice() {
-    readTexts();
     int slot = 1;
     const int quarter = kFlagsWidth / 4;
     for (int code = 1; code <= 5; ++code) {
@@ -173,11 +173,15 @@ void frmMain::optionClicked(int code) {
 }
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event) {
-    // A key released in the flag strip moves on to the next practised language.
+    // A key released in the flag strip moves on to the next practised language; keys that
+    // move the focus, ask for help or go with other keys do not.
     if (watched == picFlags && event->type() == QEvent::KeyRelease &&
         !static_cast<QKeyEvent*>(event)->isAutoRepeat()) {
         const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key != Qt::Key_Tab && key != Qt::Key_Backtab && key != Qt::Key_Shift) {
+        static const QList<int> others{Qt::Key_Tab, Qt::Key_Backtab, Qt::Key_Escape,
+                                       Qt::Key_F1,  Qt::Key_Shift,   Qt::Key_Control,
+                                       Qt::Key_Alt, Qt::Key_Meta};
+        if (!others.contains(key)) {
             const int next = NextPracticeLanguage(ctx.settings.toLanguage, ctx.settings.fromLanguage);
             optLanguage[next]->setChecked(true);
             optionClicked(next);
@@ -189,12 +193,19 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
 
 void frmMain::changeOwnLanguage() {
     ctx.settings.returnToMain = false;
+    const int before = ctx.settings.fromLanguage;
     {
         frmFromLanguage window(ctx, this);
         window.exec();
     }
     LayoutLanguageChoice();
-    readTexts();
+    if (ctx.settings.fromLanguage != before &&
+        ReadLanguageFile(ctx.folder, ctx.settings.fromLanguage, ctx.texts, *ctx.reporter) ==
+            LanguageFileResult::Missing) {
+        // Without its texts the program cannot go on, as at start-up.
+        endProgram();
+        return;
+    }
     ApplyTexts(this);
     optionClicked(ctx.settings.toLanguage);
     cmdExercise[7]->update();
@@ -236,10 +247,8 @@ void frmMain::startExercise(int index) {
         const bool canStart = intro->ShowIntro(exerciseTitle(*info, ctx.texts), name,
                                                info->minimumWords,
                                                exerciseInstructions(info->exercise, ctx.texts), entry);
-        if (canStart && entry && entry->create && info->exercise == Exercise::Verb) {
+        if (canStart && entry && entry->create && info->exercise == Exercise::Verb)
             window = entry->create(ctx);
-            QCoreApplication::processEvents();
-        }
         if (!canStart && window)
             window->deleteLater();
     }

@@ -49,7 +49,6 @@ private:
     void activate();
     void optionClicked(int code);
     void changeOwnLanguage();
-    void readTexts();
     void endProgram();
     frmHelp* introWindow();
     bool m_exiting = false;

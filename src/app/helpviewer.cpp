@@ -12,18 +12,45 @@
 namespace vx {
 
 namespace {
+
+// The viewer closes on Escape, like the help windows of the platform.
+class HelpBrowser : public QTextBrowser {
+public:
+    using QTextBrowser::QTextBrowser;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+            close();
+            return;
+        }
+        QTextBrowser::keyPressEvent(event);
+    }
+};
+
 QPointer<QTextBrowser>& viewer() {
     static QPointer<QTextBrowser> v;
     return v;
 }
+
 } // namespace
 
 QWidget* HelpViewer::window() { return viewer(); }
 
 void HelpViewer::open(const ProgramFolder& folder, const QString& topic) {
     QPointer<QTextBrowser>& v = viewer();
+    // A modal window blocks every window but its own: the viewer belongs to the modal
+    // window that asked for help, so that it comes up above it and can be used and closed
+    // while that window stays open. It goes with that window.
+    QWidget* owner = QApplication::activeModalWidget();
+    if (v && v->parentWidget() != owner) {
+        const QRect geometry = v->geometry();
+        v->setParent(owner, v->windowFlags());
+        v->setGeometry(geometry);
+    }
     if (!v) {
-        v = new QTextBrowser;
+        v = new HelpBrowser(owner);
+        v->setWindowFlag(Qt::Window);
         v->setAttribute(Qt::WA_DeleteOnClose);
         v->setObjectName(QStringLiteral("HelpViewer"));
         v->setWindowTitle(QStringLiteral("Vokabrix Help"));

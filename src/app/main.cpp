@@ -2,6 +2,7 @@
 #include "appcontext.h"
 #include "exercises/registry.h"
 #include "firstwindow.h"
+#include "frame.h"
 #include "frmmain.h"
 #include "helpviewer.h"
 #include "resources/artwork.h"
@@ -13,9 +14,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vokabrix"));
     QApplication::setWindowIcon(vx::art::icon(QStringLiteral("app_icon")));
-    QFont font(QStringLiteral("DejaVu Sans"));
-    font.setPointSizeF(10);
-    QApplication::setFont(font);
+    vx::applyProgramFont();
 
     vx::AppContext ctx;
     vx::MessageBoxReporter reporter;

@@ -33,7 +33,8 @@ frmDictionaries::frmDictionaries(AppContext& context, QWidget* parent)
         chkDct[k]->setObjectName(QStringLiteral("chkDct%1").arg(k));
         lblDct[k] = new QLabel(picHolder);
         lblDct[k]->setObjectName(QStringLiteral("lblDct%1").arg(k));
-        lblDct[k]->setBuddy(chkDct[k]);
+        // File names are shown as they are: an "&" is no access mark, "<b>" no markup.
+        lblDct[k]->setTextFormat(Qt::PlainText);
         if (k == 0) {
             chkDct[0]->setGeometry(36, 148, 20, 22);
             lblDct[0]->setGeometry(60, 148, 540, 22);
@@ -65,7 +66,12 @@ frmDictionaries::frmDictionaries(AppContext& context, QWidget* parent)
     chkDct[0]->setChecked(choice.builtInTicked);
     int k = 1;
     for (qsizetype i = 0; i < choice.files.size() && k <= lastBox; ++i, ++k) {
-        lblDct[k]->setText(choice.files[i]);
+        // A name too long for its label is shortened in the middle; the tooltip has it whole.
+        fileName[k] = choice.files[i];
+        const QString shown =
+            lblDct[k]->fontMetrics().elidedText(fileName[k], Qt::ElideMiddle, lblDct[k]->width());
+        lblDct[k]->setText(shown);
+        lblDct[k]->setToolTip(shown == fileName[k] ? QString() : fileName[k]);
         chkDct[k]->setChecked(choice.ticked[i]);
     }
     for (; k <= lastBox; ++k) {
@@ -88,7 +94,7 @@ void frmDictionaries::ok() {
     for (int k = 1; k <= lastBox; ++k) {
         if (chkDct[k]->isHidden())
             continue;
-        choice.files << lblDct[k]->text();
+        choice.files << fileName[k];
         choice.ticked << chkDct[k]->isChecked();
     }
     ctx.store.dictFiles = ChosenWordLists(choice);

@@ -20,6 +20,8 @@ public:
     DrawnButton* cmdAvmarkeraAlla = nullptr;
     DrawnButton* cmdOK = nullptr;
     int lastBox = kMaxWordLists;
+    // The file name behind each box 1..36, which its label may show shortened.
+    std::array<QString, kMaxWordLists + 1> fileName{};
 
     void selectAll(bool ticked);
     void ok();

@@ -9,7 +9,9 @@
 #include <QApplication>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
+#include <memory>
 
 namespace vx::test {
 
@@ -72,6 +74,12 @@ struct TestApp {
     }
 };
 
+// The settings file as the program left it; empty when there is none.
+inline QString settingsText(const TestApp& app) {
+    QFile f(app.ctx.profile.path());
+    return f.open(QIODevice::ReadOnly) ? QString::fromLatin1(f.readAll()) : QString();
+}
+
 // Runs an action on the modal window that the next exec() shows.
 template <typename Action>
 void onNextModal(Action action) {
@@ -79,6 +87,41 @@ void onNextModal(Action action) {
         if (QWidget* modal = QApplication::activeModalWidget())
             action(modal);
     });
+}
+
+// Runs an action once a modal window of a kind is up, however many event loops run before
+// it (a message box that comes after another window). Gives up after five seconds, or when
+// the context object goes.
+template <typename Window, typename Action>
+void whenModal(Action action, QObject* context = nullptr) {
+    auto* timer = new QTimer(context);
+    auto waited = std::make_shared<int>(0);
+    QObject::connect(timer, &QTimer::timeout, [timer, waited, action] {
+        auto* modal = qobject_cast<Window*>(QApplication::activeModalWidget());
+        if (!modal && ++*waited < 1000)
+            return;
+        timer->stop();
+        timer->deleteLater();
+        if (modal)
+            action(modal);
+    });
+    timer->start(5);
+}
+
+// Makes a window the active one, as a click on its title bar does.
+inline bool activate(QWidget* window) {
+    window->show();
+    window->activateWindow();
+    return QTest::qWaitForWindowActive(window);
+}
+
+// Presses and releases a key where the user's keys go: the focused control of the active
+// window, or the window itself.
+inline void pressKey(QWidget* window, Qt::Key key) {
+    QWidget* target = QApplication::focusWidget();
+    if (!target || target->window() != window)
+        target = window;
+    QTest::keyClick(target, key);
 }
 
 } // namespace vx::test

@@ -18,13 +18,6 @@ using namespace vx::test;
 
 namespace {
 
-QString settingsText(const TestApp& app) {
-    QFile f(app.ctx.profile.path());
-    if (!f.open(QIODevice::ReadOnly))
-        return {};
-    return QString::fromLatin1(f.readAll());
-}
-
 void clickModalButton(const char* name) {
     onNextModal([name](QWidget* modal) {
         if (auto* b = modal->findChild<DrawnButton*>(QString::fromLatin1(name)))
@@ -124,33 +117,86 @@ private slots:
         QVERIFY(settingsText(app).contains("FullScreen=1"));
     }
 
+    // The stored own language is preselected by its flag key; OK takes the option chosen
+    // and never "no language".
     void languageWindowPreselectsByFlagKey_data() {
         QTest::addColumn<int>("from");
         QTest::addColumn<int>("sub");
         QTest::addColumn<int>("option");
-        QTest::addRow("American") << 2 << 1 << 0;
-        QTest::addRow("British") << 2 << 0 << 1;
-        QTest::addRow("French") << 4 << 0 << 2;
-        QTest::addRow("German") << 3 << 0 << 3;
-        QTest::addRow("Spanish") << 5 << 0 << 4;
-        QTest::addRow("Swedish") << 1 << 0 << 5;
-        QTest::addRow("unknown 7") << 7 << 0 << -1;
+        QTest::addColumn<int>("flagClicked");
+        QTest::addColumn<int>("newFrom");
+        QTest::addColumn<int>("newSub");
+        QTest::addRow("American") << 2 << 1 << 0 << -1 << 2 << 1;
+        QTest::addRow("British") << 2 << 0 << 1 << -1 << 2 << 0;
+        QTest::addRow("French") << 4 << 0 << 2 << -1 << 4 << 0;
+        QTest::addRow("German") << 3 << 0 << 3 << -1 << 3 << 0;
+        QTest::addRow("Spanish") << 5 << 0 << 4 << -1 << 5 << 0;
+        QTest::addRow("Swedish") << 1 << 0 << 5 << -1 << 1 << 0;
+        QTest::addRow("American, then British chosen") << 2 << 1 << 0 << 1 << 2 << 0;
+        QTest::addRow("unknown 7, then German chosen") << 7 << 0 << -1 << 3 << 3 << 0;
+        QTest::addRow("British variant 5, then Swedish chosen") << 2 << 5 << -1 << 5 << 1 << 0;
     }
     void languageWindowPreselectsByFlagKey() {
         QFETCH(int, from);
         QFETCH(int, sub);
         QFETCH(int, option);
+        QFETCH(int, flagClicked);
+        QFETCH(int, newFrom);
+        QFETCH(int, newSub);
         TestApp app;
         app.ctx.settings.fromLanguage = static_cast<qint16>(from);
         app.ctx.settings.fromSub = static_cast<qint16>(sub);
         frmFromLanguage w(app.ctx);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
         for (int i = 0; i < 6; ++i)
             QCOMPARE(w.optLanguage[i]->isChecked(), i == option);
+        if (option < 0) {
+            QTest::mouseClick(w.cmdOK, Qt::LeftButton); // nothing chosen: OK does nothing
+            QVERIFY(w.isVisible());
+            QCOMPARE(int(app.ctx.settings.fromLanguage), from);
+        }
+        if (flagClicked >= 0)
+            QTest::mouseClick(w.findChild<QWidget*>(QStringLiteral("picFlag%1").arg(flagClicked)),
+                              Qt::LeftButton);
         // OK empties the word store, also when the language stays the same.
         app.ctx.store.wordCount = 12;
-        w.cmdOK->click();
+        QTest::mouseClick(w.cmdOK, Qt::LeftButton);
+        QVERIFY(!w.isVisible());
+        QVERIFY(!w.cancelled());
         QCOMPARE(app.ctx.store.wordCount, 0);
-        QCOMPARE(int(app.ctx.settings.fromLanguage), option < 0 ? from : from);
+        QCOMPARE(int(app.ctx.settings.fromLanguage), newFrom);
+        QCOMPARE(int(app.ctx.settings.fromSub), newSub);
+    }
+
+    // A practised language outside 1..5 in the settings file: the flag ticked is the
+    // language in force.
+    void practisedLanguageOutOfRange_data() {
+        QTest::addColumn<int>("from");
+        QTest::addColumn<int>("to");
+        QTest::addColumn<int>("inForce");
+        QTest::addRow("own English, To=7") << 2 << 7 << 3;
+        QTest::addRow("own German, To=7") << 3 << 7 << 4;
+        QTest::addRow("own Swedish, To=-4") << 1 << -4 << 3;
+    }
+    void practisedLanguageOutOfRange() {
+        QFETCH(int, from);
+        QFETCH(int, to);
+        QFETCH(int, inForce);
+        TestApp app;
+        writeBytes(app.ctx.profile.path(),
+                   QStringLiteral("[Languages]\nFrom=%1\nFromSub=0\nTo=%2\n")
+                       .arg(from)
+                       .arg(to)
+                       .toLatin1());
+        clickModalButton("cmdOK");
+        frmMain* main = StartVokabrix(app.ctx);
+        QVERIFY(main);
+        QVERIFY(activate(main));
+        QCOMPARE(int(app.ctx.settings.toLanguage), inForce);
+        for (int code = 1; code <= 5; ++code)
+            QCOMPARE(main->optLanguage[code]->isChecked(), code == inForce);
+        QVERIFY(main->cmdExercise[7]->isEnabled());
     }
 
     void practisedLanguageChoice() {
@@ -230,21 +276,6 @@ private slots:
         QCOMPARE(main.windowTitle(), QStringLiteral("T8/2"));
     }
 
-    void noMaxWindowsStayNormalInFullScreen() {
-        TestApp app;
-        app.ctx.settings.fullScreen = true;
-        frmFromLanguage language(app.ctx);
-        language.show();
-        ApplyLayout(&language);
-        QVERIFY(!(language.windowState() & Qt::WindowMaximized));
-        frmHelp intro(app.ctx);
-        intro.show();
-        ApplyLayout(&intro);
-        QVERIFY(intro.windowState() & Qt::WindowMaximized);
-        // The content box stays centred in the maximised window.
-        QTRY_COMPARE(intro.picHolder->x(), (intro.width() - intro.picHolder->width()) / 2);
-    }
-
     void aboutOkAppliesSchemeAndClosesOtherWindows() {
         TestApp app;
         frmMain main(app.ctx);
@@ -267,15 +298,24 @@ private slots:
         QVERIFY(main.isVisible());
     }
 
+    // On a palette screen the colour choice is hidden and the read-me grows into its place
+    // (that it covers nothing is checked with all texts of all windows); OK keeps the scheme.
     void aboutOnAPaletteScreen() {
         TestApp app;
-        app.ctx.settings.screenColorBits = 8;
         app.ctx.settings.colorScheme = 2;
-        frmAbout about(app.ctx);
-        QVERIFY(about.picColorScheme->isHidden());
-        QCOMPARE(about.txtReadme->y(), about.picColorScheme->y());
-        about.ok();
-        QCOMPARE(app.ctx.settings.colorScheme, 2);
+        std::map<int, QRect> readme;
+        for (int bits : {24, 8}) {
+            app.ctx.settings.screenColorBits = static_cast<qint16>(bits);
+            frmAbout about(app.ctx);
+            about.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&about));
+            QCOMPARE(about.picColorScheme->isVisible(), bits > 8);
+            readme[bits] = about.txtReadme->geometry();
+            about.ok();
+            QCOMPARE(app.ctx.settings.colorScheme, 2);
+        }
+        QVERIFY(readme[8].height() > readme[24].height());
+        QCOMPARE(readme[8].width(), readme[24].width());
     }
 
     void readmeLinesArePrecededByBreaks() {

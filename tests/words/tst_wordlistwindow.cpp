@@ -3,11 +3,22 @@
 #include "app/drawnbutton.h"
 #include "words/frmdictionaries.h"
 
+#include <QFile>
 #include <QStandardPaths>
 #include <QTest>
 
 using namespace vx;
 using namespace vx::test;
+
+namespace {
+// What a label shows, drawn on white.
+QImage drawn(QLabel* label) {
+    QImage image(label->size(), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    label->render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
+    return image;
+}
+} // namespace
 
 class TstWordListWindow : public QObject {
     Q_OBJECT
@@ -43,6 +54,45 @@ private slots:
         QVERIFY(!again.chkDct[3]->isChecked()); // hidden boxes stay as they are
         app.ctx.loadDictionaries();
         QCOMPARE(app.ctx.store.wordCount, 6); // only the chosen list's words
+    }
+
+    // A file name is shown as the plain text it is, shortened with a tooltip when long, and
+    // OK keeps the name itself.
+    void fileNamesAreShownAsTheyAre_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("shortened");
+        QTest::addRow("ampersand") << QStringLiteral("Djur & växter.dct") << false;
+        QTest::addRow("markup") << QStringLiteral("<b>fet.dct") << false;
+        QTest::addRow("long")
+            << QStringLiteral(
+                   "Words of the first year of Spanish at the evening school, all lessons.dct")
+            << true;
+    }
+    void fileNamesAreShownAsTheyAre() {
+        QFETCH(QString, name);
+        QFETCH(bool, shortened);
+        TestApp app(10);
+        QFile::remove(app.dir.filePath("own.dct"));
+        writeDictionary(app.dir.filePath(name), 6, false);
+        frmDictionaries w(app.ctx);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QLabel* label = w.lblDct[1];
+        QVERIFY(label->isVisible());
+        QLabel plain;
+        plain.setTextFormat(Qt::PlainText);
+        plain.setText(shortened ? label->text() : name);
+        plain.setFont(label->font());
+        plain.setAlignment(label->alignment());
+        plain.setPalette(label->palette());
+        plain.resize(label->size());
+        QCOMPARE(drawn(label), drawn(&plain));
+        QCOMPARE(label->toolTip(), shortened ? name : QString());
+        QVERIFY(label->fontMetrics().horizontalAdvance(label->text()) <= label->width());
+        QTest::mouseClick(w.chkDct[0], Qt::LeftButton);
+        QTest::mouseClick(w.chkDct[1], Qt::LeftButton);
+        QTest::mouseClick(w.cmdOK, Qt::LeftButton);
+        QCOMPARE(app.ctx.store.dictFiles, QStringList{name});
     }
 };
 

@@ -117,6 +117,11 @@ void ExerciseWindow::exitExercise() {
         intro->hide();
 }
 
+void ExerciseWindow::escapePressed() {
+    if (cmdExit)
+        cmdExit->click();
+}
+
 void ExerciseWindow::openKeyboard() { frmKeyboard::showKeyboard(this); }
 
 void ExerciseWindow::closeEvent(QCloseEvent* event) {

@@ -46,6 +46,8 @@ public:
     QWidget* Shape1 = nullptr; // the accent shape
 
 protected:
+    // Escape acts as the exit button, with the window's own exit rules.
+    void escapePressed() override;
     void closeEvent(QCloseEvent* event) override;
     // Redraws the enabled look of a button after its state changed.
     static void redraw(DrawnButton* button);

@@ -89,7 +89,7 @@ frmWorm::frmWorm(AppContext& context)
     });
     connect(picWord, &WordRow::doubleClicked, this, &frmWorm::buyLetter);
 
-    addLabel(QStringLiteral("lblHint"), 24, QRect(20, 222, 680, 22))->setAlignment(Qt::AlignCenter);
+    addLabel(QStringLiteral("lblHint"), 24, QRect(20, 214, 680, 44))->setAlignment(Qt::AlignCenter);
     addScoreLabels(QPoint(34, 352));
     addLevelSlider(QPoint(250, 356));
     addKeyboardPicture(QRect(300, 270, 60, 40));
