@@ -119,7 +119,8 @@ private slots:
         QCOMPARE(LinkTo(s, 1, right, wrong), SynonymLink::Right);
         s.LinkActive = true;
         s.LinkSource = 1;
-        QCOMPARE(LinkTo(s, 0, right, wrong), SynonymLink::Right);
+        QCOMPARE(LinkTo(s, 0, right, wrong), SynonymLink::Ignored); // row 0 is linked
+        QCOMPARE(LinkTo(s, 1, right, wrong), SynonymLink::Right);
         QCOMPARE(right, 2);
     }
 
