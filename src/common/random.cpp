@@ -1,6 +1,7 @@
 #include "random.h"
 
 #include <QDateTime>
+#include <QtGlobal>
 #include <algorithm>
 
 namespace vx {
@@ -15,8 +16,11 @@ double Random::rnd() {
 }
 
 int Random::draw(int n) {
+    // There is no draw from nothing: every caller makes sure it has something to draw from.
+    // Should one fail to, it gets 0, which is no slot, rather than slot 1 of an empty store.
+    Q_ASSERT_X(n > 0, "Random::draw", "nothing to draw from");
     if (n <= 0)
-        return 1;
+        return 0;
     const int k = static_cast<int>(rnd() * n) + 1;
     return std::min(k, n);
 }

@@ -14,10 +14,8 @@ public:
     double rnd();
 
     // Int(rnd * n) + 1: a whole number 1..n; never n + 1, whatever the rounding of the product.
+    // n must be at least 1.
     int draw(int n);
-
-    // Int(rnd * n): 0..n-1.
-    int drawZeroBased(int n) { return draw(n) - 1; }
 
     // Seed from a value (a test) or from the clock the caller passes in (an exercise start).
     void seed(std::uint64_t value);

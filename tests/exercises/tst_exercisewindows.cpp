@@ -2,12 +2,15 @@
 #include "app/apptestutil.h"
 #include "app/drawnbutton.h"
 #include "app/frmmain.h"
+#include "crossword/frmkorsord.h"
 #include "exercises/highscores/frmhighscores.h"
 #include "exercises/quattro/frmquattro.h"
 #include "exercises/quick/frmquick.h"
 #include "exercises/verb/frmverb.h"
 #include "exercises/worm/frmworm.h"
 #include "keyboard/frmkeyboard.h"
+#include "keyboard/keyboarddriver.h"
+#include "storebuilder.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -50,14 +53,70 @@ private slots:
         QCOMPARE(w.lblWrong->text(), QString::number(wrong));
     }
 
-    void levelSlider() {
-        TestApp app;
-        frmWorm w(app.ctx);
-        QCOMPARE(w.HScroll1->minimum(), 5);
-        QCOMPARE(w.HScroll1->maximum(), 55);
-        QCOMPARE(w.HScroll1->singleStep(), 5);
-        QCOMPARE(w.HScroll1->pageStep(), 5);
-        QCOMPARE(w.HScroll1->value(), 30);
+    // F4 and the keyboard picture open the keyboard with the cursor in each window's typing
+    // field, and the letter clicked reaches that field's own key handling.
+    void keyboardInEveryTypingWindow_data() {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<int>("box"); // the answer box of Verb
+        QTest::addColumn<KeyboardOpening>("how");
+        for (KeyboardOpening how : {KeyboardOpening::F4, KeyboardOpening::Picture}) {
+            const char* way = how == KeyboardOpening::F4 ? "F4" : "picture";
+            QTest::addRow("Worm, %s", way) << "Worm" << 0 << how;
+            QTest::addRow("crossword, %s", way) << "Crossword" << 0 << how;
+            for (int box = 0; box < 3; ++box)
+                QTest::addRow("Verb box %d, %s", box, way) << "Verb" << box << how;
+        }
+    }
+    void keyboardInEveryTypingWindow() {
+        QFETCH(QString, window);
+        QFETCH(int, box);
+        QFETCH(KeyboardOpening, how);
+        TestApp app(0);
+        app.ctx.settings.toLanguage = 3;
+        CrosswordState crossword;
+        QWidget* w = nullptr;
+        std::unique_ptr<QWidget> owner; // goes before the state and context it refers to
+        QWidget* field = nullptr;
+        std::function<QString()> seen; // what shows that the letter arrived
+        QString expected;
+        if (window == QLatin1String("Worm")) {
+            addWord(app.ctx.store, QStringLiteral("der Hund"), QStringLiteral("dog"), 3, 1);
+            auto* worm = new frmWorm(app.ctx);
+            worm->cmdNew->click();
+            field = worm->picWord;
+            seen = [&app] { return QString::number(app.ctx.wrongAnswers); };
+            expected = QStringLiteral("1"); // HUND has no Ö
+            w = worm;
+        } else if (window == QLatin1String("Crossword")) {
+            auto* korsord = new frmKorsord(app.ctx, crossword);
+            korsord->korsord.SetUpBoard(3, korsord->Bild->width());
+            for (int r = 1; r <= 3; ++r)
+                for (int c = 1; c <= 3; ++c)
+                    crossword.Grid[r][c] = QStringLiteral("A");
+            crossword.PuzzleActive = true;
+            korsord->korsord.MoveCursor(1, 1);
+            field = korsord->Picture1;
+            seen = [&crossword] { return crossword.TypedLetter[1][1]; };
+            expected = QStringLiteral("\u00d6");
+            w = korsord;
+        } else {
+            CollectingReporter r;
+            QVERIFY(LoadVerbBytes(app.ctx.verbs, "4\r\na,b,c,d\r\ngehen,geht,ging,gegangen\r\n",
+                                  "VERB03.TXT", r));
+            auto* verb = new frmVerb(app.ctx);
+            QLineEdit* answer = verb->txtGuess[static_cast<size_t>(box)];
+            field = answer;
+            seen = [answer] { return answer->text(); };
+            expected = QStringLiteral("\u00f6");
+            w = verb;
+        }
+        owner.reset(w);
+        w->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w));
+        QVERIFY(typeWithKeyboard(w, field, how,
+                                 w->findChild<QWidget*>(QStringLiteral("imgKeyboard")), 5));
+        QTRY_VERIFY(field->hasFocus());
+        QTRY_COMPARE(seen(), expected);
     }
 
     void keyboardTypesIntoTheFocusedBox() {
@@ -105,36 +164,6 @@ private slots:
         QCOMPARE(w.lblScore->text(), QStringLiteral("50"));
         QTRY_VERIFY(!w.tmrNew.isActive()); // the next question opens by itself
         QCOMPARE(w.state.BoxColor[correct == 1 ? 2 : 1], kQuattroWhite);
-    }
-
-    void aWholeGameOfQuickEntersTheHighScoreList() {
-        TestApp app(40);
-        app.ctx.loadDictionaries();
-        app.ctx.settings.toLanguage = 3;
-        frmQuick w(app.ctx);
-        w.show();
-        w.cmdStarta->click();
-        QVERIFY(w.tmrTimer.isActive());
-        for (int n = 0; n < 25; ++n) {
-            int cell = 1;
-            while (w.state.CellText[cell] != w.state.QuickAnswer || w.state.CellDone[cell])
-                ++cell;
-            w.clickCell(cell);
-        }
-        QVERIFY(!w.tmrTimer.isActive());
-        QCOMPARE(w.lblScore->text(), QStringLiteral("200")); // flawless at slider 30
-        frmHighScores* list = nullptr;
-        for (QWidget* top : QApplication::topLevelWidgets())
-            if (auto* h = qobject_cast<frmHighScores*>(top))
-                list = h;
-        QVERIFY(list);
-        QVERIFY(list->txtAddName->isVisible());
-        QCOMPARE(list->lblScore[1]->text(), QStringLiteral(" 200"));
-        list->txtAddName->setText(QStringLiteral("Maja"));
-        list->cmdOK->click();
-        const HighScoreList saved = ReadHighScores(app.ctx.folder, QStringLiteral("Quick03.HGH"));
-        QCOMPARE(saved.lblName[1], QStringLiteral("Maja"));
-        QCOMPARE(saved.lblScore[1], QStringLiteral(" 200"));
     }
 
     void verbCheckCountsOncePerVerb() {

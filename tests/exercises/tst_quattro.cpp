@@ -34,6 +34,13 @@ private slots:
         QTest::addRow("same FROM zeroes") << "abc" << "qrs" << 3 << 1 << 0;
         QTest::addRow("same TO zeroes") << "xbz" << "xyz" << 3 << 1 << 0;
         QTest::addRow("already a choice zeroes") << "taken" << "qrs" << 3 << 1 << 0;
+        // The boxes show bare words: a noun stored with its article repeats its bare word.
+        QTest::addRow("same FROM but for its article zeroes") << "en abc"
+                                                              << "qrs" << 3 << 1 << 0;
+        QTest::addRow("a choice but for its article zeroes") << "ett taken"
+                                                             << "qrs" << 3 << 1 << 0;
+        QTest::addRow("an article only of nouns") << "en abc"
+                                                  << "qrs" << 3 << 2 << 30;
     }
     void candidateScore() {
         QFETCH(QString, fromC);
@@ -46,7 +53,7 @@ private slots:
         const int c = addWord(s, toC, fromC, level, wordClass);
         QuattroState state;
         state.Options[1] = QStringLiteral("taken");
-        QCOMPARE(CandidateScore(s, c, w, state, 2), score);
+        QCOMPARE(CandidateScore(s, c, w, state, 2, 1), score);
     }
 
     void choicesAfterTheBoxDoNotCount() {
@@ -55,8 +62,8 @@ private slots:
         const int c = addWord(s, "qrs", "taken", 3, 2);
         QuattroState state;
         state.Options[3] = QStringLiteral("taken");
-        QCOMPARE(CandidateScore(s, c, w, state, 2), 30);
-        QCOMPARE(CandidateScore(s, c, w, state, 3), 0);
+        QCOMPARE(CandidateScore(s, c, w, state, 2, 1), 30);
+        QCOMPARE(CandidateScore(s, c, w, state, 3, 1), 0);
     }
 
     void questionKeepsToTheLevel() {

@@ -101,11 +101,9 @@ private slots:
         QCOMPARE(Tick(s, rng), QuickTick::Next);
         QCOMPARE(s.Interval, 5500); // about 0.917 of 6000 after a right answer
         QCOMPARE(s.MissedCount, 0L);
-        const int before = s.Interval;
         Tick(s, rng); // the question was missed
         QCOMPARE(s.Interval, 6050);
         QCOMPARE(s.MissedCount, 1L);
-        Q_UNUSED(before)
         for (int i = 0; i < 40; ++i)
             Tick(s, rng);
         QCOMPARE(s.Interval, kQuickMaxInterval); // it stops growing there

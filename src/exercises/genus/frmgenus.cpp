@@ -2,8 +2,6 @@
 
 #include "app/drawnbutton.h"
 
-#include <QCoreApplication>
-
 namespace vx {
 
 namespace {
@@ -70,7 +68,6 @@ void frmGenus::resetRows() {
         lblWord2[k]->clear();
         Shape4[k]->setStyleSheet(QStringLiteral("background: rgba(255,255,255,120); border: 2px solid %1; border-radius: 6px;")
                                      .arg(kGrey.name()));
-        QCoreApplication::processEvents();
     }
 }
 

@@ -39,7 +39,7 @@ int NewSet(GenusState& state, WordStore& store, int sliderValue, int fromLanguag
         if (!row.Replace)
             continue;
         row = GenusRow{};
-        for (int attempt = 1; attempt <= kGenusMaxDraws; ++attempt) {
+        for (int attempt = 1; store.wordCount > 0 && attempt <= kGenusMaxDraws; ++attempt) {
             const int c = rng.draw(store.wordCount);
             if (attempt < 300 && !levelFits(store.wordLevel[c], sliderValue))
                 continue;

@@ -23,7 +23,8 @@ HighScoreList ReadHighScoreBytes(QByteArrayView data) {
         if (next < fields.size()) {
             const QString field = trimBlanks(fields[next++]);
             bool ok = field.isEmpty();
-            const int value = ok ? 0 : field.toInt(&ok);
+            // A score is a 16-bit whole number; one beyond that range is as damaged as text.
+            const int value = ok ? 0 : field.toShort(&ok);
             if (ok)
                 score = value;
         }

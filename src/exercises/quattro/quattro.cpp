@@ -17,7 +17,8 @@ QString bareFrom(const WordStore& store, int w, int fromLanguage) {
 
 } // namespace
 
-int CandidateScore(const WordStore& store, int c, int w, const QuattroState& state, int j) {
+int CandidateScore(const WordStore& store, int c, int w, const QuattroState& state, int j,
+                   int fromLanguage) {
     const QString fromC = store.GetWord(c, 2);
     const QString fromW = store.GetWord(w, 2);
     const QString toW = store.GetWord(w, 1);
@@ -39,10 +40,13 @@ int CandidateScore(const WordStore& store, int c, int w, const QuattroState& sta
         score += 10;
     if (charAt(fromC, 2) == charAt(fromW, 2))
         score += 5;
-    if (fromC == fromW || store.GetWord(c, 1) == toW)
+    // The boxes show bare words, so a candidate is a repeat when its bare word is: "en hund"
+    // and "hund" stand in a box as the same text.
+    const QString shownC = bareFrom(store, c, fromLanguage);
+    if (shownC == bareFrom(store, w, fromLanguage) || store.GetWord(c, 1) == toW)
         score = 0;
     for (int k = 1; k <= j; ++k) {
-        if (fromC == state.Options[k])
+        if (shownC == state.Options[k])
             score = 0;
     }
     return score;
@@ -54,6 +58,9 @@ void NewQuestion(QuattroState& state, WordStore& store, int sliderValue, int fro
         state.Options[n].clear();
         state.BoxColor[n] = kQuattroWhite;
     }
+    state.CorrectOption = 0;
+    if (store.wordCount < 1)
+        return;
     int w = 0;
     for (int attempt = 1;; ++attempt) {
         w = rng.draw(store.wordCount);
@@ -74,10 +81,19 @@ void NewQuestion(QuattroState& state, WordStore& store, int sliderValue, int fro
         int kept = 0;
         for (int k = 0; k < 500; ++k) {
             const int c = rng.draw(store.wordCount);
-            const int score = CandidateScore(store, c, w, state, j);
+            const int score = CandidateScore(store, c, w, state, j, fromLanguage);
             if (score > best) {
                 best = score;
                 kept = c;
+            }
+        }
+        // Every other word scores at least 15. When all draws were repeats (a small store),
+        // the store is searched for one, so that a box repeats a text only when the store
+        // has no other word to give.
+        for (int c = 1; best == 0 && c <= store.wordCount; ++c) {
+            if (CandidateScore(store, c, w, state, j, fromLanguage) > 0) {
+                kept = c;
+                break;
             }
         }
         state.Options[j] = bareFrom(store, kept, fromLanguage);

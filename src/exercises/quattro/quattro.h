@@ -21,11 +21,13 @@ inline const QColor kQuattroWhite{255, 255, 255};
 inline const QColor kQuattroRed{255, 0, 0};
 inline const QColor kQuattroGreen{0, 128, 0};
 
-// How confusable candidate c is with the asked word w, while box j is being filled.
-int CandidateScore(const WordStore& store, int c, int w, const QuattroState& state, int j);
+// How confusable candidate c is with the asked word w, while box j is being filled; 0 for a
+// candidate whose box would repeat a text already shown.
+int CandidateScore(const WordStore& store, int c, int w, const QuattroState& state, int j,
+                   int fromLanguage);
 
 // A new question: the asked word (level test for 249 attempts, used test for 149), the
-// right box, and for every other box the best of 500 candidates.
+// right box, and for every other box the best of 500 candidates. An empty store asks nothing.
 void NewQuestion(QuattroState& state, WordStore& store, int sliderValue, int fromLanguage,
                  Random& rng);
 

@@ -92,7 +92,9 @@ frmQuick::frmQuick(AppContext& context)
         const int y = (i - 1) * 40 + 4;
         optLanguage[i] = new QRadioButton(options);
         optLanguage[i]->setObjectName(QStringLiteral("optLanguage%1").arg(i));
-        optLanguage[i]->setGeometry(4, y, 24, 32);
+        // The button spans its row, under its flags and caption, so that its colour is the
+        // row's and a click anywhere on the row chooses it.
+        optLanguage[i]->setGeometry(0, y, 380, 32);
         optLanguage[i]->setAutoExclusive(false);
         auto* flag1 = new QLabel(options);
         flag1->setObjectName(QStringLiteral("imgFlag1_%1").arg(i));
@@ -111,17 +113,19 @@ frmQuick::frmQuick(AppContext& context)
         setTag(caption, 69 + i);
         caption->setGeometry(136, y, 250, 32);
         caption->setWordWrap(true);
+        for (QLabel* label : {flag1, arrow, flag2, caption})
+            label->setAttribute(Qt::WA_TransparentForMouseEvents);
         connect(optLanguage[i], &QRadioButton::clicked, this, [this, i] {
             optLanguage[i]->setChecked(true);
             optLanguage[3 - i]->setChecked(false);
         });
     }
     optLanguage[1]->setChecked(true);
-    for (int i = 1; i <= 2; ++i) {
-        QPalette pal = optLanguage[i]->palette();
-        pal.setColor(QPalette::Window, QColor(225, 215, 195));
-        optLanguage[i]->setPalette(pal);
-    }
+    // A radio button paints no background of its own: the style sheet gives it one.
+    for (int i = 1; i <= 2; ++i)
+        optLanguage[i]->setStyleSheet(
+            QStringLiteral("QRadioButton { background: rgb(225, 215, 195); border-radius: 5px; "
+                           "padding-left: 6px; }"));
 
     addLevelSlider(QPoint(412, 404));
     cmdStarta = addButton(QStringLiteral("cmdStarta"), 67, QRect(604, 252, 140, 36));
@@ -151,7 +155,9 @@ bool frmQuick::event(QEvent* event) {
 
 void frmQuick::start() {
     ctx.rng->randomize(clockSeed());
-    BuildGrid(state, ctx.store, HScroll1->value(), optLanguage[1]->isChecked(), ctx.settings.fromLanguage, *ctx.rng);
+    if (!BuildGrid(state, ctx.store, HScroll1->value(), optLanguage[1]->isChecked(),
+                   ctx.settings.fromLanguage, *ctx.rng))
+        return;
     NextQuestion(state, *ctx.rng);
     lblWord->setText(state.CellQuestion[state.QuickCell]);
     DrawGrid();
@@ -179,8 +185,7 @@ void frmQuick::clickCell(int cell) {
         picQuick->colour[cell] = QColor(255, 0, 0);
         picQuick->update();
     } else if (result == QuickClick::Right) {
-        picQuick->colour[cell] = QColor(0, 128, 0);
-        picQuick->update();
+        DrawGrid(); // the clicked cell, and the asked one when a twin was clicked, turn green
         tick();
     }
     if (result != QuickClick::Ignored)
@@ -195,9 +200,11 @@ void frmQuick::tick() {
         tmrTimer.stop();
         tmrSeconds.stop();
         picQuick->setEnabled(false);
-        const int score = static_cast<int>(val(lblScore->text()));
-        auto* list = new frmHighScores(ctx);
-        list->AddHighScore(score, highScoreFileName(ctx.settings.toLanguage, QStringLiteral("QUICK")));
+        // The list gets the final score, the last answer counted, as the label then shows it.
+        ShowQuickScore();
+        frmHighScores::enterScore(
+            ctx, QuickScore(state),
+            highScoreFileName(ctx.settings.toLanguage, QStringLiteral("QUICK")), this);
         return;
     }
     if (result == QuickTick::Next) {
@@ -208,8 +215,7 @@ void frmQuick::tick() {
 }
 
 void frmQuick::showTop() {
-    auto* list = new frmHighScores(ctx);
-    list->ReadHighScores(highScoreFileName(ctx.settings.toLanguage));
+    frmHighScores::showList(ctx, highScoreFileName(ctx.settings.toLanguage), this);
 }
 
 void frmQuick::closeEvent(QCloseEvent* event) {

@@ -6,8 +6,10 @@
 
 namespace vx {
 
-void BuildGrid(QuickState& state, WordStore& store, int sliderValue, bool questionsInOwnLanguage,
+bool BuildGrid(QuickState& state, WordStore& store, int sliderValue, bool questionsInOwnLanguage,
                int fromLanguage, Random& rng) {
+    if (store.wordCount < 1)
+        return false;
     for (int i = 1; i <= store.wordCount; ++i)
         store.setUsed(i, false);
     for (int cell = 1; cell <= kQuickCells; ++cell) {
@@ -26,13 +28,19 @@ void BuildGrid(QuickState& state, WordStore& store, int sliderValue, bool questi
     }
     state.RightCount = state.WrongClicks = state.MissedCount = 0;
     state.QuickLevel = sliderValue;
+    return true;
+}
+
+bool AllCellsDone(const QuickState& state) {
+    for (int cell = 1; cell <= kQuickCells; ++cell) {
+        if (!state.CellDone[cell])
+            return false;
+    }
+    return true;
 }
 
 void NextQuestion(QuickState& state, Random& rng) {
-    bool open = false;
-    for (int cell = 1; cell <= kQuickCells; ++cell)
-        open = open || !state.CellDone[cell];
-    if (!open)
+    if (AllCellsDone(state))
         return;
     int cell = 0;
     do {
@@ -57,6 +65,9 @@ QuickClick ClickCell(QuickState& state, int cell) {
         return QuickClick::Wrong;
     }
     state.CellDone[cell] = true;
+    // A cell with the same text as the one asked answers it: the asked cell is done too, or
+    // the next tick would count it as missed.
+    state.CellDone[state.QuickCell] = true;
     state.Interval = static_cast<int>(roundHalfEven(state.Interval / 1.2));
     ++state.RightCount;
     return QuickClick::Right;
@@ -66,7 +77,7 @@ QuickTick Tick(QuickState& state, Random& rng) {
     state.Interval = static_cast<int>(std::min<long long>(roundHalfEven(state.Interval * 1.1), kQuickMaxInterval));
     if (state.QuickCell == 0)
         return QuickTick::Idle;
-    if (state.RightCount == kQuickCells)
+    if (AllCellsDone(state))
         return QuickTick::GameOver;
     if (!state.CellDone[state.QuickCell])
         ++state.MissedCount;

@@ -34,21 +34,25 @@ inline int QuickCellRow(int cell) { return (cell - 1) % 5 + 1; }
 
 // A new grid. `questionsInOwnLanguage`: the cells hold the practised words (with their
 // articles) and the questions the own-language words without theirs; otherwise reversed.
-void BuildGrid(QuickState& state, WordStore& store, int sliderValue, bool questionsInOwnLanguage,
+// False, with nothing changed, when the store is empty.
+bool BuildGrid(QuickState& state, WordStore& store, int sliderValue, bool questionsInOwnLanguage,
                int fromLanguage, Random& rng);
 void NextQuestion(QuickState& state, Random& rng);
+// Every cell is green: the game is over.
+bool AllCellsDone(const QuickState& state);
 
 // RightCount x 100 / all answers x (level + 20) / 25, halves to even; 0 before any answer.
 int QuickScore(const QuickState& state);
 
 enum class QuickClick { Ignored, Wrong, Right };
 // A click on a cell; a right one divides the interval by 1.2 (the tick that follows at
-// once multiplies it by 1.1 again).
+// once multiplies it by 1.1 again). A cell whose text equals the asked one's is right, and
+// closes the asked cell with it.
 QuickClick ClickCell(QuickState& state, int cell);
 
 enum class QuickTick { Idle, Next, GameOver };
-// The question timer: the interval grows by 1.1 (up to the limit); the game ends at 25 right
-// answers; otherwise a question not answered counts as missed and the next one is asked.
+// The question timer: the interval grows by 1.1 (up to the limit); the game ends when every
+// cell is green; otherwise a question not answered counts as missed and the next one is asked.
 QuickTick Tick(QuickState& state, Random& rng);
 
 } // namespace vx

@@ -120,8 +120,10 @@ void frmSynonym::newBoard() {
 }
 
 void frmSynonym::startLink(int k) {
-    if (state.LinkActive)
-        return; // a second left marker does not restart a live link
+    // A second left marker does not restart a live link; a grey one, whose row is linked
+    // already, starts none.
+    if (state.LinkActive || state.Grey[k])
+        return;
     state.LinkActive = true;
     state.LinkSource = k;
     bandStart = centreOf(Picture1[k]);

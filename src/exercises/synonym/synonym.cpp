@@ -19,6 +19,8 @@ void NewSynonymRound(SynonymState& state, WordStore& store, int sliderValue, int
                      Random& rng) {
     for (int i = 1; i <= store.wordCount; ++i)
         store.setUsed(i, false);
+    if (store.wordCount < 1)
+        return;
     int firstClass = 0;
     for (int k = 0; k < kSynonymPairs; ++k) {
         int i = 0;
@@ -51,13 +53,19 @@ void NewSynonymRound(SynonymState& state, WordStore& store, int sliderValue, int
 SynonymLink LinkTo(SynonymState& state, int j, qint32& rightAnswers, qint32& wrongAnswers) {
     if (!state.LinkActive || state.LinkBusy || j < 0 || j >= kSynonymPairs)
         return SynonymLink::Ignored;
+    // A row already linked keeps its pair: its grey marker ends no link.
+    if (state.Grey[j])
+        return SynonymLink::Ignored;
     state.LinkBusy = true;
     const int s = state.LinkSource;
     const bool right = state.Picture2[j] == state.RAD1[s] || state.Picture1[s] == state.RAD2[j];
     if (right) {
         state.Picture2[j].clear();
         state.Picture1[s].clear();
+        // The translation moves into row s with its marker's hidden text, so that every right
+        // marker keeps the word of the caption beside it.
         std::swap(state.RAD2[s], state.RAD2[j]);
+        std::swap(state.Picture2[s], state.Picture2[j]);
         std::swap(state.PairOrder[s], state.PairOrder[j]);
         state.Grey[s] = true;
         ++rightAnswers;

@@ -40,7 +40,8 @@ void NewSynonymRound(SynonymState& state, WordStore& store, int sliderValue, int
 enum class SynonymLink { Ignored, Right, Wrong };
 
 // A click on right marker j while a link from LinkSource is live. A right link moves the
-// translation into the source's row and greys both of its markers.
+// translation, with its hidden text, into the source's row and greys both of its markers.
+// A grey marker (a row already linked) is ignored.
 SynonymLink LinkTo(SynonymState& state, int j, qint32& rightAnswers, qint32& wrongAnswers);
 
 } // namespace vx

@@ -135,11 +135,18 @@ void frmVerb::nextVerb() {
     txtGuess[0]->setFocus();
 }
 
-void frmVerb::enterMovesOn() {
-    focusNextChild();
-    QCoreApplication::processEvents();
-    if (auto* button = qobject_cast<DrawnButton*>(QApplication::focusWidget()))
-        button->click();
+void frmVerb::enterMovesOn(int box) {
+    const int last = ctx.verbs.FormCount - 2; // the last answer box shown
+    if (box < last) {
+        txtGuess[box + 1]->setFocus(Qt::TabFocusReason);
+        return;
+    }
+    // From the last box Enter goes to the button that moves the exercise on, never past it
+    // to Help or Exit: Check while it is offered, otherwise Next verb.
+    if (cmdCorrect->isEnabled())
+        cmdCorrect->click();
+    else
+        cmdNew->click();
 }
 
 bool frmVerb::eventFilter(QObject* watched, QEvent* event) {
@@ -156,11 +163,13 @@ bool frmVerb::eventFilter(QObject* watched, QEvent* event) {
     for (int i = 0; i < 3; ++i) {
         if (watched != txtGuess[i])
             continue;
-        // Next verb is offered only while the first two boxes are empty, as they stand
-        // before this key.
-        cmdNew->setEnabled(txtGuess[0]->text().isEmpty() && txtGuess[1]->text().isEmpty());
+        // Before a check, Next verb is offered only while the first two boxes are empty, as
+        // they stand before this key. After a wrong check it stays offered, since Check is
+        // not: correcting an answer must not leave the learner without a way on.
+        if (cmdCorrect->isEnabled())
+            cmdNew->setEnabled(txtGuess[0]->text().isEmpty() && txtGuess[1]->text().isEmpty());
         if (enter) {
-            enterMovesOn();
+            enterMovesOn(i);
             return true;
         }
     }

@@ -32,7 +32,7 @@ protected:
 
 private:
     void mark(int box, bool wrong);
-    void enterMovesOn();
+    void enterMovesOn(int box);
 };
 
 } // namespace vx

@@ -68,6 +68,8 @@ bool LoadVerbs(VerbState& state, const ProgramFolder& folder, const QString& fil
 }
 
 int PickVerb(const VerbState& state, Random& rng) {
+    if (state.VerbCount < 1)
+        return 0;
     int tries = 0;
     for (;;) {
         ++tries;

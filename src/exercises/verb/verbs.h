@@ -36,7 +36,8 @@ bool LoadVerbs(VerbState& state, const ProgramFolder& folder, const QString& fil
 bool LoadVerbBytes(VerbState& state, QByteArrayView data, const QString& fileName,
                    Reporter& reporter);
 
-// A row not yet answered right, at random; the 31st draw is taken whatever it is.
+// A row not yet answered right, at random; the 31st draw is taken whatever it is. 0 when
+// there is no verb.
 int PickVerb(const VerbState& state, Random& rng);
 
 // Whether an answer is one of the "/"-separated alternatives of a stored form; case and

@@ -141,10 +141,12 @@ void frmWorm::typed(QChar c) {
 }
 
 void frmWorm::buyLetter() {
-    if (!BuyLetter(state, ctx.store, ctx.wrongAnswers))
-        return;
-    DrawWord();
-    ShowScore();
+    if (BuyLetter(state, ctx.store, ctx.wrongAnswers)) {
+        DrawWord();
+        ShowScore();
+    }
+    // Also when nothing was bought: a word whose one letter was shown at the start is
+    // complete, and the double-click offers the next word as a key would.
     afterAnswer();
 }
 

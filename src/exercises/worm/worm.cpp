@@ -18,6 +18,8 @@ void Uncover(WormState& state, QChar letter) {
 
 bool NewWord(WormState& state, WordStore& store, int sliderValue, int fromLanguage,
              int toLanguage, int maxCells, Random& rng) {
+    if (store.wordCount < 1)
+        return false;
     int w = 0;
     int attempt = 0;
     for (;;) {
