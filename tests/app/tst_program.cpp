@@ -155,9 +155,11 @@ QStringList unreadableTexts(VxWindow* window, const QString& where,
         }
         if (!w->parentWidget()->rect().contains(w->geometry()))
             faults << QStringLiteral("%1 runs past its box").arg(id);
-        for (QObject* o : w->parentWidget()->children()) {
-            auto* other = qobject_cast<QWidget*>(o);
-            if (other && other != w && other->isVisibleTo(window) && isSolid(other) &&
+        // Only a sibling stacked above the text covers it (later children are drawn on top).
+        const QObjectList siblings = w->parentWidget()->children();
+        for (qsizetype i = siblings.indexOf(w) + 1; i < siblings.size(); ++i) {
+            auto* other = qobject_cast<QWidget*>(siblings[i]);
+            if (other && other->isVisibleTo(window) && isSolid(other) &&
                 other->geometry().intersects(w->geometry()))
                 faults << QStringLiteral("%1 is covered by %2").arg(id, other->objectName());
         }
