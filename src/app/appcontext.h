@@ -8,6 +8,7 @@
 #include "common/random.h"
 #include "common/reporter.h"
 #include "exercises/verb/verbs.h"
+#include "speech/speech.h"
 #include "words/langfile.h"
 #include "words/settings.h"
 #include "words/wordstore.h"
@@ -52,6 +53,8 @@ struct AppContext {
     qint32 wrongAnswers = 0;
     Random* rng = &processRandom();
     Reporter* reporter = nullptr;
+    // Speaks the practised words; the program owns it, tests give a recording one.
+    Speaker* speaker = nullptr;
     // A fixed screen depth for tests; 0 reads the screen.
     int screenDepthOverride = 0;
 

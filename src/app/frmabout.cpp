@@ -76,7 +76,7 @@ frmAbout::frmAbout(AppContext& context, QWidget* parent)
     txtReadme = new QPlainTextEdit(picHolder);
     txtReadme->setObjectName(QStringLiteral("txtReadme"));
     txtReadme->setReadOnly(true);
-    txtReadme->setGeometry(24, 192, 672, 248);
+    txtReadme->setGeometry(24, 192, 672, 226);
     txtReadme->setLineWrapMode(QPlainTextEdit::NoWrap);
     txtReadme->installEventFilter(this);
     QFont mono(QStringLiteral("DejaVu Sans Mono"));
@@ -85,27 +85,35 @@ frmAbout::frmAbout(AppContext& context, QWidget* parent)
 
     chkFullScreen = new QCheckBox(picHolder);
     chkFullScreen->setObjectName(QStringLiteral("chkFullScreen"));
-    chkFullScreen->setGeometry(530, 452, 22, 22);
+    chkFullScreen->setGeometry(500, 428, 22, 22);
     auto* label6 = new PictureLabel(picHolder, QStringLiteral("Label6"));
     label6->setText(QStringLiteral("Full screen mode"));
     label6->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    label6->setGeometry(554, 452, 142, 22);
+    label6->setGeometry(524, 428, 172, 22);
     connect(label6, &PictureLabel::clicked, chkFullScreen, &QCheckBox::toggle);
+    chkSpeak = new QCheckBox(picHolder);
+    chkSpeak->setObjectName(QStringLiteral("chkSpeak"));
+    chkSpeak->setGeometry(500, 452, 22, 22);
+    auto* label8 = new PictureLabel(picHolder, QStringLiteral("Label8"));
+    label8->setText(ctx.texts.text(261));
+    label8->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    label8->setGeometry(524, 452, 172, 22);
+    connect(label8, &PictureLabel::clicked, chkSpeak, &QCheckBox::toggle);
 
     auto* label2 = new QLabel(QStringLiteral("You are welcome to visit our web pages:"), picHolder);
     label2->setObjectName(QStringLiteral("Label2"));
-    label2->setGeometry(24, 452, 370, 22);
+    label2->setGeometry(24, 428, 370, 22);
     lblWebSite = new PictureLabel(picHolder, QStringLiteral("lblWebSite"));
     lblWebSite->setText(QString::fromLatin1(kWebSite));
     lblWebSite->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    lblWebSite->setGeometry(24, 474, 370, 22);
+    lblWebSite->setGeometry(24, 450, 370, 22);
     lblWebSite->setStyleSheet(QStringLiteral("color: #1f4f9a; text-decoration: underline;"));
     lblWebSite->setCursor(Qt::PointingHandCursor);
     connect(lblWebSite, &PictureLabel::clicked, this,
             [] { QDesktopServices::openUrl(QUrl(QString::fromLatin1(kWebSite))); });
     auto* label7 = new QLabel(QStringLiteral("Thank you for learning with Vokabrix!"), picHolder);
     label7->setObjectName(QStringLiteral("Label7"));
-    label7->setGeometry(24, 500, 370, 22);
+    label7->setGeometry(24, 476, 370, 22);
 
     cmdOK = addButton(QStringLiteral("cmdOK"), QStringLiteral("OK"), QRect(556, 486, 140, 40));
     connect(cmdOK, &DrawnButton::clicked, this, &frmAbout::ok);
@@ -121,6 +129,7 @@ frmAbout::frmAbout(AppContext& context, QWidget* parent)
     }
     optColor[ColorTables::validScheme(ctx.settings.colorScheme)]->setChecked(true);
     chkFullScreen->setChecked(ctx.settings.fullScreen);
+    chkSpeak->setChecked(ctx.settings.speakWords);
     ApplyLayout(this);
     centre();
     txtReadme->setPlainText(readmeText(ctx.folder));
@@ -150,6 +159,7 @@ void frmAbout::ok() {
         }
     }
     ctx.settings.fullScreen = chkFullScreen->isChecked();
+    ctx.settings.speakWords = chkSpeak->isChecked();
     // Every other window goes, also those loaded but hidden (the introduction after too few
     // words), so that each takes the new colours and texts when it is next opened.
     for (QWidget* w : QApplication::topLevelWidgets()) {

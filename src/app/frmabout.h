@@ -27,6 +27,7 @@ public:
     std::array<QRadioButton*, 5> optColor{}; // 1..4
     std::array<PictureLabel*, 5> imgColor{};
     QCheckBox* chkFullScreen = nullptr;
+    QCheckBox* chkSpeak = nullptr; // "Speak words"
     PictureLabel* lblWebSite = nullptr;
     DrawnButton* cmdOK = nullptr;
 

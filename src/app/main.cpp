@@ -19,6 +19,10 @@ int main(int argc, char** argv) {
     vx::AppContext ctx;
     vx::MessageBoxReporter reporter;
     ctx.reporter = &reporter;
+    // The speech engine starts on its own thread now, so that it is ready when the first
+    // exercise opens.
+    const std::unique_ptr<vx::Speaker> speaker = vx::makeProgramSpeaker();
+    ctx.speaker = speaker.get();
     ctx.folder = vx::ProgramFolder::ofApplication();
     const QStringList args = QApplication::arguments();
     if (args.size() > 1)

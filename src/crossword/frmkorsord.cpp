@@ -292,6 +292,7 @@ frmKorsord::frmKorsord(AppContext& context, CrosswordState& crossword)
         showHelp();
     });
     addKeyboardPicture(QRect(540, 600, 48, 32));
+    addSpeakerPicture(QRect(540, 640, 48, 32));
 
     lblSure = addLabel(QStringLiteral("lblSure"), 65, QRect(0, 0, 10, 10));
     lblSure->hide();

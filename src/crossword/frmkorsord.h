@@ -112,6 +112,7 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    QString wordToSpeak() const override { return korsord.HearableAnswer(); }
 
 private:
     void sizeChanged(int value);

@@ -594,6 +594,41 @@ void Korsord::Reveal() {
     s.CursorSavedColour = kCellYellow;
 }
 
+QString Korsord::HearableAnswer() const {
+    const int r0 = s.CursorRow;
+    const int c0 = s.CursorCol;
+    if (!IsLetterCell(r0, c0))
+        return {};
+    // The run of letters through the cursor, in the typing direction or, where that has no
+    // word, in the other; with whether every cell of it was revealed.
+    auto run = [&](int direction, bool& revealed) {
+        const int dr = direction == 2 ? 1 : 0;
+        const int dc = direction == 2 ? 0 : 1;
+        int r = r0;
+        int c = c0;
+        while (IsLetterCell(r - dr, c - dc)) {
+            r -= dr;
+            c -= dc;
+        }
+        QString answer;
+        revealed = true;
+        for (; IsLetterCell(r, c); r += dr, c += dc) {
+            const QColor colour = r == r0 && c == c0 ? s.CursorSavedColour : s.CellColour[r][c];
+            revealed = revealed && colour == kCellYellow;
+            for (QChar ch : s.Grid[r][c])
+                answer += ch.toLower();
+        }
+        return answer;
+    };
+    bool revealed = false;
+    QString answer = run(s.TypingDirection, revealed);
+    if (answer.size() < 2)
+        answer = run(s.TypingDirection == 2 ? 1 : 2, revealed);
+    if (answer.size() < 2 || (s.PuzzleActive && !revealed))
+        return {};
+    return answer;
+}
+
 void Korsord::DoubleClick(int button, double x, double y) {
     // The presses of a left double click have moved the cursor to the cell clicked; any
     // other button, or a click beside the grid, reveals nothing.

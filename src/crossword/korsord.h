@@ -149,6 +149,10 @@ public:
     // False (a beep) when a letter is typed on a black square.
     bool KeyPress(QChar ch);
     void Reveal();
+    // The answer through the cursor in the typing direction, in lower case, when the
+    // learner may hear it: after Check, or when every letter of it was revealed. Empty
+    // otherwise, so that hearing it never gives an answer away.
+    QString HearableAnswer() const;
     // A double click at a board position: the left button reveals the cell clicked.
     void DoubleClick(int button, double x, double y);
     void Check();

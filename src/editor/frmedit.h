@@ -3,6 +3,7 @@
 #pragma once
 
 #include "edit1.h"
+#include "speech/speech.h"
 #include "frmword.h"
 #include "gridmodel.h"
 
@@ -69,6 +70,8 @@ public:
     QAction* mnuEditCut = nullptr;
     QAction* mnuEditPaste = nullptr;
     AskFunction ask;
+    // Speaks the word window's texts; none means no speech.
+    Speaker* speaker = nullptr;
     std::function<void()> quit;
 
 protected:

@@ -42,6 +42,18 @@ frmWord::frmWord(EditorStore& store, frmEdit& grid) : QDialog(&grid), s(store), 
         txtDiffi[l]->setObjectName(QStringLiteral("txtDiffi%1").arg(l));
         txtDiffi[l]->setMaximumWidth(60);
         layout->addWidget(txtDiffi[l], l, 3);
+        // A speaker picture beside each text, so that a word can be heard before it is saved.
+        cmdSpeak[l] = new QPushButton(this);
+        cmdSpeak[l]->setObjectName(QStringLiteral("cmdSpeak%1").arg(l));
+        cmdSpeak[l]->setIcon(QIcon(art::picture(QStringLiteral("speaker"), QSize(36, 24))));
+        cmdSpeak[l]->setIconSize(QSize(36, 24));
+        cmdSpeak[l]->setFlat(true);
+        cmdSpeak[l]->setFocusPolicy(Qt::NoFocus);
+        connect(cmdSpeak[l], &QPushButton::clicked, this, [this, l] {
+            if (m_grid.speaker)
+                m_grid.speaker->speak(txtWord[l]->text(), l, systemEnglishVariant());
+        });
+        layout->addWidget(cmdSpeak[l], l, 4);
         for (QLineEdit* e : {txtWord[l], txtDiffi[l]})
             connect(e, &QLineEdit::textEdited, this, [this, l] {
                 m_edited[static_cast<size_t>(l)] = true;
@@ -101,11 +113,25 @@ frmWord::frmWord(EditorStore& store, frmEdit& grid) : QDialog(&grid), s(store), 
     connect(cmdDelete, &QPushButton::clicked, this, &frmWord::deleteWord);
     connect(cmdRestore, &QPushButton::clicked, this, &frmWord::restore);
 
+    if (m_grid.speaker)
+        connect(m_grid.speaker, &Speaker::availabilityChanged, this, &frmWord::showSpeechState);
+    showSpeechState();
     adjustSize();
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->availableGeometry();
         move(area.left() + (area.width() - width()) / 2,
              area.top() + (area.height() - height()) / 2);
+    }
+}
+
+void frmWord::showSpeechState() {
+    for (int l = 1; l <= 5; ++l) {
+        const SpeechProblem problem =
+            m_grid.speaker ? m_grid.speaker->problem(l, systemEnglishVariant()) : SpeechProblem::NoEngine;
+        cmdSpeak[l]->setEnabled(problem == SpeechProblem::None);
+        cmdSpeak[l]->setToolTip(problem == SpeechProblem::None
+                                    ? QStringLiteral("Speak the %1 word").arg(QString::fromLatin1(kLanguages[l]))
+                                    : englishReason(problem));
     }
 }
 

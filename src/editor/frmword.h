@@ -21,6 +21,7 @@ public:
 
     std::array<QLineEdit*, 6> txtWord{};  // 1..5
     std::array<QLineEdit*, 6> txtDiffi{}; // 1..5
+    std::array<QPushButton*, 6> cmdSpeak{}; // 1..5: speaks the text box beside it
     QComboBox* cboWordClass = nullptr;
     QPushButton* cmdRestore = nullptr;
     QPushButton* cmdDelete = nullptr;
@@ -50,6 +51,8 @@ protected:
     void reject() override;
 
 private:
+    void showSpeechState();
+
     EditorStore& s;
     frmEdit& m_grid;
     std::array<bool, 6> m_edited{};

@@ -29,7 +29,9 @@ int main(int argc, char** argv) {
         return 0;
     vx::editor::EditorMessages reporter;
     vx::EditorStore store;
+    const std::unique_ptr<vx::Speaker> speaker = vx::makeProgramSpeaker();
     vx::editor::frmEdit window(store, folder, reporter);
+    window.speaker = speaker.get();
     window.show();
     window.loadOwnDictionary();
     return QApplication::exec();

@@ -15,7 +15,7 @@ struct QtSpeaker::Engine {
     QObject* worker = nullptr; // lives on the engine's thread and owns the QTextToSpeech
     mutable QMutex mutex;
     bool started = false;
-    QString problem;
+    bool failed = false;
     QList<QLocale> locales;
 };
 
@@ -35,21 +35,18 @@ QLocale voiceLocale(const QList<QLocale>& locales, int language, EnglishVariant 
 
 // Runs on the engine's thread.
 void startEngine(const std::shared_ptr<QtSpeaker::Engine>& e, QPointer<Speaker> speaker) {
-    QString problem;
+    bool failed = QTextToSpeech::availableEngines().isEmpty();
     QList<QLocale> locales;
-    if (QTextToSpeech::availableEngines().isEmpty()) {
-        problem = QStringLiteral("Speech is not available: no speech engine is installed.");
-    } else {
+    if (!failed) {
         auto* engine = new QTextToSpeech(e->worker);
-        if (engine->state() == QTextToSpeech::Error)
-            problem = QStringLiteral("Speech is not available: ") + engine->errorString();
-        else
+        failed = engine->state() == QTextToSpeech::Error;
+        if (!failed)
             locales = engine->availableLocales();
     }
     {
         QMutexLocker lock(&e->mutex);
         e->started = true;
-        e->problem = problem;
+        e->failed = failed;
         e->locales = locales;
     }
     QMetaObject::invokeMethod(speaker, [speaker] {
@@ -80,22 +77,22 @@ QtSpeaker::~QtSpeaker() {
         delete m_thread;
 }
 
-QString QtSpeaker::unavailableReason(int language, EnglishVariant variant) const {
+SpeechProblem QtSpeaker::problem(int language, EnglishVariant variant) const {
     QMutexLocker lock(&m_engine->mutex);
     if (!m_engine->started)
-        return QStringLiteral("Speech is starting.");
-    if (!m_engine->problem.isEmpty())
-        return m_engine->problem;
+        return SpeechProblem::Starting;
+    if (m_engine->failed)
+        return SpeechProblem::NoEngine;
     if (voiceLocale(m_engine->locales, language, variant) == QLocale::c())
-        return QStringLiteral("No voice for %1 is installed.").arg(speechLocale(language, variant));
-    return {};
+        return SpeechProblem::NoVoice;
+    return SpeechProblem::None;
 }
 
 void QtSpeaker::say(const QString& text, int language, EnglishVariant variant) {
     QLocale voice;
     {
         QMutexLocker lock(&m_engine->mutex);
-        if (!m_engine->started || !m_engine->problem.isEmpty() || text.isEmpty())
+        if (!m_engine->started || m_engine->failed || text.isEmpty())
             return;
         voice = voiceLocale(m_engine->locales, language, variant);
     }

@@ -19,7 +19,7 @@ public:
     QtSpeaker();
     ~QtSpeaker() override;
 
-    QString unavailableReason(int language, EnglishVariant variant) const override;
+    SpeechProblem problem(int language, EnglishVariant variant) const override;
     void say(const QString& text, int language, EnglishVariant variant) override;
 
     struct Engine;

@@ -42,4 +42,15 @@ QString speakableText(const QString& text, int language, EnglishVariant variant)
     return spoken.simplified();
 }
 
+QString englishReason(SpeechProblem problem) {
+    switch (problem) {
+    case SpeechProblem::None: return {};
+    case SpeechProblem::Starting: return QStringLiteral("Speech is starting.");
+    case SpeechProblem::NoEngine:
+        return QStringLiteral("Speech is not available: the speech module or speech-dispatcher is missing.");
+    case SpeechProblem::NoVoice: return QStringLiteral("No voice is installed for this language.");
+    }
+    return {};
+}
+
 } // namespace vx

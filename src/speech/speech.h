@@ -25,14 +25,24 @@ EnglishVariant systemEnglishVariant();
 // first, the second for American English: "colour/color"). Empty when nothing is to be said.
 QString speakableText(const QString& text, int language, EnglishVariant variant);
 
+// Why a language cannot be spoken now.
+enum class SpeechProblem {
+    None,
+    Starting, // the engine has not answered yet
+    NoEngine, // Qt's speech module, its plugin or the speech server is missing
+    NoVoice,  // no voice for the language
+};
+
+// The reason in English, for the editor, whose interface is English.
+QString englishReason(SpeechProblem problem);
+
 class Speaker : public QObject {
     Q_OBJECT
 public:
     ~Speaker() override = default;
-    // Empty when the language can be spoken, else why not (shown as a tooltip).
-    virtual QString unavailableReason(int language, EnglishVariant variant) const = 0;
+    virtual SpeechProblem problem(int language, EnglishVariant variant) const = 0;
     bool canSpeak(int language, EnglishVariant variant) const {
-        return unavailableReason(language, variant).isEmpty();
+        return problem(language, variant) == SpeechProblem::None;
     }
     // Says the text in the language's voice, at once and without waiting for the end; a
     // word still being spoken is cut short. Nothing is said for an empty text or a
@@ -51,28 +61,26 @@ signals:
     void availabilityChanged();
 };
 
-// Says nothing: speech is not there. `reason` says why.
+// Says nothing: speech is not there.
 class SilentSpeaker : public Speaker {
+    Q_OBJECT
 public:
-    explicit SilentSpeaker(QString reason) : m_reason(std::move(reason)) {}
-    QString unavailableReason(int, EnglishVariant) const override { return m_reason; }
+    SpeechProblem problem(int, EnglishVariant) const override { return SpeechProblem::NoEngine; }
     void say(const QString&, int, EnglishVariant) override {}
-
-private:
-    QString m_reason;
 };
 
 // Keeps what would have been said, for tests.
 class RecordingSpeaker : public Speaker {
+    Q_OBJECT
 public:
     struct Said {
         QString text;
         QString locale;
     };
     std::vector<Said> said;
-    QString reason; // set to make every language unavailable
+    SpeechProblem reported = SpeechProblem::None; // what every language reports
 
-    QString unavailableReason(int, EnglishVariant) const override { return reason; }
+    SpeechProblem problem(int, EnglishVariant) const override { return reported; }
     void say(const QString& text, int language, EnglishVariant variant) override {
         said.push_back({text, speechLocale(language, variant)});
     }
@@ -81,6 +89,11 @@ public:
         for (const Said& s : said)
             out << s.text;
         return out;
+    }
+    // Makes the engine ready or not, as a real one would announce it.
+    void report(SpeechProblem p) {
+        reported = p;
+        emit availabilityChanged();
     }
 };
 

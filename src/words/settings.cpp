@@ -12,6 +12,7 @@ const QString kLanguages = QStringLiteral("Languages");
 void ReadMiscSettings(const ProfileFile& profile, AppSettings& settings) {
     settings.colorScheme = profile.getInt(kMisc, QStringLiteral("ColorScheme"), 1);
     settings.fullScreen = profile.getInt(kMisc, QStringLiteral("FullScreen"), 0) != 0;
+    settings.speakWords = profile.getInt(kMisc, QStringLiteral("Speak"), 0) != 0;
     if (settings.colorScheme == 0)
         settings.colorScheme = 1;
 }
@@ -44,6 +45,8 @@ void SaveExitSettings(const ProfileFile& profile, const AppSettings& settings) {
     profile.writeString(kMisc, QStringLiteral("ColorScheme"), str(settings.colorScheme));
     profile.writeString(kMisc, QStringLiteral("FullScreen"),
                         settings.fullScreen ? QStringLiteral("1") : QStringLiteral("0"));
+    profile.writeString(kMisc, QStringLiteral("Speak"),
+                        settings.speakWords ? QStringLiteral("1") : QStringLiteral("0"));
 }
 
 } // namespace vx

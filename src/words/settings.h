@@ -10,6 +10,7 @@ namespace vx {
 struct AppSettings {
     int colorScheme = 1;
     bool fullScreen = false;
+    bool speakWords = false; // "Speak words" in About: each right answer is spoken
     qint16 fromLanguage = 2;
     qint16 fromSub = 1;
     qint16 toLanguage = 3;
@@ -20,14 +21,14 @@ struct AppSettings {
     int fromFlagKey() const { return 10 * fromSub + fromLanguage; }
 };
 
-// ColorScheme (a stored 0 becomes 1) and FullScreen (anything but 0 is on).
+// ColorScheme (a stored 0 becomes 1), FullScreen and Speak (anything but 0 is on).
 void ReadMiscSettings(const ProfileFile& profile, AppSettings& settings);
 // From, FromSub and To with their corrections: To 0 becomes 3; From 0 or -1 becomes 2
 // with FromSub 1.
 void ReadLanguageSettings(const ProfileFile& profile, AppSettings& settings);
 // Writes SeenWarranty=1 on the very first start.
 void MarkWarrantySeen(const ProfileFile& profile);
-// The exit: From, FromSub, To, then ColorScheme and FullScreen.
+// The exit: From, FromSub, To, then ColorScheme, FullScreen and Speak.
 void SaveSettings(const ProfileFile& profile, const AppSettings& settings);
 void SaveExitSettings(const ProfileFile& profile, const AppSettings& settings);
 

@@ -57,6 +57,7 @@ inline void writeDictionary(const QString& path, int words, bool enciphered) {
 struct TestApp {
     QTemporaryDir dir;
     CollectingReporter reporter;
+    RecordingSpeaker speaker;
     AppContext ctx;
     int quits = 0;
 
@@ -67,6 +68,7 @@ struct TestApp {
         ctx.folder = ProgramFolder(dir.path());
         ctx.profile = ProfileFile(dir.filePath(QStringLiteral("VOKABRIX.INI")));
         ctx.reporter = &reporter;
+        ctx.speaker = &speaker;
         ctx.screenDepthOverride = 24;
         ctx.colors.fill(24);
         ctx.quit = [this] { ++quits; };

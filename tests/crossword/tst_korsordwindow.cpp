@@ -217,6 +217,37 @@ private slots:
     }
 
     // Revealed cells stay yellow and show the solution, however they were changed.
+    // F5 says the answer at the cursor only once it is known: all its letters revealed,
+    // or the puzzle checked; typed letters give nothing away.
+    void speakingTheSelectedAnswer() {
+        Crossword x;
+        x.app.ctx.settings.toLanguage = 3;
+        x.open();
+        handMadeBoard(x);
+        auto heard = [&x] {
+            QStringList out;
+            for (const RecordingSpeaker::Said& s : x.app.speaker.said)
+                out << s.text + " @" + s.locale;
+            x.app.speaker.said.clear();
+            return out;
+        };
+        for (QChar c : QStringLiteral("HUN"))
+            x.type(c);
+        QTest::keyClick(x.keys(), Qt::Key_F5);
+        QCOMPARE(heard(), QStringList());
+        for (int c = 1; c <= 4; ++c)
+            x.doubleClick(Qt::LeftButton, x.at(1, c));
+        x.goTo(1, 2);
+        QTest::keyClick(x.keys(), Qt::Key_F5);
+        QCOMPARE(heard(), QStringList{"hund @de_DE"});
+        x.goTo(3, 4); // the down word, of which only D 1 was revealed
+        QTest::keyClick(x.keys(), Qt::Key_F5);
+        QCOMPARE(heard(), QStringList());
+        x.click(x.w->cmdCorrect);
+        QTest::mouseClick(x.w->findChild<QLabel*>("imgSpeaker"), Qt::LeftButton);
+        QCOMPARE(heard(), QStringList{"dorf @de_DE"});
+    }
+
     void checkColours_data() {
         QTest::addColumn<int>("afterReveal");
         QTest::addRow("revealed") << 0;

@@ -46,6 +46,7 @@ struct EditorApp {
     CollectingReporter collected;
     EditorMessages boxes;
     EditorStore store;
+    RecordingSpeaker speaker;
     std::unique_ptr<frmEdit> window;
     int quits = 0;
 
@@ -54,6 +55,7 @@ struct EditorApp {
         window = std::make_unique<frmEdit>(store, ProgramFolder(dir.path()),
                                            realBoxes ? static_cast<Reporter&>(boxes) : collected);
         window->quit = [this] { ++quits; };
+        window->speaker = &speaker;
         window->show();
         window->loadOwnDictionary();
         QApplication::setActiveWindow(window.get());
@@ -425,6 +427,34 @@ private slots:
         QVERIFY(typeWithKeyboard(w, edit, how, w->findChild<QWidget*>("imgKeyboard"), 5));
         QTRY_COMPARE(edit->text(), QStringLiteral("ö") + before);
         QVERIFY(app.store.changed);
+    }
+
+    // The speaker picture beside each text says what is typed there, in that language's
+    // voice, as the exercises will say it; without speech the pictures are disabled.
+    void speakerBesideEveryText_data() {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("said");
+        QTest::addRow("Swedish") << 1 << "ett sjukhus" << "ett sjukhus @sv_SE";
+        QTest::addRow("English") << 2 << "colour/color" << "colour @en_GB";
+        QTest::addRow("German") << 3 << "die Schwiegermutter" << "die Schwiegermutter @de_DE";
+        QTest::addRow("French") << 4 << "oeil (m)" << "oeil @fr_FR";
+        QTest::addRow("Spanish") << 5 << "niño (m)" << "niño @es_ES";
+    }
+    void speakerBesideEveryText() {
+        QFETCH(int, language);
+        QFETCH(QString, typed);
+        QFETCH(QString, said);
+        EditorApp app(1);
+        app.clickCell(1, 0);
+        QTest::mouseClick(app.window->cmdEdit, Qt::LeftButton);
+        app.word()->txtWord[language]->setText(typed);
+        QTest::mouseClick(app.word()->cmdSpeak[language], Qt::LeftButton);
+        QCOMPARE(app.speaker.said.size(), size_t(1));
+        QCOMPARE(app.speaker.said[0].text + " @" + app.speaker.said[0].locale, said);
+        app.speaker.report(SpeechProblem::NoEngine);
+        QVERIFY(!app.word()->cmdSpeak[language]->isEnabled());
+        QCOMPARE(app.word()->cmdSpeak[language]->toolTip(), englishReason(SpeechProblem::NoEngine));
     }
 
     // The row being edited stays in view, however the user scrolled before.

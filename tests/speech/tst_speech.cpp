@@ -63,7 +63,7 @@ private slots:
         speaker.speak(text, language, variant);
         QCOMPARE(speaker.texts(), spoken.isEmpty() ? QStringList() : QStringList{spoken});
         QCOMPARE(speechLocale(language, variant), locale);
-        speaker.reason = QStringLiteral("no voice");
+        speaker.reported = SpeechProblem::NoVoice;
         speaker.speak(text, language, variant);
         QCOMPARE(speaker.said.size(), size_t(spoken.isEmpty() ? 0 : 1)); // nothing without a voice
     }

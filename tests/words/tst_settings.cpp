@@ -90,7 +90,7 @@ private slots:
     void writtenForms() {
         QTemporaryDir dir;
         const ProfileFile profile(dir.filePath("VOKABRIX.INI"));
-        writeAll(profile.path(), "; kept\n[Misc]\nFullScreen=5\nOther=x\n\n[Languages]\nTo=4\n");
+        writeAll(profile.path(), "; kept\n[Misc]\nFullScreen=5\nSpeak=2\nOther=x\n\n[Languages]\nTo=4\n");
         AppSettings s;
         ReadMiscSettings(profile, s);
         s.fromLanguage = -1;
@@ -99,7 +99,7 @@ private slots:
         s.colorScheme = 3;
         SaveExitSettings(profile, s);
         const QString text = readAll(profile.path());
-        QCOMPARE(text, QStringLiteral("; kept\r\n[Misc]\r\nFullScreen=1\r\nOther=x\r\nColorScheme= 3\r\n\r\n"
+        QCOMPARE(text, QStringLiteral("; kept\r\n[Misc]\r\nFullScreen=1\r\nSpeak=1\r\nOther=x\r\nColorScheme= 3\r\n\r\n"
                                       "[Languages]\r\nTo= 4\r\nFrom=-1\r\nFromSub= 0\r\n"));
     }
 

@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QShortcut>
 
 namespace vx {
 
@@ -78,6 +79,51 @@ QLabel* ExerciseWindow::addKeyboardPicture(QRect geometry) {
     connect(image, &PictureLabel::clicked, this, &ExerciseWindow::openKeyboard);
     frmKeyboard::addShortcut(this);
     return image;
+}
+
+QLabel* ExerciseWindow::addSpeakerPicture(QRect geometry) {
+    auto* image = new PictureLabel(picHolder, QStringLiteral("imgSpeaker"));
+    image->setGeometry(geometry);
+    image->setPixmap(art::picture(QStringLiteral("speaker"), geometry.size()));
+    image->setCursor(Qt::PointingHandCursor);
+    connect(image, &PictureLabel::clicked, this, &ExerciseWindow::speakWord);
+    auto* f5 = new QShortcut(QKeySequence(Qt::Key_F5), this);
+    f5->setContext(Qt::WindowShortcut);
+    f5->setAutoRepeat(false);
+    connect(f5, &QShortcut::activated, this, &ExerciseWindow::speakWord);
+    m_speaker = image;
+    if (ctx.speaker)
+        connect(ctx.speaker, &Speaker::availabilityChanged, this, &ExerciseWindow::showSpeechState);
+    showSpeechState();
+    return image;
+}
+
+void ExerciseWindow::showSpeechState() {
+    if (!m_speaker)
+        return;
+    const SpeechProblem problem = ctx.speaker ? ctx.speaker->problem(ctx.settings.toLanguage, systemEnglishVariant())
+                                              : SpeechProblem::NoEngine;
+    m_speaker->setEnabled(problem == SpeechProblem::None);
+    const int text = problem == SpeechProblem::None       ? 260
+                     : problem == SpeechProblem::Starting ? 262
+                     : problem == SpeechProblem::NoVoice  ? 264
+                                                          : 263;
+    m_speaker->setToolTip(ctx.texts.text(text));
+}
+
+void ExerciseWindow::say(const QString& word) {
+    if (ctx.speaker)
+        ctx.speaker->speak(word, ctx.settings.toLanguage, systemEnglishVariant());
+}
+
+void ExerciseWindow::speakWord() {
+    if (m_speaker && m_speaker->isEnabled())
+        say(wordToSpeak());
+}
+
+void ExerciseWindow::speakRightAnswer(const QString& word) {
+    if (ctx.settings.speakWords)
+        say(word);
 }
 
 void ExerciseWindow::finishLoading() {

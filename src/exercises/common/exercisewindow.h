@@ -28,6 +28,10 @@ public:
     void addScoreLabels(QPoint topLeft);
     void addLevelSlider(QPoint topLeft);
     QLabel* addKeyboardPicture(QRect geometry);
+    // The speaker picture, in the manner of the keyboard picture, and F5: both speak the
+    // practised word the window offers now. Without speech for the practised language the
+    // picture is shown disabled, its tooltip saying why, and F5 does nothing.
+    QLabel* addSpeakerPicture(QRect geometry);
     // The shared load steps: centred, captions, background; then the accent colour.
     void finishLoading();
 
@@ -35,6 +39,9 @@ public:
     void showHelp();
     void exitExercise();
     void openKeyboard();
+    void speakWord();
+    // After a right answer the practised word is spoken by itself when "Speak words" is on.
+    void speakRightAnswer(const QString& word);
 
     DrawnButton* cmdNew = nullptr;
     DrawnButton* cmdHelp = nullptr;
@@ -46,6 +53,9 @@ public:
     QWidget* Shape1 = nullptr; // the accent shape
 
 protected:
+    // The practised-language word the learner may hear now, as it is shown; empty while
+    // there is none or while hearing it would give the answer away.
+    virtual QString wordToSpeak() const { return {}; }
     // Escape acts as the exit button, with the window's own exit rules.
     void escapePressed() override;
     void closeEvent(QCloseEvent* event) override;
@@ -53,7 +63,11 @@ protected:
     static void redraw(DrawnButton* button);
 
 private:
+    void say(const QString& word);
+    void showSpeechState();
+
     ExitStyle m_exitStyle;
+    QLabel* m_speaker = nullptr;
 };
 
 } // namespace vx

@@ -41,6 +41,7 @@ frmGenus::frmGenus(AppContext& context)
     addScoreLabels(QPoint(34, 400));
     addLevelSlider(QPoint(250, 404));
     addCommonButtons(QRect(520, 390, 160, 36), QRect(520, 432, 160, 36), QRect(520, 474, 160, 36));
+    addSpeakerPicture(QRect(250, 476, 48, 32));
     connect(cmdNew, &DrawnButton::clicked, this, &frmGenus::newSet);
 
     // Loading: empty rows with the articles of the practised language.
@@ -107,6 +108,10 @@ void frmGenus::answer(int row, int label) {
     const GenusAnswer result = Answer(state, row, lblGenus[row][label]->text(), ctx.rightAnswers, ctx.wrongAnswers);
     if (result == GenusAnswer::Ignored)
         return;
+    // The noun as the learner reads it in a word list, its right article included.
+    m_lastNoun = ctx.store.GetWord(state.GenusRows[row].Word, 1);
+    if (result == GenusAnswer::Right)
+        speakRightAnswer(m_lastNoun);
     ShowScore();
     ShowRow(row);
 }

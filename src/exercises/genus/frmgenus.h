@@ -22,8 +22,13 @@ public:
     void ShowRow(int row);
     QColor frameColour(int row) const;
 
+protected:
+    // The noun of the last answer, with its right article.
+    QString wordToSpeak() const override { return m_lastNoun; }
+
 private:
     void resetRows();
+    QString m_lastNoun;
 };
 
 } // namespace vx

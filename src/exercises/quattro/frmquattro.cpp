@@ -54,7 +54,8 @@ frmQuattro::frmQuattro(AppContext& context)
     Shape1->show();
     lblWord1 = new QLabel(picHolder);
     lblWord1->setObjectName(QStringLiteral("lblWord1"));
-    lblWord1->setGeometry(40, 30, 600, 84);
+    // The word keeps the middle of its box; the speaker picture stands at the box's end.
+    lblWord1->setGeometry(90, 30, 500, 84);
     lblWord1->setAlignment(Qt::AlignCenter);
     enlargeFont(lblWord1, 14);
 
@@ -67,6 +68,7 @@ frmQuattro::frmQuattro(AppContext& context)
     addScoreLabels(QPoint(34, 352));
     addLevelSlider(QPoint(250, 356));
     addCommonButtons(QRect(490, 346, 160, 36), QRect(490, 386, 160, 36), QRect(490, 426, 160, 36));
+    addSpeakerPicture(QRect(594, 56, 48, 32));
     Picture1 = new QWidget(picHolder);
     Picture1->setObjectName(QStringLiteral("Picture1"));
     Picture1->setGeometry(0, 0, 1, 1);
@@ -110,6 +112,7 @@ void frmQuattro::optionClicked(int index) {
     if (result == QuattroAnswer::Ignored)
         return;
     if (result == QuattroAnswer::Right) {
+        speakRightAnswer(lblWord1->text());
         cmdNew->setEnabled(true);
         cmdNew->setFocus();
         tmrNew.start();

@@ -47,6 +47,7 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    QString wordToSpeak() const override { return lblWord1->text(); }
 };
 
 } // namespace vx

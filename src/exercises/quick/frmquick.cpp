@@ -60,7 +60,7 @@ frmQuick::frmQuick(AppContext& context)
     ctx.wrongAnswers = 0;
     lblWord = new QLabel(picHolder);
     lblWord->setObjectName(QStringLiteral("lblWord"));
-    lblWord->setGeometry(24, 18, 560, 56);
+    lblWord->setGeometry(24, 18, 500, 56);
     lblWord->setAlignment(Qt::AlignCenter);
     lblWord->setStyleSheet(QStringLiteral("background: rgba(255,255,255,170); border-radius: 8px;"));
     enlargeFont(lblWord, 10);
@@ -128,6 +128,7 @@ frmQuick::frmQuick(AppContext& context)
                            "padding-left: 6px; }"));
 
     addLevelSlider(QPoint(412, 404));
+    addSpeakerPicture(QRect(536, 30, 48, 32));
     cmdStarta = addButton(QStringLiteral("cmdStarta"), 67, QRect(604, 252, 140, 36));
     cmdTop = addButton(QStringLiteral("cmdTop"), 68, QRect(604, 296, 140, 36));
     addCommonButtons(QRect(0, 0, 0, 0), QRect(604, 388, 140, 36), QRect(604, 432, 140, 36));
@@ -158,6 +159,7 @@ void frmQuick::start() {
     if (!BuildGrid(state, ctx.store, HScroll1->value(), optLanguage[1]->isChecked(),
                    ctx.settings.fromLanguage, *ctx.rng))
         return;
+    m_practisedAsked = !optLanguage[1]->isChecked();
     NextQuestion(state, *ctx.rng);
     lblWord->setText(state.CellQuestion[state.QuickCell]);
     DrawGrid();
@@ -178,9 +180,17 @@ void frmQuick::DrawGrid() {
 
 void frmQuick::ShowQuickScore() { lblScore->setText(QString::number(QuickScore(state))); }
 
+QString frmQuick::wordToSpeak() const {
+    return m_practisedAsked && state.QuickCell != 0 ? lblWord->text() : QString();
+}
+
 void frmQuick::clickCell(int cell) {
     picQuick->setEnabled(false);
+    // The practised word of the pair: the question or the cell, by the game's direction.
+    const QString practised = m_practisedAsked ? lblWord->text() : state.CellText[cell];
     const QuickClick result = ClickCell(state, cell);
+    if (result == QuickClick::Right)
+        speakRightAnswer(practised);
     if (result == QuickClick::Wrong) {
         picQuick->colour[cell] = QColor(255, 0, 0);
         picQuick->update();

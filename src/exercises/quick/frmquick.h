@@ -55,6 +55,11 @@ public:
 protected:
     bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    // The asked word while a game asks the practised words.
+    QString wordToSpeak() const override;
+
+private:
+    bool m_practisedAsked = false; // the game's questions are practised words
 };
 
 } // namespace vx

@@ -81,6 +81,7 @@ frmSynonym::frmSynonym(AppContext& context)
     addScoreLabels(QPoint(34, 316));
     addLevelSlider(QPoint(250, 320));
     addCommonButtons(QRect(460, 300, 160, 36), QRect(460, 342, 160, 36), QRect(460, 384, 160, 36));
+    addSpeakerPicture(QRect(250, 390, 48, 32));
     connect(cmdNew, &DrawnButton::clicked, this, &frmSynonym::newBoard);
 
     finishLoading();
@@ -107,6 +108,7 @@ void frmSynonym::refresh() {
 
 void frmSynonym::newBoard() {
     permanentLines.clear();
+    m_lastLinked.clear();
     for (int k = 0; k < kSynonymPairs; ++k) {
         state.RAD1[k].clear();
         state.RAD2[k].clear();
@@ -143,9 +145,11 @@ void frmSynonym::linkTo(int j) {
     const SynonymLink result = LinkTo(state, j, ctx.rightAnswers, ctx.wrongAnswers);
     if (result == SynonymLink::Ignored)
         return;
-    if (result == SynonymLink::Right)
+    if (result == SynonymLink::Right) {
         permanentLines << QLine(bandStart, centreOf(Picture2[s]));
-    else
+        m_lastLinked = state.RAD1[s];
+        speakRightAnswer(m_lastLinked);
+    } else
         QApplication::beep();
     refresh();
     ShowSynonymScore();

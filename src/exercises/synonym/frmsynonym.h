@@ -51,9 +51,12 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    // The practised word of the last right link.
+    QString wordToSpeak() const override { return m_lastLinked; }
 
 private:
     QPoint centreOf(const QWidget* marker) const;
+    QString m_lastLinked;
 };
 
 } // namespace vx

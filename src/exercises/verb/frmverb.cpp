@@ -52,6 +52,7 @@ frmVerb::frmVerb(AppContext& context)
     }
     addScoreLabels(QPoint(34, 352));
     addKeyboardPicture(QRect(300, 372, 60, 40));
+    addSpeakerPicture(QRect(364, 372, 60, 40));
     addCommonButtons(QRect(530, 330, 160, 36), QRect(530, 374, 160, 36), QRect(530, 418, 160, 36), 61);
     cmdCorrect = addButton(QStringLiteral("cmdCorrect"), 13, QRect(530, 286, 160, 36));
     connect(cmdCorrect, &DrawnButton::clicked, this, &frmVerb::check);
@@ -98,8 +99,25 @@ void frmVerb::ClearVerbAnswers() {
     }
 }
 
+QString frmVerb::formsOf(int verb) const {
+    // Each form spoken as one word: of its alternatives the one the voice reads.
+    QStringList forms;
+    for (int i = 1; i <= ctx.verbs.FormCount; ++i)
+        forms << speakableText(ctx.verbs.VerbTable[verb][i], ctx.settings.toLanguage, systemEnglishVariant());
+    forms.removeAll(QString());
+    return forms.join(QStringLiteral(", "));
+}
+
+QString frmVerb::wordToSpeak() const {
+    const int verb = ctx.verbs.CurrentVerb;
+    if (verb == m_checkedVerb && verb != 0)
+        return formsOf(verb);
+    return speakableText(txtVerb->text(), ctx.settings.toLanguage, systemEnglishVariant());
+}
+
 void frmVerb::check() {
     VerbState& v = ctx.verbs;
+    m_checkedVerb = v.CurrentVerb;
     cmdCorrect->setEnabled(false);
     cmdNew->setEnabled(true);
     bool anyWrong = false;
@@ -112,6 +130,7 @@ void frmVerb::check() {
         anyWrong = true;
     }
     if (!anyWrong) {
+        speakRightAnswer(formsOf(v.CurrentVerb));
         cmdCorrect->setEnabled(true);
         ++ctx.rightAnswers;
         ClearVerbAnswers();

@@ -30,9 +30,14 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
+    // The verb shown; after it was checked, its right forms too.
+    QString wordToSpeak() const override;
+
 private:
     void mark(int box, bool wrong);
     void enterMovesOn(int box);
+    QString formsOf(int verb) const;
+    int m_checkedVerb = 0; // the verb whose forms were shown by the last check
 };
 
 } // namespace vx

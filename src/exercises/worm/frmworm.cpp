@@ -93,6 +93,7 @@ frmWorm::frmWorm(AppContext& context)
     addScoreLabels(QPoint(34, 352));
     addLevelSlider(QPoint(250, 356));
     addKeyboardPicture(QRect(300, 270, 60, 40));
+    addSpeakerPicture(QRect(364, 270, 60, 40));
     addCommonButtons(QRect(530, 346, 160, 36), QRect(530, 386, 160, 36), QRect(530, 426, 160, 36));
     connect(cmdNew, &DrawnButton::clicked, this, &frmWorm::newWord);
 
@@ -111,6 +112,7 @@ void frmWorm::newWord() {
                                                  "Choose other word lists."));
         return;
     }
+    m_completeSpoken = false;
     lblWord1->setText(state.FromText);
     DrawWord();
     picWord->setFocus();
@@ -150,8 +152,15 @@ void frmWorm::buyLetter() {
     afterAnswer();
 }
 
+QString frmWorm::wordToSpeak() const {
+    return state.complete() ? ctx.store.GetWord(state.WormWord, 1) : QString();
+}
+
 void frmWorm::afterAnswer() {
     if (state.complete()) {
+        if (!m_completeSpoken)
+            speakRightAnswer(wordToSpeak());
+        m_completeSpoken = true;
         cmdNew->setEnabled(true);
         cmdNew->setFocus();
     }

@@ -46,9 +46,12 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    // Only a complete word: before that, hearing it would give the answer away.
+    QString wordToSpeak() const override;
 
 private:
     void afterAnswer();
+    bool m_completeSpoken = false;
 };
 
 } // namespace vx
