@@ -1,10 +1,13 @@
 #include "helpviewer.h"
 
+#include "helpfile.h"
+
 #include <QApplication>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QKeyEvent>
+#include <QResizeEvent>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -13,10 +16,28 @@ namespace vx {
 
 namespace {
 
-// The viewer closes on Escape, like the help windows of the platform.
+// The widest column of text: lines much longer than this are hard to follow.
+constexpr int kMaxTextWidth = 900;
+
+const char* const kStyle = "body { font-size: 11pt; }"
+                           "h1 { color: #2b4a6f; } h2 { color: #2b4a6f; } h3 { color: #3d5f86; }"
+                           "kbd { font-family: 'DejaVu Sans'; background-color: #e6ebf2; }"
+                           "p.note { background-color: #fbf3dc; }"
+                           "p.placeholder { color: #6b6b6b; font-style: italic; }";
+
+// The viewer closes on Escape, like the help windows of the platform. In a wide window
+// (maximised, or on a full screen) the text keeps a readable column in the middle.
 class HelpBrowser : public QTextBrowser {
 public:
-    using QTextBrowser::QTextBrowser;
+    explicit HelpBrowser(QWidget* parent) : QTextBrowser(parent) {
+        document()->setDefaultStyleSheet(QString::fromLatin1(kStyle));
+        document()->setDocumentMargin(14);
+        // The margins beside the column take the page's colour.
+        QPalette pal = palette();
+        pal.setColor(QPalette::Window, pal.color(QPalette::Base));
+        setPalette(pal);
+        setAutoFillBackground(true);
+    }
 
 protected:
     void keyPressEvent(QKeyEvent* event) override {
@@ -25,6 +46,14 @@ protected:
             return;
         }
         QTextBrowser::keyPressEvent(event);
+    }
+    void resizeEvent(QResizeEvent* event) override {
+        // The viewport's resizing comes here too: the margins follow the window's width,
+        // and are set only when they change, since setting them resizes the viewport.
+        const int side = std::max(0, (width() - kMaxTextWidth) / 2);
+        if (viewportMargins() != QMargins(side, 0, side, 0))
+            setViewportMargins(side, 0, side, 0);
+        QTextBrowser::resizeEvent(event);
     }
 };
 
@@ -37,7 +66,7 @@ QPointer<QTextBrowser>& viewer() {
 
 QWidget* HelpViewer::window() { return viewer(); }
 
-void HelpViewer::open(const ProgramFolder& folder, const QString& topic) {
+void HelpViewer::open(const ProgramFolder& folder, int language, const QString& topic) {
     QPointer<QTextBrowser>& v = viewer();
     // A modal window blocks every window but its own: the viewer belongs to the modal
     // window that asked for help, so that it comes up above it and can be used and closed
@@ -60,20 +89,30 @@ void HelpViewer::open(const ProgramFolder& folder, const QString& topic) {
             const QRect area = screen->availableGeometry();
             v->move(area.left() + (area.width() - v->width()) / 2, area.top() + (area.height() - v->height()) / 2);
         }
-        v->document()->setDefaultStyleSheet(
-            QStringLiteral("body { font-size: 11pt; } h2 { color: #2b4a6f; }"));
     }
-    const QString path = folder.resolve(QString::fromLatin1(kFileName));
+    const QString path = helpFilePath(folder, language);
     if (QFileInfo::exists(path)) {
-        QUrl url = QUrl::fromLocalFile(path);
+        // The document is opened by its name from its own folder; its pictures are looked
+        // for beside it, then in the user's folder and among the data, so that a copy of a
+        // document in the user's folder still shows the installed pictures.
+        const QFileInfo file(path);
+        QStringList paths{file.absolutePath()};
+        for (const QString& p : {folder.path(), folder.dataPath()}) {
+            if (!paths.contains(QFileInfo(p).absoluteFilePath()))
+                paths << QFileInfo(p).absoluteFilePath();
+        }
+        v->setSearchPaths(paths);
+        QUrl url(file.fileName());
         if (!topic.isEmpty())
             url.setFragment(topic);
         v->setSource(url);
         if (!topic.isEmpty())
             v->scrollToAnchor(topic);
+        v->setWindowTitle(v->documentTitle());
     } else {
-        v->setHtml(QStringLiteral("<p>The help document %1 was not found in the program folder.</p>")
-                       .arg(QString::fromLatin1(kFileName)));
+        v->setHtml(
+            QStringLiteral("<p>The help document %1 was not found in the program folder.</p>")
+                .arg(helpFileName(language)));
     }
     v->show();
     v->raise();
@@ -86,7 +125,7 @@ bool HelpKeyFilter::eventFilter(QObject* watched, QEvent* event) {
         if (!active && watched->isWidgetType())
             active = static_cast<QWidget*>(watched)->window();
         if (active != HelpViewer::window()) {
-            HelpViewer::open(m_folder, active ? active->objectName() : QString());
+            HelpViewer::open(m_folder, m_language(), active ? active->objectName() : QString());
             return true;
         }
     }

@@ -29,7 +29,7 @@ int main(int argc, char** argv) {
         ctx.commandLineFile = args.mid(1).join(u' ');
     vx::registerExercises(ctx);
 
-    vx::HelpKeyFilter help(ctx.folder);
+    vx::HelpKeyFilter help(ctx.folder, [&ctx] { return int(ctx.settings.fromLanguage); });
     app.installEventFilter(&help);
 
     vx::quitOnFirstWindowIfAsked();

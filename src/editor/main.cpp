@@ -1,10 +1,12 @@
 // edit, the dictionary editor.
 #include "app/firstwindow.h"
+#include "app/helpfile.h"
 #include "app/helpviewer.h"
 #include "app/messagebox.h"
 #include "frmedit.h"
 #include "frmnyfil.h"
 #include "resources/artwork.h"
+#include "words/profile.h"
 
 #include <QApplication>
 
@@ -18,7 +20,11 @@ int main(int argc, char** argv) {
 
     // Main: the help document, the introduction, then the grid window with own.dct.
     const vx::ProgramFolder folder = vx::ProgramFolder::ofApplication();
-    vx::HelpKeyFilter help(folder);
+    // The help speaks the own language the exercise program keeps, read when F1 is pressed.
+    vx::HelpKeyFilter help(folder, [] {
+        return vx::editorHelpLanguage(vx::ProfileFile(vx::ProfileFile::defaultPath()),
+                                      QLocale::system());
+    });
     app.installEventFilter(&help);
     vx::quitOnFirstWindowIfAsked();
     {

@@ -307,8 +307,8 @@ private slots:
         QFETCH(int, opener);
         QFETCH(bool, helpButton);
         Program app;
-        app.copyFromProgramFolder(HelpViewer::kFileName);
-        HelpKeyFilter keys(app.ctx.folder);
+        app.copyFromProgramFolder("Vokabrix.html");
+        HelpKeyFilter keys(app.ctx.folder, [] { return 2; });
         qApp->installEventFilter(&keys);
         frmMain* main = app.start();
         QVERIFY(main);

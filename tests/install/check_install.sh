@@ -24,6 +24,14 @@ share="$root/share/vokabrix"
 for f in VOKABRIX.DCT LANG.CRP VERB01.TXT VERB02.TXT VERB03.TXT VERB04.TXT VERB05.TXT README.TXT Vokabrix.html own.dct; do
     [ -s "$share/$f" ] || fail "share/vokabrix/$f missing or empty"
 done
+# Every help document with every picture it shows, found beside it as the viewer looks.
+for html in "$build"/Vokabrix*.html; do
+    name=$(basename "$html")
+    [ -s "$share/$name" ] || fail "share/vokabrix/$name missing or empty"
+    for picture in $(grep -o 'src="[^"]*"' "$share/$name" | sed 's/^src="//; s/"$//'); do
+        [ -s "$share/$picture" ] || fail "$name shows $picture, which is not installed"
+    done
+done
 # The example, not whatever the build folder's own.dct holds now.
 cmp -s "$share/own.dct" "$build/data/example/own.dct" || fail "share/vokabrix/own.dct is not the example"
 for id in org.example.Vokabrix org.example.Vokabrix.Editor; do
