@@ -4,7 +4,8 @@
 VX_PACKAGES=(build-essential cmake qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6
              libgl-dev fonts-dejavu-core
              hunspell hunspell-sv hunspell-de-de hunspell-fr hunspell-es hunspell-en-gb hunspell-en-us
-             desktop-file-utils appstream dpkg-dev file)
+             desktop-file-utils appstream dpkg-dev file
+             kdeedu-kvtml-data parley-data)
 
 vx_missing_packages() {
     local missing=()
