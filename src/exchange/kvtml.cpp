@@ -1,6 +1,7 @@
 #include "kvtml.h"
 
 #include <QHash>
+#include <QSet>
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
 #include <algorithm>
@@ -38,12 +39,53 @@ struct Node {
     }
 };
 
+// The elements the reader looks at; the others (comments, practice counts, lessons,
+// conjugations...) are passed over without building nodes for them.
+bool wanted(QStringView name) {
+    static const QSet<QStringView> names{u"kvtml",
+                                         u"information",
+                                         u"generator",
+                                         u"identifiers",
+                                         u"identifier",
+                                         u"name",
+                                         u"locale",
+                                         u"article",
+                                         u"singular",
+                                         u"dual",
+                                         u"plural",
+                                         u"definite",
+                                         u"indefinite",
+                                         u"male",
+                                         u"female",
+                                         u"neutral",
+                                         u"entries",
+                                         u"entry",
+                                         u"translation",
+                                         u"text",
+                                         u"grade",
+                                         u"currentgrade",
+                                         u"wordtype",
+                                         u"typename",
+                                         u"subtypename",
+                                         u"wordtypes",
+                                         u"container",
+                                         u"specialwordtype",
+                                         u"wordtypedefinitions",
+                                         u"wordtypedefinition",
+                                         u"subwordtypedefinition"};
+    return names.contains(name);
+}
+
 bool parseXml(QByteArrayView data, const QString& label, Node& root, QString& error) {
     QXmlStreamReader xml(data.toByteArray());
     std::vector<Node*> open;
     while (!xml.atEnd()) {
         switch (xml.readNext()) {
         case QXmlStreamReader::StartElement: {
+            if (!open.empty() && !wanted(xml.name())) {
+                xml.skipCurrentElement();
+                break;
+            }
             Node* node = &root;
             if (!open.empty()) {
                 // Siblings are added only after this element closes, so the pointer holds.
@@ -51,8 +93,9 @@ bool parseXml(QByteArrayView data, const QString& label, Node& root, QString& er
                 node = &open.back()->children.back();
             }
             node->name = xml.name().toString();
-            node->id = xml.attributes().value(QLatin1StringView("id")).toString();
-            node->version = xml.attributes().value(QLatin1StringView("version")).toString();
+            const QXmlStreamAttributes attributes = xml.attributes();
+            node->id = attributes.value(QLatin1StringView("id")).toString();
+            node->version = attributes.value(QLatin1StringView("version")).toString();
             node->line = xml.lineNumber();
             open.push_back(node);
             break;
@@ -61,7 +104,7 @@ bool parseXml(QByteArrayView data, const QString& label, Node& root, QString& er
             open.pop_back();
             break;
         case QXmlStreamReader::Characters:
-            if (!open.empty() && open.back()->children.empty())
+            if (!open.empty() && open.back()->children.empty() && !xml.isWhitespace())
                 open.back()->text += xml.text();
             break;
         default:
