@@ -87,6 +87,9 @@ void frmEdit::importWordList() {
     if (!added)
         return;
     SelectRow(first);
+    // The words added are shown from the top of the view, not at its bottom edge.
+    m_grid.topRow = first;
+    syncTopRow();
     refreshWordWindow();
     const int count = static_cast<int>(result.records.size());
     QString text = count == 1 ? QStringLiteral("1 word was added from %1.").arg(name)
