@@ -127,9 +127,16 @@ void frmEdit::exportWordList() {
             QDir(QDir::homePath()).filePath(title + QStringLiteral(".kvtml")),
             kKvtmlFilter + QStringLiteral(";;") + kTextFilter, &filter);
         choice.kvtml = filter != kTextFilter;
-        const QString suffix = choice.kvtml ? QStringLiteral(".kvtml") : QStringLiteral(".txt");
-        if (!choice.path.isEmpty() && QFileInfo(choice.path).suffix().isEmpty())
-            choice.path += suffix;
+        // The name ends as the chosen format's files do: the dialog keeps the ending of the
+        // proposed name when the user picks the other format.
+        if (!choice.path.isEmpty()) {
+            const QFileInfo info(choice.path);
+            const QString other = choice.kvtml ? QStringLiteral("txt") : QStringLiteral("kvtml");
+            if (info.suffix().compare(other, Qt::CaseInsensitive) == 0)
+                choice.path.chop(other.size() + 1);
+            if (info.suffix().isEmpty() || info.suffix().compare(other, Qt::CaseInsensitive) == 0)
+                choice.path += choice.kvtml ? QStringLiteral(".kvtml") : QStringLiteral(".txt");
+        }
     }
     if (choice.path.isEmpty())
         return;
