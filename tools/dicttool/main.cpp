@@ -100,8 +100,8 @@ bool writeDictionary(const QString& path, const exchange::ImportResult& result, 
 }
 
 // "de,en" or "sv,-,en": what each column of a text list holds.
-bool parseColumns(const QString& spec, QList<exchange::TextColumn>& columns, QString& error) {
-    for (const QString& name : spec.split(u',')) {
+bool parseColumns(const QString& given, QList<exchange::TextColumn>& columns, QString& error) {
+    for (const QString& name : given.split(u',')) {
         exchange::TextColumn c;
         if (name.trimmed() != QLatin1String("-")) {
             c = exchange::headerColumn(name, 0);
