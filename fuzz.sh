@@ -15,7 +15,7 @@ case $seconds in
 esac
 
 targets=(fuzz_wordstore fuzz_edit1 fuzz_langfile fuzz_verbs fuzz_highscores fuzz_settings
-         fuzz_tsv_dictionary fuzz_tsv_language)
+         fuzz_tsv_dictionary fuzz_tsv_language fuzz_wordlists)
 [ $# -gt 0 ] && targets=("$@")
 
 source ./scripts/setup.sh
@@ -37,6 +37,8 @@ dicttool import data/dictionary.tsv "$seeds/VOKABRIX.DCT" --enciphered
 dicttool import data/dictionary.tsv "$seeds/dictionary.dct"
 dicttool import data/own.tsv "$seeds/own.dct"
 dicttool lang-import data/lang.tsv "$seeds/LANG.CRP"
+dicttool export-kvtml "$seeds/own.dct" "$seeds/own.kvtml"
+dicttool export-text "$seeds/own.dct" "$seeds/own.txt"
 printf '[Misc]\r\nSeenWarranty=1\r\nColorScheme=3\r\nFullScreen=0\r\n\r\n[Languages]\r\nFrom=2\r\nFromSub=1\r\nTo=3\r\n' \
     >"$seeds/VOKABRIX.INI"
 printf ' 120\r\nEva\r\n 95\r\n"Berg, Ola"\r\n 40\r\n\r\n 0\r\n\r\n 0\r\n\r\n 0\r\n\r\n 0\r\n\r\n 0\r\n\r\n 0\r\n\r\n 0\r\n\r\n' \
@@ -56,6 +58,11 @@ seed fuzz_highscores "$seeds/Quick03.HGH"
 seed fuzz_settings "$seeds/VOKABRIX.INI"
 seed fuzz_tsv_dictionary data/dictionary.tsv data/own.tsv
 seed fuzz_tsv_language data/lang.tsv
+seed fuzz_wordlists "$seeds/own.kvtml" "$seeds/own.txt"
+# KDE's word lists, where Debian's kdeedu-kvtml-data is installed.
+for f in /usr/share/apps/kvtml/de/animals.kvtml /usr/share/apps/kvtml/es/gente.kvtml; do
+    if [ -f "$f" ]; then seed fuzz_wordlists "$f"; fi
+done
 
 export ASAN_OPTIONS=detect_leaks=1:allocator_may_return_null=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1

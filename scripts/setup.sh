@@ -6,7 +6,8 @@ VX_PACKAGES=(build-essential cmake qt6-base-dev qt6-base-dev-tools qt6-svg-dev l
              hunspell hunspell-sv hunspell-de-de hunspell-fr hunspell-es hunspell-en-gb hunspell-en-us
              desktop-file-utils appstream dpkg-dev file
              qt6-speech-dev qt6-declarative-dev libqt6texttospeech6 qt6-speech-speechd-plugin
-             speech-dispatcher speech-dispatcher-espeak-ng espeak-ng)
+             speech-dispatcher speech-dispatcher-espeak-ng espeak-ng
+             kdeedu-kvtml-data parley-data)
 
 vx_missing_packages() {
     local missing=()

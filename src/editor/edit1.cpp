@@ -375,6 +375,24 @@ bool Edit1::Paste(QString text) {
     return true;
 }
 
+bool Edit1::AppendRecords(const std::vector<WordRecord>& records) {
+    if (records.size() > static_cast<size_t>(kEditorCapacity - s.recordCount)) {
+        report(kNoMoreWords);
+        return false;
+    }
+    for (const WordRecord& w : records) {
+        const int r = ++s.recordCount;
+        for (int l = 1; l <= kLanguageCount; ++l) {
+            s.recordText[r][l] = w.text[l - 1];
+            s.recordLevel[r][l] = static_cast<qint16>(w.level[l - 1]);
+        }
+        s.recordClass[r] = static_cast<qint16>(w.wordClass);
+    }
+    FillGrid();
+    s.changed = true;
+    return true;
+}
+
 } // namespace vx
 
 namespace vx {

@@ -96,6 +96,9 @@ public:
     void ClearSelection();
     // The clipboard's text laid into the grid from the current row; false when refused.
     bool Paste(QString text);
+    // Appends the records after the last one and marks the store changed; refused with the
+    // New Word message when the store has no room for all of them.
+    bool AppendRecords(const std::vector<WordRecord>& records);
 
     // Where the save goes wrong, for tests: called with the bytes about to be written; it
     // may shorten them and return false for a write that fails part-way.

@@ -139,6 +139,11 @@ frmEdit::frmEdit(EditorStore& store, ProgramFolder folder, Reporter& reporter)
     setCentralWidget(central);
 
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    mnuFileImport = file->addAction(QStringLiteral("&Import word list..."));
+    mnuFileImport->setObjectName(QStringLiteral("mnuFileImport"));
+    mnuFileExport = file->addAction(QStringLiteral("Ex&port word list..."));
+    mnuFileExport->setObjectName(QStringLiteral("mnuFileExport"));
+    file->addSeparator();
     QAction* exitAction = file->addAction(QStringLiteral("E&xit"));
     exitAction->setObjectName(QStringLiteral("mnuFileExit"));
     QMenu* editMenu = menuBar()->addMenu(QStringLiteral("&Edit"));
@@ -155,6 +160,8 @@ frmEdit::frmEdit(EditorStore& store, ProgramFolder folder, Reporter& reporter)
     pasteAction->setShortcut(QKeySequence(QStringLiteral("Ctrl+V")));
 
     connect(exitAction, &QAction::triggered, this, &QWidget::close);
+    connect(mnuFileImport, &QAction::triggered, this, &frmEdit::importWordList);
+    connect(mnuFileExport, &QAction::triggered, this, &frmEdit::exportWordList);
     connect(cutAction, &QAction::triggered, this, &frmEdit::cut);
     connect(copyAction, &QAction::triggered, this, &frmEdit::copy);
     connect(pasteAction, &QAction::triggered, this, &frmEdit::paste);
@@ -326,8 +333,8 @@ void frmEdit::updateCommands() {
     const bool open = !s.currentFile.isEmpty();
     for (QPushButton* b : {cmdAdd, cmdEdit, cmdDelete, cmdSave})
         b->setEnabled(open);
-    mnuEditCut->setEnabled(open);
-    mnuEditPaste->setEnabled(open);
+    for (QAction* a : {mnuEditCut, mnuEditPaste, mnuFileImport, mnuFileExport})
+        a->setEnabled(open);
 }
 
 bool frmEdit::mayReplaceDictionary() {

@@ -4,6 +4,7 @@
 
 #include "edit1.h"
 #include "speech/speech.h"
+#include "exchange/textlist.h"
 #include "frmword.h"
 #include "gridmodel.h"
 
@@ -12,6 +13,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QTableView>
+#include <optional>
 
 namespace vx::editor {
 
@@ -24,6 +26,12 @@ public:
 // Question boxes, replaceable in tests: Yes, No or Cancel.
 enum class Answer { Yes, No, Cancel };
 using AskFunction = std::function<Answer(const QString& title, const QString& text)>;
+
+// Where a word list is exported, and in which format.
+struct ExportChoice {
+    QString path; // empty when the user cancelled
+    bool kvtml = true;
+};
 
 class frmEdit : public QMainWindow {
     Q_OBJECT
@@ -57,6 +65,10 @@ public:
     // Asks whether to save unsaved changes before the dictionary is replaced (switching, a
     // new file): true to go on, false when the user cancelled or the save failed.
     bool mayReplaceDictionary();
+    // File menu: a KVTML or text word list appended to the dictionary, and the dictionary
+    // written as one.
+    void importWordList();
+    void exportWordList();
 
     QComboBox* cboDct = nullptr;
     QTableView* grdEdit = nullptr;
@@ -69,9 +81,17 @@ public:
     QPushButton* cmdExit = nullptr;
     QAction* mnuEditCut = nullptr;
     QAction* mnuEditPaste = nullptr;
+    QAction* mnuFileImport = nullptr;
+    QAction* mnuFileExport = nullptr;
     AskFunction ask;
     // Speaks the word window's texts; none means no speech.
     Speaker* speaker = nullptr;
+    // The file dialogs and the column window, replaceable in tests.
+    std::function<QString()> chooseImportFile;
+    std::function<ExportChoice()> chooseExportFile;
+    std::function<std::optional<QList<exchange::TextColumn>>(const exchange::TextList&,
+                                                             const QString& fileName)>
+        chooseColumns;
     std::function<void()> quit;
 
 protected:

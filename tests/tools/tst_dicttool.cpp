@@ -147,10 +147,80 @@ private slots:
         QVERIFY(!QFile::exists(dir.filePath("LANG.CRP")));
     }
 
+    // The word-list commands: the dictionary out and back in again through each format,
+    // and a text list whose columns are named on the command line.
+    void wordLists_data() {
+        QTest::addColumn<QStringList>("steps"); // commands over in.tsv and the files between
+        QTest::addColumn<QByteArray>("expected");
+        // The records a dictionary of the editor holds: levels 1 to 5 beside each word.
+        const QByteArray words =
+            "en hund\t1\tdog\t1\tder Hund\t1\tchien (m)\t1\tperro (m)\t1\t1\n"
+            "färg\t2\tcolour/color\t2\tdie Farbe\t4\tcouleur (f)\t2\tcolor (m)\t5\t1\n"
+            "œuvre\t3\t\t\tß\t3\t\t\tñ\t3\t0\n";
+        QTest::addRow("KVTML") << QStringList{"import in.tsv in.dct",
+                                              "export-kvtml in.dct list.kvtml",
+                                              "import-kvtml list.kvtml out.dct"}
+                               << words;
+        QTest::addRow("text") << QStringList{"import in.tsv in.dct", "export-text in.dct list.txt",
+                                             "import-text list.txt out.dct"}
+                              << words;
+        QTest::addRow("text with columns named")
+            << QStringList{"import-text in.tsv out.dct --columns -,-,-,-,de,-,fr"}
+            << QByteArray("\t\t\t\tder Hund\t3\tchien (m)\t3\t\t\t1\n"
+                          "\t\t\t\tdie Farbe\t3\tcouleur (f)\t3\t\t\t1\n"
+                          "\t\t\t\tœuvre\t3\tß\t3\t\t\t0\n");
+    }
+    void wordLists() {
+        QFETCH(QStringList, steps);
+        QFETCH(QByteArray, expected);
+        QTemporaryDir dir;
+        write(dir.filePath("in.tsv"), steps.size() == 1 ? kWords : expected);
+        for (const QString& step : steps) {
+            QStringList args = step.split(u' ');
+            for (qsizetype i = 1; i < args.size(); ++i)
+                if (!args[i].startsWith("--") && args[i - 1] != "--columns")
+                    args[i] = dir.filePath(args[i]);
+            const Run r = dicttool(args);
+            QVERIFY2(r.exitCode == 0, r.err.constData());
+        }
+        QCOMPARE(dicttool({"export", dir.filePath("out.dct")}).out, expected);
+    }
+
+    void badWordLists_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QByteArray>("input");
+        QTest::addColumn<QString>("message");
+        QTest::addRow("not KVTML") << QStringList{"import-kvtml", "in"} << QByteArray("<html/>")
+                                   << "is not a KVTML word list";
+        QTest::addRow("no header, no columns")
+            << QStringList{"import-text", "in"} << QByteArray("Hund;dog\n")
+            << "give them with --columns";
+        QTest::addRow("columns naming nothing")
+            << QStringList{"import-text", "in", "out", "--columns", "de,xx"}
+            << QByteArray("Hund;dog\n") << "\"xx\" names no language";
+    }
+    void badWordLists() {
+        QFETCH(QStringList, args);
+        QFETCH(QByteArray, input);
+        QFETCH(QString, message);
+        QTemporaryDir dir;
+        write(dir.filePath("in"), input);
+        args[1] = dir.filePath("in");
+        if (args.size() == 2)
+            args << "out";
+        args[2] = dir.filePath("out");
+        const Run r = dicttool(args);
+        QCOMPARE(r.exitCode, 1);
+        QVERIFY2(QString::fromUtf8(r.err).contains(message), r.err.constData());
+        QVERIFY(!QFile::exists(dir.filePath("out")));
+    }
+
     void helpDescribesEveryCommand() {
         const Run r = dicttool({"--help"});
         QCOMPARE(r.exitCode, 0);
-        for (const char* command : {"export", "import", "lang-export", "lang-import", "--enciphered"})
+        for (const char* command :
+             {"export", "import", "lang-export", "lang-import", "--enciphered", "import-kvtml",
+              "export-kvtml", "import-text", "export-text", "--columns"})
             QVERIFY(r.out.contains(command));
     }
 };

@@ -3,6 +3,7 @@
 #include "crossword/korsord.h"
 #include "editor/edit1.h"
 #include "editor/gridmodel.h"
+#include "exchange/kvtml.h"
 #include "tools/dicttool/tsv.h"
 #include "words/dictfile.h"
 #include "words/wordstore.h"
@@ -201,6 +202,18 @@ int main(int argc, char** argv) {
                   },
                   [&] { edit.Paste(lines); }),
           "< 300 ms");
+
+    // A KVTML word list of 10000 entries in five languages, as the editor imports it.
+    const QByteArray kvtml = exchange::writeKvtml(generatedRecords(10000), QStringLiteral("bench"));
+    exchange::ImportResult imported;
+    print(
+        "import a KVTML word list of 10000 entries",
+        measure(11, {},
+                [&] {
+                    if (!exchange::readKvtml(kvtml, QStringLiteral("bench.kvtml"), imported, error))
+                        qFatal("%s", qPrintable(error));
+                }),
+        "< 1000 ms");
 
     // Whole processes, to their first window and out again.
     print("vokabrix started to its first window and closed", processStart(folder + QStringLiteral("/vokabrix"), 11), "-");

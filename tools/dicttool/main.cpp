@@ -1,9 +1,12 @@
 // dicttool: converts dictionaries and the language file between their binary form and
 // tab-separated UTF-8 text. The build uses it to make VOKABRIX.DCT and LANG.CRP from data/.
+#include "exchange/kvtml.h"
+#include "exchange/textlist.h"
 #include "tsv.h"
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <cstdio>
 
@@ -24,6 +27,19 @@ const char kHelp[] =
     "  lang-export LANG.CRP          print the language file: the text number, then the\n"
     "                                Swedish, English, German, French and Spanish texts.\n"
     "  lang-import FILE.tsv OUT.CRP  make a language file from that text.\n"
+    "  import-kvtml FILE.kvtml OUT.dct\n"
+    "                                make a dictionary from a KVTML 2.0 word list of KDE's\n"
+    "                                vocabulary trainers; languages other than the five are\n"
+    "                                skipped, nouns get their article or gender mark.\n"
+    "  export-kvtml IN.dct OUT.kvtml write a dictionary as a KVTML 2.0 word list.\n"
+    "  import-text FILE OUT.dct [--columns LIST]\n"
+    "                                make a dictionary from a word list of tab-, comma- or\n"
+    "                                semicolon-separated cells (UTF-8, UTF-16 or\n"
+    "                                Windows-1252). Without a header row naming the\n"
+    "                                languages, --columns says what each column holds, e.g.\n"
+    "                                de,en or sv,-,en (- for a column to leave out).\n"
+    "  export-text IN.dct OUT.txt    write a dictionary as tab-separated UTF-8 text with a\n"
+    "                                header row: each language and its level, the word class.\n"
     "\n"
     "In the text forms, empty lines and lines starting with # are skipped, and the\n"
     "characters tab, line feed, carriage return, backslash and # are written \\t, \\n,\n"
@@ -57,6 +73,44 @@ bool writeFile(const QString& path, const QByteArray& data, QString& error) {
     if (!file.open(QIODevice::WriteOnly) || file.write(data) != data.size() || !file.commit()) {
         error = QStringLiteral("%1: %2").arg(path, file.errorString());
         return false;
+    }
+    return true;
+}
+
+bool readDictionary(const QString& path, std::vector<WordRecord>& records, QString& error) {
+    QByteArray data;
+    if (!readFile(path, data, error))
+        return false;
+    bool enciphered = false;
+    if (!decodeDictionary(data, records, enciphered, error)) {
+        error = path + QStringLiteral(": ") + error;
+        return false;
+    }
+    return true;
+}
+
+bool writeDictionary(const QString& path, const exchange::ImportResult& result, QString& error) {
+    QByteArray out;
+    if (!encodeDictionary(result.records, false, out, error) || !writeFile(path, out, error))
+        return false;
+    const QString skipped = result.skippedSummary();
+    std::fprintf(stderr, "dicttool: %d words%s%s\n", static_cast<int>(result.records.size()),
+                 skipped.isEmpty() ? "" : "; ", qPrintable(skipped));
+    return true;
+}
+
+// "de,en" or "sv,-,en": what each column of a text list holds.
+bool parseColumns(const QString& given, QList<exchange::TextColumn>& columns, QString& error) {
+    for (const QString& name : given.split(u',')) {
+        exchange::TextColumn c;
+        if (name.trimmed() != QLatin1String("-")) {
+            c = exchange::headerColumn(name, 0);
+            if (c.kind == exchange::TextColumn::Kind::Ignored) {
+                error = QStringLiteral("--columns: \"%1\" names no language").arg(name);
+                return false;
+            }
+        }
+        columns << c;
     }
     return true;
 }
@@ -117,6 +171,47 @@ int main(int argc, char** argv) {
         QByteArray out;
         if (!tsv::importLanguage(data, args[0], entries, error) ||
             !encodeLanguageFile(entries, kLanguageCount, out, error) || !writeFile(args[1], out, error))
+            return fail(error);
+        return 0;
+    }
+    if (command == QLatin1String("import-kvtml") && args.size() == 2) {
+        exchange::ImportResult result;
+        if (!readFile(args[0], data, error) || !exchange::readKvtml(data, args[0], result, error) ||
+            !writeDictionary(args[1], result, error))
+            return fail(error);
+        return 0;
+    }
+    if (command == QLatin1String("import-text") && (args.size() == 2 || args.size() == 4)) {
+        QList<exchange::TextColumn> columns;
+        if (args.size() == 4 &&
+            (args[2] != QLatin1String("--columns") || !parseColumns(args[3], columns, error)))
+            return fail(error.isEmpty()
+                            ? QStringLiteral("unknown option %1 (see dicttool --help)").arg(args[2])
+                            : error);
+        if (!readFile(args[0], data, error))
+            return fail(error);
+        const exchange::TextList list = exchange::readTextList(data);
+        if (columns.isEmpty())
+            columns = list.header;
+        if (columns.isEmpty())
+            return fail(args[0] + QStringLiteral(": no header row names the languages of the "
+                                                 "columns; give them with --columns"));
+        exchange::ImportResult result;
+        if (!exchange::textRecords(list, columns, args[0], result, error) ||
+            !writeDictionary(args[1], result, error))
+            return fail(error);
+        return 0;
+    }
+    if ((command == QLatin1String("export-kvtml") || command == QLatin1String("export-text")) &&
+        args.size() == 2) {
+        std::vector<WordRecord> records;
+        if (!readDictionary(args[0], records, error))
+            return fail(error);
+        const QByteArray out =
+            command == QLatin1String("export-text")
+                ? exchange::writeTextList(records)
+                : exchange::writeKvtml(records, QFileInfo(args[0]).completeBaseName());
+        if (!writeFile(args[1], out, error))
             return fail(error);
         return 0;
     }

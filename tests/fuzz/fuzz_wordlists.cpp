@@ -1,0 +1,51 @@
+// The word-list readers over any bytes: a KVTML file and a text list with its header's
+// columns. A refused input gives a message and no records; an accepted one gives records a
+// dictionary file can store, and writing them out and reading them back gives them again.
+#include "exchange/kvtml.h"
+#include "exchange/textlist.h"
+#include "fuzzcheck.h"
+
+using namespace vx;
+using namespace vx::exchange;
+
+namespace {
+
+void checkAccepted(const ImportResult& result, bool viaKvtml) {
+    FUZZ_CHECK(result.records.size() <= size_t(kMaxWordListRecords),
+               QStringLiteral("%1 records").arg(result.records.size()));
+    QByteArray file;
+    QString error;
+    FUZZ_CHECK(encodeDictionary(result.records, false, file, error), error);
+    ImportResult again;
+    if (viaKvtml) {
+        FUZZ_CHECK(readKvtml(writeKvtml(result.records, QStringLiteral("t")), QStringLiteral("t"),
+                             again, error),
+                   error);
+    } else {
+        const TextList list = readTextList(writeTextList(result.records));
+        FUZZ_CHECK(textRecords(list, list.header, QStringLiteral("t"), again, error), error);
+    }
+    FUZZ_CHECK(again.records == result.records, QStringLiteral("the round trip changed a record"));
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    const QByteArrayView bytes = fuzz::bytesOf(data, size);
+    ImportResult result;
+    QString error;
+    if (readKvtml(bytes, QStringLiteral("f.kvtml"), result, error))
+        checkAccepted(result, true);
+    else
+        FUZZ_CHECK(result.records.empty() && error.startsWith(QLatin1String("f.kvtml")), error);
+
+    const TextList list = readTextList(bytes);
+    error.clear();
+    if (!list.header.isEmpty()) {
+        if (textRecords(list, list.header, QStringLiteral("f.txt"), result, error))
+            checkAccepted(result, false);
+        else
+            FUZZ_CHECK(result.records.empty() && error.startsWith(QLatin1String("f.txt")), error);
+    }
+    return 0;
+}
