@@ -1,7 +1,9 @@
 #include "frmkorsord.h"
 
 #include "app/drawnbutton.h"
+#include "app/messagebox.h"
 #include "common/textconv.h"
+#include "printout.h"
 #include "resources/artwork.h"
 
 #include <QApplication>
@@ -10,6 +12,9 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QShortcut>
 
 namespace vx {
 
@@ -275,7 +280,8 @@ frmKorsord::frmKorsord(AppContext& context, CrosswordState& crossword)
     Diffi->setPageStep(1);
     Diffi->setValue(1);
     for (int i = 0; i < 3; ++i) {
-        lblDifficulty[i] = addLabel(QStringLiteral("lblDifficulty%1").arg(i), 57 + i, QRect(426, 608, 110, 24));
+        lblDifficulty[i] =
+            addLabel(QStringLiteral("lblDifficulty%1").arg(i), 57 + i, QRect(426, 608, 66, 24));
         lblDifficulty[i]->setVisible(i == 1);
     }
     connect(Diffi, &QScrollBar::valueChanged, this, &frmKorsord::difficultyChanged);
@@ -291,7 +297,17 @@ frmKorsord::frmKorsord(AppContext& context, CrosswordState& crossword)
         focusBoard();
         showHelp();
     });
-    addKeyboardPicture(QRect(540, 600, 48, 32));
+    const QRect keyboard(496, 600, 48, 32);
+    addKeyboardPicture(keyboard);
+    imgPrinter = new PictureLabel(picHolder, QStringLiteral("imgPrinter"));
+    imgPrinter->setGeometry(keyboard.translated(keyboard.width() + 8, 0));
+    imgPrinter->setPixmap(art::picture(QStringLiteral("printer"), keyboard.size()));
+    imgPrinter->setCursor(Qt::PointingHandCursor);
+    imgPrinter->setToolTip(ctx.texts.text(static_cast<int>(PrintText::PrinterPicture)));
+    imgPrinter->setEnabled(false); // until the first puzzle is made
+    connect(imgPrinter, &PictureLabel::clicked, this, &frmKorsord::printPuzzle);
+    connect(new QShortcut(QKeySequence::Print, this), &QShortcut::activated, this,
+            &frmKorsord::printPuzzle);
 
     lblSure = addLabel(QStringLiteral("lblSure"), 65, QRect(0, 0, 10, 10));
     lblSure->hide();
@@ -356,6 +372,8 @@ void frmKorsord::newPuzzle() {
         korsord.SetUpBoard(Storlek->value(), kBoard);
         korsord.GenerateCrossword();
         m_generating = false;
+        m_hasPuzzle = true;
+        imgPrinter->setEnabled(true);
         if (m_closePending) {
             m_busy = false;
             close();
@@ -371,6 +389,33 @@ void frmKorsord::check() {
     // checked already) the check itself does nothing.
     if (!m_busy)
         korsord.Check();
+    focusBoard();
+}
+
+void frmKorsord::printPuzzle() {
+    if (m_busy || !m_hasPuzzle)
+        return;
+    const PrintTexts texts = printTexts(ctx.texts, ctx.settings.toLanguage, state.GridSize);
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageLayout(printPageLayout(defaultPageSize(QLocale())));
+    printer.setDocName(texts.document);
+    printer.setCreator(QStringLiteral("Vokabrix"));
+    QPrintDialog dialog(&printer, this);
+    if (dialog.exec() == QDialog::Accepted) {
+        bool printed = false;
+        {
+            WaitCursor wait;
+            printed = printCrossword(state, texts, printer);
+        }
+        if (!printed) {
+            const QString file = printer.outputFileName();
+            showMessage(QStringLiteral("Vokabrix"),
+                        file.isEmpty()
+                            ? QStringLiteral("The crossword could not be printed.")
+                            : QStringLiteral("The crossword could not be written to %1.").arg(file),
+                        this);
+        }
+    }
     focusBoard();
 }
 
