@@ -1,10 +1,10 @@
 # Shared set-up of run.sh, test.sh and CI: the Debian packages the project needs, and the
 # CMake build into a given folder.
 
-VX_PACKAGES=(build-essential cmake qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6
+VX_PACKAGES=(build-essential cmake qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 libqt6printsupport6
              libgl-dev fonts-dejavu-core
              hunspell hunspell-sv hunspell-de-de hunspell-fr hunspell-es hunspell-en-gb hunspell-en-us
-             desktop-file-utils appstream dpkg-dev file
+             desktop-file-utils appstream dpkg-dev file poppler-utils
              qt6-speech-dev qt6-declarative-dev libqt6texttospeech6 qt6-speech-speechd-plugin
              speech-dispatcher speech-dispatcher-espeak-ng espeak-ng
              kdeedu-kvtml-data parley-data)

@@ -1,7 +1,9 @@
 #include "frmkorsord.h"
 
 #include "app/drawnbutton.h"
+#include "app/messagebox.h"
 #include "common/textconv.h"
+#include "printout.h"
 #include "resources/artwork.h"
 
 #include <QApplication>
@@ -10,6 +12,9 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QShortcut>
 
 namespace vx {
 
@@ -257,25 +262,28 @@ frmKorsord::frmKorsord(AppContext& context, CrosswordState& crossword)
     addLabel(QStringLiteral("lblSize"), 55, QRect(64, 588, 150, 20));
     Storlek = new QScrollBar(Qt::Horizontal, picHolder);
     Storlek->setObjectName(QStringLiteral("Storlek"));
-    Storlek->setGeometry(64, 610, 150, 20);
+    // The row under the board: size, difficulty, then the keyboard, printer and speaker
+    // pictures before the buttons.
+    Storlek->setGeometry(64, 610, 120, 20);
     Storlek->setRange(3, kMaxGrid);
     Storlek->setSingleStep(3);
     Storlek->setPageStep(3);
     Storlek->setValue(14);
     St = new QLabel(picHolder);
     St->setObjectName(QStringLiteral("St"));
-    St->setGeometry(220, 608, 80, 24);
+    St->setGeometry(190, 608, 80, 24);
     connect(Storlek, &QScrollBar::valueChanged, this, &frmKorsord::sizeChanged);
-    addLabel(QStringLiteral("lblDiffi"), 56, QRect(310, 588, 150, 20));
+    addLabel(QStringLiteral("lblDiffi"), 56, QRect(276, 588, 160, 20));
     Diffi = new QScrollBar(Qt::Horizontal, picHolder);
     Diffi->setObjectName(QStringLiteral("Diffi"));
-    Diffi->setGeometry(310, 610, 110, 20);
+    Diffi->setGeometry(276, 610, 94, 20);
     Diffi->setRange(0, 2);
     Diffi->setSingleStep(1);
     Diffi->setPageStep(1);
     Diffi->setValue(1);
     for (int i = 0; i < 3; ++i) {
-        lblDifficulty[i] = addLabel(QStringLiteral("lblDifficulty%1").arg(i), 57 + i, QRect(426, 608, 110, 24));
+        lblDifficulty[i] =
+            addLabel(QStringLiteral("lblDifficulty%1").arg(i), 57 + i, QRect(376, 608, 66, 24));
         lblDifficulty[i]->setVisible(i == 1);
     }
     connect(Diffi, &QScrollBar::valueChanged, this, &frmKorsord::difficultyChanged);
@@ -291,8 +299,18 @@ frmKorsord::frmKorsord(AppContext& context, CrosswordState& crossword)
         focusBoard();
         showHelp();
     });
-    addKeyboardPicture(QRect(540, 600, 48, 32));
-    addSpeakerPicture(QRect(540, 640, 48, 32));
+    const QRect keyboard(448, 600, 48, 32);
+    addKeyboardPicture(keyboard);
+    imgPrinter = new PictureLabel(picHolder, QStringLiteral("imgPrinter"));
+    imgPrinter->setGeometry(keyboard.translated(keyboard.width() + 8, 0));
+    imgPrinter->setPixmap(art::picture(QStringLiteral("printer"), keyboard.size()));
+    imgPrinter->setCursor(Qt::PointingHandCursor);
+    imgPrinter->setToolTip(ctx.texts.text(static_cast<int>(PrintText::PrinterPicture)));
+    imgPrinter->setEnabled(false); // until the first puzzle is made
+    connect(imgPrinter, &PictureLabel::clicked, this, &frmKorsord::printPuzzle);
+    connect(new QShortcut(QKeySequence::Print, this), &QShortcut::activated, this,
+            &frmKorsord::printPuzzle);
+    addSpeakerPicture(keyboard.translated(2 * (keyboard.width() + 8), 0));
 
     lblSure = addLabel(QStringLiteral("lblSure"), 65, QRect(0, 0, 10, 10));
     lblSure->hide();
@@ -309,6 +327,7 @@ frmKorsord::frmKorsord(AppContext& context, CrosswordState& crossword)
     Label2 = new QLabel(QStringLiteral("0 %"), picHolder);
     Label2->setObjectName(QStringLiteral("Label2"));
     Label2->setGeometry(528, 646, 60, 22);
+    showProgressDisplay(false);
 
     imgDuck = new QLabel(picHolder);
     imgDuck->setObjectName(QStringLiteral("imgDuck"));
@@ -354,9 +373,13 @@ void frmKorsord::newPuzzle() {
     if (generate) {
         m_generating = true;
         hideClueHints();
+        showProgressDisplay(true);
         korsord.SetUpBoard(Storlek->value(), kBoard);
         korsord.GenerateCrossword();
+        showProgressDisplay(false);
         m_generating = false;
+        m_hasPuzzle = true;
+        imgPrinter->setEnabled(true);
         if (m_closePending) {
             m_busy = false;
             close();
@@ -372,6 +395,33 @@ void frmKorsord::check() {
     // checked already) the check itself does nothing.
     if (!m_busy)
         korsord.Check();
+    focusBoard();
+}
+
+void frmKorsord::printPuzzle() {
+    if (m_busy || !m_hasPuzzle)
+        return;
+    const PrintTexts texts = printTexts(ctx.texts, ctx.settings.toLanguage, state.GridSize);
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageLayout(printPageLayout(defaultPageSize(QLocale())));
+    printer.setDocName(texts.document);
+    printer.setCreator(QStringLiteral("Vokabrix"));
+    QPrintDialog dialog(&printer, this);
+    if (dialog.exec() == QDialog::Accepted) {
+        bool printed = false;
+        {
+            WaitCursor wait;
+            printed = printCrossword(state, texts, printer);
+        }
+        if (!printed) {
+            const QString file = printer.outputFileName();
+            showMessage(QStringLiteral("Vokabrix"),
+                        file.isEmpty()
+                            ? QStringLiteral("The crossword could not be printed.")
+                            : QStringLiteral("The crossword could not be written to %1.").arg(file),
+                        this);
+        }
+    }
     focusBoard();
 }
 
@@ -425,6 +475,13 @@ bool frmKorsord::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)
         Bild->setFramed(event->type() == QEvent::FocusIn);
     return false;
+}
+
+// The progress display says "Generating the crossword..." and shows only while it does.
+void frmKorsord::showProgressDisplay(bool shown) {
+    Label4->setVisible(shown);
+    progressFrame->setVisible(shown);
+    Label2->setVisible(shown);
 }
 
 void frmKorsord::closeEvent(QCloseEvent* event) {

@@ -1,5 +1,6 @@
 // The crossword window: the board, its column letters and row numbers, the clue lists,
-// size and difficulty, New, Check, the clue pop-up, the progress bar and a walking duck.
+// size and difficulty, New, Check, the clue pop-up, printing, the progress bar and a walking
+// duck.
 #pragma once
 
 #include "exercises/common/exercisewindow.h"
@@ -87,6 +88,7 @@ public:
     QLabel* Label4 = nullptr;
     QWidget* progressFrame = nullptr;
     QWidget* progressBar = nullptr;
+    PictureLabel* imgPrinter = nullptr;
     QLabel* imgDuck = nullptr;
     QTimer tmrTimer;
     int duckPhase = 0;
@@ -95,6 +97,8 @@ public:
     // New: asks first over an active puzzle.
     void newPuzzle();
     void check();
+    // Ctrl+P and the printer picture: the print dialog, then the worksheet and its answer key.
+    void printPuzzle();
     void showClueHints(int r, int c);
     void hideClueHints();
     bool generating() const { return m_generating; }
@@ -119,11 +123,14 @@ private:
     void difficultyChanged(int value);
     void animate();
     void focusBoard();
+    void showProgressDisplay(bool shown);
     bool m_generating = false;
     // New, Check and Help do nothing from a press of New until its puzzle is ready; they
     // keep their look meanwhile.
     bool m_busy = false;
     bool m_closePending = false;
+    // A puzzle was made in this window (it may be checked since): it can be printed.
+    bool m_hasPuzzle = false;
 };
 
 } // namespace vx

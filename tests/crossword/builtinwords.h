@@ -1,6 +1,8 @@
-// The words of the built-in dictionary as the loader keeps them for one pair of languages.
+// The words of the built-in dictionary as the loader keeps them for one pair of languages,
+// and the crossword builder made ready over a word store.
 #pragma once
 
+#include "crossword/korsord.h"
 #include "tools/dicttool/tsv.h"
 #include "words/wordstore.h"
 
@@ -33,5 +35,20 @@ inline WordStore builtInStore(int to, int from) {
     }
     return store;
 }
+
+// The crossword state with its candidate tables filled from `store`, as a window opens;
+// `to` is the practised language, `from` the own language.
+struct Builder {
+    CrosswordState state;
+    Random rng;
+    Korsord k{state, rng};
+
+    explicit Builder(const WordStore& store, quint64 seed = 1, int to = 3, int from = 2) {
+        rng.seed(seed);
+        k.InitCrosswordState();
+        k.PrepareCrosswordWords(store, from, to);
+        k.FinishCrosswordSetUp();
+    }
+};
 
 } // namespace vx::test

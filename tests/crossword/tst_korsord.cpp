@@ -7,6 +7,7 @@
 #include <QTest>
 
 using namespace vx;
+using vx::test::Builder;
 using vx::test::builtInStore;
 
 namespace {
@@ -25,19 +26,6 @@ public:
     const CrosswordState& state;
     QList<int> seen;
     int lastPercent = -1;
-};
-
-struct Builder {
-    CrosswordState state;
-    Random rng;
-    Korsord k{state, rng};
-
-    explicit Builder(const WordStore& store, quint64 seed = 1, int to = 3, int from = 2) {
-        rng.seed(seed);
-        k.InitCrosswordState();
-        k.PrepareCrosswordWords(store, from, to);
-        k.FinishCrosswordSetUp();
-    }
 };
 
 int lengthInClue(const QString& clue) {

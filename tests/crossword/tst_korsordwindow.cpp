@@ -1,15 +1,25 @@
 // The crossword window played with the mouse and the keyboard: typing with its turns and
 // the letters of every answer, Backspace, revealing and checking, New asking before it
-// replaces a puzzle in play, a window opened again, the board drawn whole at every size.
+// replaces a puzzle in play, a window opened again, the board drawn whole at every size,
+// printing through the print dialog.
 #include "app/apptestutil.h"
 #include "app/drawnbutton.h"
 #include "crossword/builtinwords.h"
 #include "crossword/frmkorsord.h"
+#include "crossword/pdfreader.h"
 
 #include <QAbstractButton>
+#include <QDialogButtonBox>
+#include <QDir>
 #include <QLineEdit>
 #include <QPointer>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QScopeGuard>
+#include <QSpinBox>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace vx;
@@ -339,6 +349,88 @@ private slots:
         QVERIFY(w.picHolder->rect().contains(onWindow));
         for (const char* neighbour : {"lstAcross", "lblSize", "lblAcross"})
             QVERIFY(!onWindow.intersects(w.picHolder->findChild<QWidget*>(neighbour)->geometry()));
+    }
+
+    // Ctrl+P and the printer picture open the print dialog once a puzzle is made, on the
+    // locale's paper; printing to a file gives the worksheet and its key, and a file that
+    // cannot be written is reported.
+    void printing_data() {
+        QTest::addColumn<bool>("picture"); // else Ctrl+P
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<int>("pageSize");
+        QTest::addColumn<bool>("checked");
+        QTest::addColumn<QString>("answer"); // "print", "worksheet" (page 1 only) or "cancel"
+        QTest::addRow("Ctrl+P in Germany")
+            << false << "de_DE" << int(QPageSize::A4) << false << "print";
+        QTest::addRow("picture in the United States")
+            << true << "en_US" << int(QPageSize::Letter) << false << "print";
+        QTest::addRow("Ctrl+P after Check, the worksheet only")
+            << false << "sv_SE" << int(QPageSize::A4) << true << "worksheet";
+        QTest::addRow("cancelled") << true << "fr_FR" << int(QPageSize::A4) << false << "cancel";
+    }
+    void printing() {
+        QFETCH(bool, picture);
+        QFETCH(QString, locale);
+        QFETCH(int, pageSize);
+        QFETCH(bool, checked);
+        QFETCH(QString, answer);
+        const bool cancel = answer == "cancel";
+        const QLocale before;
+        QLocale::setDefault(QLocale(locale));
+        auto restore = qScopeGuard([&] { QLocale::setDefault(before); });
+        Crossword x;
+        frmKorsord& w = x.open();
+        auto print = [&] {
+            if (picture)
+                x.click(w.imgPrinter);
+            else
+                QTest::keyClick(x.keys(), Qt::Key_P, Qt::ControlModifier);
+        };
+        // Without a puzzle nothing opens.
+        bool opened = false;
+        onNextModal([&](QWidget* modal) {
+            opened = true;
+            qobject_cast<QDialog*>(modal)->reject();
+        });
+        print();
+        QCoreApplication::processEvents();
+        QVERIFY(!opened);
+
+        x.click(w.cmdNew);
+        if (checked)
+            x.click(w.cmdCorrect);
+        for (QWidget* other : w.picHolder->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            QVERIFY2(other == w.imgPrinter || other->isHidden() ||
+                         !other->geometry().intersects(w.imgPrinter->geometry()),
+                     qPrintable(other->objectName()));
+
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath("crossword.pdf");
+        int presetPage = -1;
+        onNextModal([&](QWidget* modal) {
+            auto* dialog = qobject_cast<QPrintDialog*>(modal);
+            QVERIFY(dialog);
+            presetPage = dialog->printer()->pageLayout().pageSize().id();
+            auto* buttons = dialog->findChild<QDialogButtonBox*>();
+            auto* file = dialog->findChild<QLineEdit*>("filename");
+            file->selectAll();
+            QTest::keyClicks(file, pdf);
+            if (answer == "worksheet") {
+                dialog->findChild<QAbstractButton*>("printRange")->click();
+                dialog->findChild<QSpinBox*>("from")->setValue(1);
+                dialog->findChild<QSpinBox*>("to")->setValue(1);
+            }
+            buttons->button(cancel ? QDialogButtonBox::Cancel : QDialogButtonBox::Ok)->click();
+        });
+        print();
+        QCOMPARE(presetPage, pageSize);
+        QCOMPARE(w.focusWidget(), w.Picture1);
+        QCOMPARE(QFileInfo::exists(pdf), !cancel);
+        if (cancel)
+            return;
+        const int pages = pdfPages(pdf);
+        QVERIFY(answer == "worksheet" ? pages == 1 : pages >= 2);
+        QVERIFY(pdfText(pdf, 1, 1).contains(x.state.AcrossList.first().simplified()));
     }
 
     void reopenedWindowStartsEmpty() {

@@ -81,7 +81,7 @@ if [ "$package" = 1 ]; then
         deb=$(ls "$work/deb"/vokabrix_*_*.deb 2>/dev/null | head -n 1)
         [ -n "$deb" ] || fail "no vokabrix_<version>_<arch>.deb"
         depends=$(dpkg-deb -f "$deb" Depends)
-        for dep in libqt6widgets6 libqt6svg6 qt6-qpa-plugins fonts-dejavu-core; do
+        for dep in libqt6widgets6 libqt6svg6 libqt6printsupport6 qt6-qpa-plugins fonts-dejavu-core; do
             echo "$depends" | grep -q "$dep" || fail "the package does not depend on $dep: $depends"
         done
         contents=$(dpkg-deb -c "$deb")
