@@ -174,14 +174,20 @@ void frmMain::optionClicked(int code) {
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event) {
     // A key released in the flag strip moves on to the next practised language; keys that
-    // move the focus, ask for help or go with other keys do not.
-    if (watched == picFlags && event->type() == QEvent::KeyRelease &&
-        !static_cast<QKeyEvent*>(event)->isAutoRepeat()) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
+    // move the focus, ask for help or go with other keys do not. Only a key that was also
+    // pressed there counts: the release of Enter that confirmed the language window arrives
+    // here when the main window has just taken the focus, and must not change the language.
+    if (watched == picFlags && (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease)) {
+        auto* key = static_cast<QKeyEvent*>(event);
         static const QList<int> others{Qt::Key_Tab, Qt::Key_Backtab, Qt::Key_Escape,
                                        Qt::Key_F1,  Qt::Key_Shift,   Qt::Key_Control,
                                        Qt::Key_Alt, Qt::Key_Meta};
-        if (!others.contains(key)) {
+        if (key->isAutoRepeat() || others.contains(key->key()))
+            return VxWindow::eventFilter(watched, event);
+        if (event->type() == QEvent::KeyPress) {
+            m_flagKeyPressed = key->key();
+        } else if (m_flagKeyPressed == key->key()) {
+            m_flagKeyPressed = 0;
             const int next = NextPracticeLanguage(ctx.settings.toLanguage, ctx.settings.fromLanguage);
             optLanguage[next]->setChecked(true);
             optionClicked(next);

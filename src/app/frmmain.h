@@ -52,6 +52,7 @@ private:
     void endProgram();
     frmHelp* introWindow();
     bool m_exiting = false;
+    int m_flagKeyPressed = 0; // a key pressed in the flag strip, not yet released
 };
 
 } // namespace vx
