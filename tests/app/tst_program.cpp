@@ -324,7 +324,8 @@ private slots:
                                   Qt::LeftButton);
             else
                 pressKey(modal, Qt::Key_F1);
-            auto* viewer = qobject_cast<QTextBrowser*>(HelpViewer::window());
+            // Escape closes and deletes the viewer: hold it by a guarded pointer.
+            QPointer<QTextBrowser> viewer = qobject_cast<QTextBrowser*>(HelpViewer::window());
             active = QTest::qWaitFor([viewer] { return viewer && viewer->isActiveWindow(); });
             if (viewer) {
                 QScrollBar* bar = viewer->verticalScrollBar();
