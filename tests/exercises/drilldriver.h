@@ -50,11 +50,6 @@ inline QHash<QString, QString> fillNouns(AppContext& ctx, int own, int practised
     return shown;
 }
 
-// "der Hund" first.
-inline void fillGerman(AppContext& ctx, int words) {
-    fillNouns(ctx, 1, 3, words);
-}
-
 inline void loadVerbs(AppContext& ctx, const QByteArray& file) {
     CollectingReporter r;
     if (!LoadVerbBytes(ctx.verbs, file, QStringLiteral("VERB03.TXT"), r))
@@ -81,7 +76,7 @@ struct Drill {
 inline Drill openDrill(AppContext& ctx, const QString& name) {
     Drill d;
     if (name == "quattro") {
-        fillGerman(ctx, 4);
+        fillNouns(ctx, 1, 3, 4);
         auto* w = new frmQuattro(ctx);
         d.window.reset(w);
         showActive(*w);
@@ -94,14 +89,14 @@ inline Drill openDrill(AppContext& ctx, const QString& name) {
             QTest::mouseClick(w->cmdNew, Qt::LeftButton);
         }
     } else if (name == "worm") {
-        fillGerman(ctx, 1);
+        fillNouns(ctx, 1, 3, 1);
         auto* w = new frmWorm(ctx);
         d.window.reset(w);
         showActive(*w);
         QTest::mouseClick(w->cmdNew, Qt::LeftButton);
         d.answerRight = [] { QTest::keyClicks(QApplication::focusWidget(), "hund"); };
     } else if (name.startsWith("quick")) {
-        fillGerman(ctx, 1);
+        fillNouns(ctx, 1, 3, 1);
         auto* w = new frmQuick(ctx);
         d.window.reset(w);
         showActive(*w);
@@ -110,7 +105,7 @@ inline Drill openDrill(AppContext& ctx, const QString& name) {
         QTest::mouseClick(w->cmdStarta, Qt::LeftButton);
         d.answerRight = [w] { clickCell(w->picQuick, w->state.QuickCell); };
     } else if (name == "synonym") {
-        fillGerman(ctx, 10);
+        fillNouns(ctx, 1, 3, 10);
         auto* w = new frmSynonym(ctx);
         d.window.reset(w);
         showActive(*w);
@@ -123,7 +118,7 @@ inline Drill openDrill(AppContext& ctx, const QString& name) {
                 static_cast<int>(std::find(s.RAD2.begin(), s.RAD2.end(), "hund") - s.RAD2.begin()));
         };
     } else if (name == "genus") {
-        fillGerman(ctx, 1);
+        fillNouns(ctx, 1, 3, 1);
         auto* w = new frmGenus(ctx);
         d.window.reset(w);
         showActive(*w);
