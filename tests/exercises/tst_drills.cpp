@@ -405,6 +405,26 @@ private slots:
         QCOMPARE(visible, c.left);
     }
 
+    // A row takes a noun near the slider's level; after 299 draws refused, any noun.
+    void genusDraws_data() {
+        QTest::addColumn<QList<double>>("draws");
+        QTest::addColumn<QString>("asked");
+        QTest::addRow("level") << picks(2, 2, 1) + picks(1, 2, 400) << "Katze";
+        QTest::addRow("any level at last") << picks(1, 2, 300) << "Hund";
+    }
+    void genusDraws() {
+        QFETCH(QList<double>, draws);
+        QFETCH(QString, asked);
+        WordStore store;
+        addWord(store, "der Hund", "en hund", 5, 1);
+        addWord(store, "die Katze", "en katt", 3, 1);
+        GenusState s;
+        Random rng;
+        rng.script(draws);
+        NewSet(s, store, 30, 1, 3, rng);
+        QCOMPARE(s.GenusRows[0].ToBare, asked);
+    }
+
     // The rows answered wrong keep their nouns into the next set; the others get new ones.
     void genusWrongRowsComeBack() {
         WordStore store;
