@@ -14,6 +14,7 @@
 #include "words/articles.h"
 
 #include <QLineEdit>
+#include <type_traits>
 
 namespace vx::test {
 
@@ -71,45 +72,42 @@ struct Drill {
     std::function<void()> answerRight;
 };
 
+// Shows drill W over the first `words` German nouns, practised from Swedish, and clicks its
+// New.
+template <class W> W* startDrill(Drill& d, AppContext& ctx, int words) {
+    fillNouns(ctx, 1, 3, words);
+    auto* w = new W(ctx);
+    d.window.reset(w);
+    showActive(*w);
+    if constexpr (!std::is_same_v<W, frmQuick>) // Quick starts on Start, in a chosen direction
+        QTest::mouseClick(w->cmdNew, Qt::LeftButton);
+    return w;
+}
+
 // `name`: quattro, worm, quick german, quick swedish (the language of Quick's questions),
 // synonym, genus or verb.
 inline Drill openDrill(AppContext& ctx, const QString& name) {
     Drill d;
     if (name == "quattro") {
-        fillNouns(ctx, 1, 3, 4);
-        auto* w = new frmQuattro(ctx);
-        d.window.reset(w);
-        showActive(*w);
+        auto* w = startDrill<frmQuattro>(d, ctx, 4);
         d.answerRight = [w] {
             QTest::keyClick(w, static_cast<Qt::Key>(Qt::Key_1 + w->state.CorrectOption - 1));
         };
-        QTest::mouseClick(w->cmdNew, Qt::LeftButton);
         for (int n = 0; n < 50 && w->lblWord1->text() != "der Hund"; ++n) {
             d.answerRight();
             QTest::mouseClick(w->cmdNew, Qt::LeftButton);
         }
     } else if (name == "worm") {
-        fillNouns(ctx, 1, 3, 1);
-        auto* w = new frmWorm(ctx);
-        d.window.reset(w);
-        showActive(*w);
-        QTest::mouseClick(w->cmdNew, Qt::LeftButton);
+        startDrill<frmWorm>(d, ctx, 1);
         d.answerRight = [] { QTest::keyClicks(QApplication::focusWidget(), "hund"); };
     } else if (name.startsWith("quick")) {
-        fillNouns(ctx, 1, 3, 1);
-        auto* w = new frmQuick(ctx);
-        d.window.reset(w);
-        showActive(*w);
+        auto* w = startDrill<frmQuick>(d, ctx, 1);
         // The first option asks the own language, the second the practised one.
         QTest::mouseClick(w->optLanguage[name == "quick german" ? 2 : 1], Qt::LeftButton);
         QTest::mouseClick(w->cmdStarta, Qt::LeftButton);
         d.answerRight = [w] { clickCell(w->picQuick, w->state.QuickCell); };
     } else if (name == "synonym") {
-        fillNouns(ctx, 1, 3, 10);
-        auto* w = new frmSynonym(ctx);
-        d.window.reset(w);
-        showActive(*w);
-        QTest::mouseClick(w->cmdNew, Qt::LeftButton);
+        auto* w = startDrill<frmSynonym>(d, ctx, 10);
         d.answerRight = [w] {
             const auto& s = w->state;
             w->startLink(static_cast<int>(std::find(s.RAD1.begin(), s.RAD1.end(), "der Hund") -
@@ -118,18 +116,11 @@ inline Drill openDrill(AppContext& ctx, const QString& name) {
                 static_cast<int>(std::find(s.RAD2.begin(), s.RAD2.end(), "hund") - s.RAD2.begin()));
         };
     } else if (name == "genus") {
-        fillNouns(ctx, 1, 3, 1);
-        auto* w = new frmGenus(ctx);
-        d.window.reset(w);
-        showActive(*w);
-        QTest::mouseClick(w->cmdNew, Qt::LeftButton);
+        auto* w = startDrill<frmGenus>(d, ctx, 1);
         d.answerRight = [w] { QTest::mouseClick(w->lblGenus[0][0], Qt::LeftButton); }; // "der"
     } else {
         loadVerbs(ctx, kGermanVerbs);
-        ctx.settings.toLanguage = 3;
-        auto* w = new frmVerb(ctx);
-        d.window.reset(w);
-        showActive(*w);
+        auto* w = startDrill<frmVerb>(d, ctx, 0);
         while (w->txtVerb->text() != "gehen")
             QTest::mouseClick(w->cmdNew, Qt::LeftButton);
         d.answerRight = [w] {
