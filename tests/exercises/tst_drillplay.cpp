@@ -356,8 +356,7 @@ private slots:
         QVERIFY(w.lblAnswer[0]->text().isEmpty());
         QCOMPARE(w.lblAnswer[boxes - 1]->text(), forms[boxes + 1]);
         QVERIFY(w.isMarked(boxes - 1) && !w.isMarked(0));
-        QVERIFY(!w.cmdCorrect->isEnabled());
-        QVERIFY(w.cmdNew->hasFocus());
+        QVERIFY(!w.cmdCorrect->isEnabled() && w.cmdNew->hasFocus());
         QLineEdit* last = w.txtGuess[boxes - 1];
         QTest::mouseClick(last, Qt::LeftButton);
         QTest::keyClick(last, Qt::Key_A, Qt::ControlModifier);
@@ -365,8 +364,7 @@ private slots:
         QVERIFY(w.cmdNew->isEnabled());
         QTest::keyClick(last, Qt::Key_Return);
         QVERIFY(w.isVisible() && !help.isVisible());
-        QVERIFY(w.cmdCorrect->isEnabled());
-        QVERIFY(last->text().isEmpty() && !w.isMarked(boxes - 1));
+        QVERIFY(w.cmdCorrect->isEnabled() && last->text().isEmpty() && !w.isMarked(boxes - 1));
         QCOMPARE(app.ctx.wrongAnswers, 1);
         type(true);
         QCOMPARE(app.ctx.rightAnswers, 1);
@@ -485,12 +483,9 @@ private slots:
         QFETCH(bool, american);
         QFETCH(QString, said);
         RecordingSpeaker speaker;
-        const auto variant = american ? EnglishVariant::American : EnglishVariant::British;
-        speaker.speak(text, language, variant);
+        speaker.speak(text, language,
+                      american ? EnglishVariant::American : EnglishVariant::British);
         QCOMPARE(heard(speaker).join(u'|'), said);
-        speaker.reported = SpeechProblem::NoVoice;
-        speaker.speak(text, language, variant);
-        QCOMPARE(heard(speaker), QStringList());
     }
 
     // What F5 and the speaker picture say before and after a right answer, and what the

@@ -155,8 +155,7 @@ private slots:
             addWord(s, QStringLiteral("das W%1").arg(s.wordCount + 1),
                     QStringLiteral("ett o%1").arg(s.wordCount + 1), level, 1);
         Random rng;
-        qint32 right = 0;
-        qint32 wrong = 0;
+        qint32 right = 0, wrong = 0;
         for (int round = 0; round < 20; ++round) {
             for (int i = 1; i <= s.wordCount; ++i)
                 s.setUsed(i, c.unused != 0 && i != c.unused);
@@ -189,8 +188,7 @@ private slots:
         WordStore s;
         WormState state = wormFor(s, c.word, c.language, c.draw);
         QCOMPARE(state.ArtBefore + u'|' + state.ArtAfter, c.articles);
-        qint32 right = 0;
-        qint32 wrong = 0;
+        qint32 right = 0, wrong = 0;
         QString did;
         for (QChar key : c.keys)
             did +=
@@ -352,8 +350,7 @@ private slots:
         s.Picture1 = {"car", "car"};
         s.RAD2 = {"car", "car"};
         s.Picture2 = {"der Wagen", "das Auto"};
-        qint32 right = 0;
-        qint32 wrong = 0;
+        qint32 right = 0, wrong = 0;
         s.LinkActive = true;
         QCOMPARE(LinkTo(s, 1, right, wrong), SynonymLink::Right);
         s.LinkActive = true;
@@ -393,8 +390,7 @@ private slots:
         const int filled = NewSet(s, store, 30, 1, c.language, rng);
         QCOMPARE(filled > 0, c.answer != GenusAnswer::Ignored);
         QCOMPARE(s.GenusRows[0].FromBare, filled ? QStringLiteral("sak") : QString());
-        qint32 right = 0;
-        qint32 wrong = 0;
+        qint32 right = 0, wrong = 0;
         QCOMPARE(Answer(s, 0, s.Articles[c.label], right, wrong), c.answer);
         QCOMPARE(Answer(s, 0, s.GenusRows[0].RightArticle, right, wrong), GenusAnswer::Ignored);
         QCOMPARE(right - wrong,
@@ -434,10 +430,8 @@ private slots:
         Random rng;
         rng.seed(7);
         NewSet(s, store, 30, 1, 3, rng);
-        qint32 right = 0;
-        qint32 wrong = 0;
-        QSet<int> wrongWords;
-        QSet<int> previous;
+        qint32 right = 0, wrong = 0;
+        QSet<int> wrongWords, previous, now;
         for (int row : {1, 4, 8}) {
             Answer(s, row, "der", right, wrong);
             wrongWords << s.GenusRows[row].Word;
@@ -446,7 +440,6 @@ private slots:
         for (const GenusRow& row : s.GenusRows)
             previous << row.Word;
         NewSet(s, store, 30, 1, 3, rng);
-        QSet<int> now;
         for (const GenusRow& row : s.GenusRows) {
             now << row.Word;
             QVERIFY(row.Replace && !row.Answered);
