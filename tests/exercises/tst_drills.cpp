@@ -231,6 +231,19 @@ private slots:
         QCOMPARE(state.WormWord, 3);
     }
 
+    // A word already asked comes again only when 199 draws found none other.
+    void wormDrawsUsedWordsLast() {
+        WordStore s;
+        addWord(s, "aaa", "a");
+        addWord(s, "bbb", "b");
+        s.setUsed(1, true);
+        WormState state;
+        Random rng;
+        rng.script(picks(1, 2, 200) + picks(2, 2, 1));
+        QVERIFY(NewWord(state, s, 30, 2, 2, 20, rng));
+        QCOMPARE(state.WormWord, 1);
+    }
+
     // A right click quickens the pace, a missed question slows it, up to a limit.
     void quickPace() {
         QuickState s;
