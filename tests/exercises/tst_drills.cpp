@@ -414,12 +414,15 @@ private slots:
         QCOMPARE(visible, c.left);
     }
 
-    // A row takes a noun near the slider's level; after 299 draws refused, any noun.
+    // A row takes a noun near the slider's level; after 299 draws refused, any noun; after
+    // the last draw, none. Word 3 is no noun.
     void genusDraws_data() {
         QTest::addColumn<QList<double>>("draws");
         QTest::addColumn<QString>("asked");
-        QTest::addRow("level") << picks(2, 2, 1) + picks(1, 2, 400) << "Katze";
-        QTest::addRow("any level at last") << picks(1, 2, 300) << "Hund";
+        QTest::addRow("level") << picks(2, 3, 1) + picks(1, 3, 400) << "Katze";
+        QTest::addRow("any level at last") << picks(1, 3, 300) << "Hund";
+        QTest::addRow("the last draw")
+            << picks(3, 3, kGenusMaxDraws - 1) + picks(1, 3, 1) << "Hund";
     }
     void genusDraws() {
         QFETCH(QList<double>, draws);
@@ -427,6 +430,7 @@ private slots:
         WordStore store;
         addWord(store, "der Hund", "en hund", 5, 1);
         addWord(store, "die Katze", "en katt", 3, 1);
+        addWord(store, "rot", "röd", 3, 2);
         GenusState s;
         Random rng;
         rng.script(draws);
