@@ -1,0 +1,136 @@
+// The drill windows driven as a learner drives them: shown and active, over a store of German
+// nouns practised from Swedish, with the clicks or keys that answer the question on screen.
+#pragma once
+
+#include "app/apptestutil.h"
+#include "app/drawnbutton.h"
+#include "exercises/genus/frmgenus.h"
+#include "exercises/quattro/frmquattro.h"
+#include "exercises/quick/frmquick.h"
+#include "exercises/synonym/frmsynonym.h"
+#include "exercises/verb/frmverb.h"
+#include "exercises/worm/frmworm.h"
+#include "storebuilder.h"
+#include "words/articles.h"
+
+#include <QLineEdit>
+#include <type_traits>
+
+namespace vx::test {
+
+inline void showActive(QWidget& w) {
+    w.show();
+    QApplication::setActiveWindow(&w);
+    if (!QTest::qWaitForWindowActive(&w))
+        qFatal("window not active");
+}
+
+// Ten nouns in Swedish, English, German and French, as a store keeps them.
+inline const QList<QStringList> kNouns = {
+    {"en hund", "dog", "der Hund", "chien (m)"},
+    {"ett paraply", "umbrella", "der Schirm", "parapluie (m)"},
+    {"ett smink", "make-up", "die Schminke", "maquillage (m)"},
+    {"en bil", "car", "das Auto", "voiture (f)"},
+    {"ett hus", "house", "das Haus", "maison (f)"},
+    {"ett bröd", "bread", "das Brot", "pain (m)"},
+    {"en katt", "cat", "die Katze", "chat (m)"},
+    {"en båt", "boat", "das Boot", "bateau (m)"},
+    {"en nyckel", "key", "der Schlüssel", "clé (f)"},
+    {"en stol", "chair", "der Stuhl", "chaise (f)"}};
+
+// The first `words` nouns, practised from language `own`; by practised word, the
+// translation as a box shows it.
+inline QHash<QString, QString> fillNouns(AppContext& ctx, int own, int practised, int words) {
+    ctx.settings.fromLanguage = own;
+    ctx.settings.toLanguage = practised;
+    QHash<QString, QString> shown;
+    for (const QStringList& noun : kNouns.first(words)) {
+        addWord(ctx.store, noun[practised - 1], noun[own - 1], 3, 1);
+        shown[noun[practised - 1]] = SplitArticle(noun[own - 1], 1, own).Bare;
+    }
+    return shown;
+}
+
+inline void loadVerbs(AppContext& ctx, const QByteArray& file) {
+    CollectingReporter r;
+    if (!LoadVerbBytes(ctx.verbs, file, QStringLiteral("VERB03.TXT"), r))
+        qFatal("verbs not loaded");
+}
+
+inline const QByteArray kGermanVerbs =
+    "4\r\nInf,Pres,Past,PP\r\ngehen,geht,ging,gegangen\r\nsein,ist,war,gewesen\r\n";
+
+inline void clickCell(QuickGrid* grid, int cell) {
+    QTest::mouseClick(grid, Qt::LeftButton, {},
+                      QPoint((QuickCellColumn(cell) * 2 - 1) * grid->width() / 10,
+                             (QuickCellRow(cell) * 2 - 1) * grid->height() / 10));
+}
+
+// A drill's window, started as the learner starts it, with "der Hund" (or "gehen") asked.
+struct Drill {
+    std::unique_ptr<ExerciseWindow> window;
+    std::function<void()> answerRight;
+};
+
+// Shows drill W over the first `words` German nouns, practised from Swedish, and clicks its
+// New.
+template <class W> W* startDrill(Drill& d, AppContext& ctx, int words) {
+    fillNouns(ctx, 1, 3, words);
+    auto* w = new W(ctx);
+    d.window.reset(w);
+    showActive(*w);
+    if constexpr (!std::is_same_v<W, frmQuick>) // Quick starts on Start, in a chosen direction
+        QTest::mouseClick(w->cmdNew, Qt::LeftButton);
+    return w;
+}
+
+// `name`: quattro, worm, quick german, quick swedish (the language of Quick's questions),
+// synonym, genus or verb.
+inline Drill openDrill(AppContext& ctx, const QString& name) {
+    Drill d;
+    if (name == "quattro") {
+        auto* w = startDrill<frmQuattro>(d, ctx, 4);
+        d.answerRight = [w] {
+            QTest::keyClick(w, static_cast<Qt::Key>(Qt::Key_1 + w->state.CorrectOption - 1));
+        };
+        for (int n = 0; n < 50 && w->lblWord1->text() != "der Hund"; ++n) {
+            d.answerRight();
+            QTest::mouseClick(w->cmdNew, Qt::LeftButton);
+        }
+    } else if (name == "worm") {
+        startDrill<frmWorm>(d, ctx, 1);
+        d.answerRight = [] { QTest::keyClicks(QApplication::focusWidget(), "hund"); };
+    } else if (name.startsWith("quick")) {
+        auto* w = startDrill<frmQuick>(d, ctx, 1);
+        // The first option asks the own language, the second the practised one.
+        QTest::mouseClick(w->optLanguage[name == "quick german" ? 2 : 1], Qt::LeftButton);
+        QTest::mouseClick(w->cmdStarta, Qt::LeftButton);
+        d.answerRight = [w] { clickCell(w->picQuick, w->state.QuickCell); };
+    } else if (name == "synonym") {
+        auto* w = startDrill<frmSynonym>(d, ctx, 10);
+        d.answerRight = [w] {
+            const auto& s = w->state;
+            w->startLink(static_cast<int>(std::find(s.RAD1.begin(), s.RAD1.end(), "der Hund") -
+                                          s.RAD1.begin()));
+            w->linkTo(
+                static_cast<int>(std::find(s.RAD2.begin(), s.RAD2.end(), "hund") - s.RAD2.begin()));
+        };
+    } else if (name == "genus") {
+        auto* w = startDrill<frmGenus>(d, ctx, 1);
+        d.answerRight = [w] { QTest::mouseClick(w->lblGenus[0][0], Qt::LeftButton); }; // "der"
+    } else {
+        loadVerbs(ctx, kGermanVerbs);
+        auto* w = startDrill<frmVerb>(d, ctx, 0);
+        while (w->txtVerb->text() != "gehen")
+            QTest::mouseClick(w->cmdNew, Qt::LeftButton);
+        d.answerRight = [w] {
+            const QStringList forms{"geht", "ging", "gegangen"};
+            for (int i = 0; i < 3; ++i)
+                QTest::keyClicks(w->txtGuess[i], forms[i]);
+            QTest::mouseClick(w->cmdCorrect, Qt::LeftButton);
+        };
+    }
+    return d;
+}
+
+} // namespace vx::test
