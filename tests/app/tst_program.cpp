@@ -140,6 +140,8 @@ private slots:
             << "From=-1;To=0;[Misc];ColorScheme=0;FullScreen=5" << 0 << -1 << firstStart << Exit;
         QTest::addRow("British") << "From=2;FromSub=0" << 1 << -1 << QList{2, 0, 3} << Exit;
         QTest::addRow("Swedish") << "From=1;To=4" << 5 << -1 << QList{1, 0, 4} << Exit;
+        QTest::addRow("French") << "From=4" << 2 << -1 << QList{4, 0, 3} << Exit;
+        QTest::addRow("Spanish") << "From=5" << 4 << -1 << QList{5, 0, 3} << Exit;
         QTest::addRow("British chosen") << "From=2;FromSub=1" << 0 << 1 << QList{2, 0, 3} << Exit;
         QTest::addRow("From=7, German chosen")
             << "From=7;To=2" << -1 << 3 << QList{3, 0, 2} << Exit;
