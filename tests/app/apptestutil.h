@@ -3,11 +3,10 @@
 #pragma once
 
 #include "app/appcontext.h"
-#include "words/dictfile.h"
+#include "words/dictbuilder.h"
 #include "words/langfile.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -16,41 +15,26 @@
 namespace vx::test {
 
 inline void writeBytes(const QString& path, const QByteArray& data) {
-    QFile f(path);
-    if (!f.open(QIODevice::WriteOnly))
-        qFatal("cannot write %s", qPrintable(path));
-    f.write(data);
+    writeFile(path, data);
+}
+
+inline void writeDictionary(const QString& path, int words, bool enciphered) {
+    writeFile(path, encode(numberedRecords(words), enciphered));
 }
 
 // Text n of language l reads "T<n>/<l>", and text 1 (the Worm button) "&Worm<l>".
 inline void writeLanguageFile(const QString& folder) {
     std::vector<LanguageEntry> entries;
     for (int n = 0; n <= kLastTextNumber; ++n) {
-        LanguageEntry e{n, {}};
+        entries.push_back({n, {}});
         for (int l = 1; l <= 5; ++l)
-            e.texts << (n == 1 ? QStringLiteral("&Worm%1").arg(l) : QStringLiteral("T%1/%2").arg(n).arg(l));
-        entries.push_back(e);
+            entries.back().texts << (n == 1 ? QStringLiteral("&Worm%1").arg(l)
+                                            : QStringLiteral("T%1/%2").arg(n).arg(l));
     }
     QByteArray data;
     QString error;
     encodeLanguageFile(entries, 5, data, error);
-    writeBytes(folder + QStringLiteral("/LANG.CRP"), data);
-}
-
-inline void writeDictionary(const QString& path, int words, bool enciphered) {
-    std::vector<WordRecord> records;
-    for (int i = 1; i <= words; ++i) {
-        WordRecord r;
-        r.text = {QStringLiteral("ord%1").arg(i), QStringLiteral("word%1").arg(i),
-                  QStringLiteral("Wort%1").arg(i), QStringLiteral("mot%1").arg(i),
-                  QStringLiteral("palabra%1").arg(i)};
-        r.level = {3, 3, 3, 3, 3};
-        records.push_back(r);
-    }
-    QByteArray data;
-    QString error;
-    encodeDictionary(records, enciphered, data, error);
-    writeBytes(path, data);
+    writeFile(folder + QStringLiteral("/LANG.CRP"), data);
 }
 
 // A context over a fresh program folder and settings file.
@@ -78,13 +62,11 @@ struct TestApp {
 
 // The settings file as the program left it; empty when there is none.
 inline QString settingsText(const TestApp& app) {
-    QFile f(app.ctx.profile.path());
-    return f.open(QIODevice::ReadOnly) ? QString::fromLatin1(f.readAll()) : QString();
+    return QString::fromLatin1(readFile(app.ctx.profile.path()));
 }
 
 // Runs an action on the modal window that the next exec() shows.
-template <typename Action>
-void onNextModal(Action action) {
+template <typename Action> void onNextModal(Action action) {
     QTimer::singleShot(0, [action] {
         if (QWidget* modal = QApplication::activeModalWidget())
             action(modal);
@@ -110,20 +92,19 @@ void whenModal(Action action, QObject* context = nullptr) {
     timer->start(5);
 }
 
-// Makes a window the active one, as a click on its title bar does.
+// Makes a window the active one, as a click on its title bar does. (A window kept above
+// another counts as active while that one is; keys go to the one really active.)
 inline bool activate(QWidget* window) {
     window->show();
     window->activateWindow();
-    return QTest::qWaitForWindowActive(window);
+    return QTest::qWaitFor([window] { return QApplication::activeWindow() == window; });
 }
 
 // Presses and releases a key where the user's keys go: the focused control of the active
 // window, or the window itself.
 inline void pressKey(QWidget* window, Qt::Key key) {
     QWidget* target = QApplication::focusWidget();
-    if (!target || target->window() != window)
-        target = window;
-    QTest::keyClick(target, key);
+    QTest::keyClick(target && target->window() == window ? target : window, key);
 }
 
 } // namespace vx::test

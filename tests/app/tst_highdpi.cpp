@@ -7,7 +7,6 @@
 
 #include <QLabel>
 #include <QStandardPaths>
-#include <QTest>
 
 using namespace vx;
 using namespace vx::test;
@@ -15,12 +14,9 @@ using namespace vx::test;
 class TstHighDpi : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() {
+    void mainWindowAtScaleTwo() {
         QStandardPaths::setTestModeEnabled(true);
         QCOMPARE(qApp->devicePixelRatio(), 2.0);
-    }
-
-    void mainWindowAtScaleTwo() {
         TestApp app;
         frmMain main(app.ctx);
         main.LayoutLanguageChoice();
@@ -28,18 +24,16 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&main));
         // The content box keeps its logical size and fits the window.
         QVERIFY(main.rect().contains(main.picHolder->geometry()));
-        const QImage shot = main.grab().toImage();
-        QCOMPARE(shot.width(), main.width() * 2);
+        QCOMPARE(main.grab().toImage().width(), main.width() * 2);
         for (QLabel* label : main.findChildren<QLabel*>()) {
-            if (!label->isVisible())
-                continue;
-            if (!label->pixmap().isNull())
-                QVERIFY2(label->pixmap().devicePixelRatio() == 2.0,
-                         qPrintable(label->objectName()));
-            if (!label->text().isEmpty() && !label->wordWrap())
-                QVERIFY2(label->fontMetrics().horizontalAdvance(label->text()) <=
+            const QString name = label->objectName() + ": " + label->text();
+            QVERIFY2(!label->isVisible() || label->pixmap().isNull() ||
+                         label->pixmap().devicePixelRatio() == 2.0,
+                     qPrintable(name));
+            QVERIFY2(!label->isVisible() || label->wordWrap() ||
+                         label->fontMetrics().horizontalAdvance(label->text()) <=
                              label->contentsRect().width(),
-                         qPrintable(label->objectName() + ": " + label->text()));
+                     qPrintable(name));
         }
         for (DrawnButton* button : main.findChildren<DrawnButton*>())
             QVERIFY2(button->fontMetrics().horizontalAdvance(

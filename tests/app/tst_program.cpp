@@ -1,146 +1,78 @@
 // The exercise program as the user meets it, with every window registered as in the
-// program: a language file that breaks while it runs, Escape and help in every kind of
-// window, the introduction after a change of language, message boxes during start-up and
-// launch, and every text of every window in every own language fitting its box.
-#include "apptestutil.h"
+// program: start-up and exit, the language window and the choice of languages, drawn
+// buttons, About, the introduction, a language file that breaks while it runs, Escape, full
+// screen and help in every kind of window, message boxes with the normal pointer, and every
+// text of every window in every own language fitting its box.
+#include "program.h"
 
-#include "app/drawnbutton.h"
-#include "app/frmabout.h"
-#include "app/frmfromlanguage.h"
-#include "app/frmhelp.h"
-#include "app/frmmain.h"
 #include "app/helpviewer.h"
-#include "app/startup.h"
-#include "exercises/highscores/frmhighscores.h"
-#include "exercises/registry.h"
-#include "words/frmdictionaries.h"
 
-#include <QAbstractButton>
 #include <QAbstractScrollArea>
+#include <QDebug>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QScrollBar>
 #include <QStandardPaths>
-#include <QTest>
 #include <QTextBrowser>
+#include <optional>
 
 using namespace vx;
 using namespace vx::test;
 
 namespace {
 
-// The program as main() puts it together, over a test folder.
-struct Program : TestApp {
-    explicit Program(int words = 40) : TestApp(words) { registerExercises(ctx); }
-
-    // Start-up with OK in the language window; the main window active.
-    frmMain* start() {
-        whenModal<frmFromLanguage>([](frmFromLanguage* w) { w->cmdOK->click(); });
-        frmMain* main = StartVokabrix(ctx);
-        if (main) {
-            registerWordLists(*main);
-            activate(main);
-        }
-        return main;
-    }
-    void copyFromProgramFolder(const char* name) {
-        const QString target = dir.filePath(QString::fromLatin1(name));
-        QFile::remove(target);
-        QFile::copy(QStringLiteral(VOKABRIX_PROGRAM_DIR "/") + QString::fromLatin1(name), target);
-    }
-};
-
-// The modal window that a click on one of the main window's buttons opens.
-enum class Opener { OwnLanguage, About, WordLists };
-
-void open(frmMain* main, Opener opener) {
-    switch (opener) {
-    case Opener::OwnLanguage:
-        QTest::mouseClick(main->picFromLanguage, Qt::LeftButton);
-        break;
-    case Opener::About:
-        QTest::mouseClick(main->cmdAbout, Qt::LeftButton);
-        break;
-    case Opener::WordLists:
-        QTest::mouseClick(main->picDictionaries, Qt::LeftButton);
-        break;
-    }
+int countPixels(const QImage& image, QColor colour) {
+    int n = 0;
+    for (int y = 5; y < 35; ++y)
+        for (int x = 10; x < 150; ++x)
+            n += image.pixelColor(x, y) == colour;
+    return n;
 }
 
-VxWindow* visibleWindow(const QString& name) {
-    for (QWidget* w : windowsNamed(name))
-        if (w->isVisible())
-            return qobject_cast<VxWindow*>(w);
-    return nullptr;
-}
-
-// What a user cannot read in a window: a text that needs more room than its control
-// has, a control that runs past the box it sits in, a text that another control covers.
-bool holdsText(QWidget* w) {
-    if (auto* label = qobject_cast<QLabel*>(w))
-        return !label->text().isEmpty();
-    if (auto* button = qobject_cast<DrawnButton*>(w))
-        return !button->caption().isEmpty();
-    if (auto* button = qobject_cast<QAbstractButton*>(w))
-        return !button->text().isEmpty();
-    return false;
-}
-
-bool isSolid(QWidget* w) {
-    if (auto* label = qobject_cast<QLabel*>(w))
-        return !label->text().isEmpty() || !label->pixmap().isNull();
-    return holdsText(w) || qobject_cast<DrawnButton*>(w) || qobject_cast<QAbstractButton*>(w) ||
-           qobject_cast<QLineEdit*>(w) || qobject_cast<QAbstractScrollArea*>(w) ||
-           qobject_cast<QAbstractSlider*>(w);
-}
-
-QString overflow(QWidget* w, const QString& text) {
-    if (auto* label = qobject_cast<QLabel*>(w)) {
-        QRect box = label->contentsRect();
-        const int m = label->margin();
-        box.adjust(m, m, -m, -m);
-        int flags = Qt::AlignLeft | Qt::AlignTop;
-        if (label->wordWrap())
-            flags |= Qt::TextWordWrap;
-        const QRect need = QFontMetrics(label->font())
-                               .boundingRect(QRect(0, 0, box.width(), 1 << 20), flags, text);
-        if (need.width() > box.width() || need.height() > box.height())
-            return QStringLiteral("needs %1x%2, has %3x%4")
-                .arg(need.width())
-                .arg(need.height())
-                .arg(box.width())
-                .arg(box.height());
-        return {};
-    }
-    if (qobject_cast<DrawnButton*>(w)) {
-        // Clear of the focus frame, which is drawn 2 pixels inside the edge.
-        const QFontMetrics fm(w->font());
-        if (fm.horizontalAdvance(text) + 8 > w->width() || fm.height() + 4 > w->height())
-            return QStringLiteral("needs %1 wide, has %2")
-                .arg(fm.horizontalAdvance(text) + 8)
-                .arg(w->width());
-        return {};
-    }
-    const QSize hint = w->sizeHint();
-    if (hint.width() > w->width() || hint.height() > w->height())
-        return QStringLiteral("needs %1x%2").arg(hint.width()).arg(hint.height());
-    return {};
-}
-
+// What a user cannot read in a window: a text that needs more room than its control has,
+// a control that runs past the box it sits in, a text that another control covers.
 QString shownText(QWidget* w) {
     if (auto* label = qobject_cast<QLabel*>(w))
         return label->text();
     if (auto* button = qobject_cast<DrawnButton*>(w))
         return button->caption();
-    return static_cast<QAbstractButton*>(w)->text();
+    auto* button = qobject_cast<QAbstractButton*>(w);
+    return button ? button->text() : QString();
+}
+
+bool isSolid(QWidget* w) {
+    if (auto* label = qobject_cast<QLabel*>(w))
+        return !label->text().isEmpty() || !label->pixmap().isNull();
+    return qobject_cast<DrawnButton*>(w) || qobject_cast<QAbstractButton*>(w) ||
+           qobject_cast<QLineEdit*>(w) || qobject_cast<QAbstractScrollArea*>(w) ||
+           qobject_cast<QAbstractSlider*>(w);
+}
+
+QString overflow(QWidget* w, const QString& text) {
+    QSize room = w->size(), need = w->sizeHint();
+    if (auto* label = qobject_cast<QLabel*>(w)) {
+        const int m = label->margin();
+        room = label->contentsRect().adjusted(m, m, -m, -m).size();
+        const int flags = Qt::AlignLeft | Qt::AlignTop | (label->wordWrap() ? Qt::TextWordWrap : 0);
+        need = QFontMetrics(label->font())
+                   .boundingRect(QRect(0, 0, room.width(), 1 << 20), flags, text)
+                   .size();
+    } else if (qobject_cast<DrawnButton*>(w)) {
+        // Clear of the focus frame, which is drawn 2 pixels inside the edge.
+        const QFontMetrics fm(w->font());
+        need = QSize(fm.horizontalAdvance(text) + 8, fm.height() + 4);
+    }
+    QString fault;
+    if (need.width() > room.width() || need.height() > room.height())
+        QDebug(&fault) << "needs" << need << "has" << room;
+    return fault;
 }
 
 QStringList unreadableTexts(VxWindow* window, const QString& where,
-                            const std::map<QString, QString>& otherCaptions = {}) {
+                            const std::map<QString, QString>& otherCaptions) {
     QStringList faults;
-    const QList<QWidget*> all = window->picHolder->findChildren<QWidget*>();
-    for (QWidget* w : all) {
-        if (!w->isVisibleTo(window) || !holdsText(w) ||
+    for (QWidget* w : window->picHolder->findChildren<QWidget*>()) {
+        if (!w->isVisibleTo(window) || shownText(w).isEmpty() ||
             qobject_cast<QAbstractScrollArea*>(w->parentWidget()))
             continue;
         const QString id =
@@ -149,23 +81,31 @@ QStringList unreadableTexts(VxWindow* window, const QString& where,
         if (const auto other = otherCaptions.find(w->objectName()); other != otherCaptions.end())
             texts << other->second;
         for (const QString& text : texts) {
-            const QString problem = overflow(w, text);
-            if (!problem.isEmpty())
+            if (const QString problem = overflow(w, text); !problem.isEmpty())
                 faults << QStringLiteral("%1 \"%2\" %3").arg(id, text.left(40), problem);
         }
         if (!w->parentWidget()->rect().contains(w->geometry()))
-            faults << QStringLiteral("%1 runs past its box").arg(id);
+            faults << id + QStringLiteral(" runs past its box");
         // Only a sibling stacked above the text covers it (later children are drawn on top).
         const QObjectList siblings = w->parentWidget()->children();
         for (qsizetype i = siblings.indexOf(w) + 1; i < siblings.size(); ++i) {
             auto* other = qobject_cast<QWidget*>(siblings[i]);
             if (other && other->isVisibleTo(window) && isSolid(other) &&
                 other->geometry().intersects(w->geometry()))
-                faults << QStringLiteral("%1 is covered by %2").arg(id, other->objectName());
+                faults << id + QStringLiteral(" is covered by ") + other->objectName();
         }
     }
     return faults;
 }
+
+void clickFlag(QWidget* languageWindow, int option) {
+    QTest::mouseClick(languageWindow->findChild<QWidget*>(QStringLiteral("picFlag%1").arg(option)),
+                      Qt::LeftButton);
+}
+
+constexpr int Cancel = 0, Exit = 1, CloseBox = 2;
+constexpr int AtStart = 0, Damaged = 1, Removed = 2, AtLaunch = 3;
+constexpr int NoHelp = 0, HelpButton = 1, F1 = 2;
 
 } // namespace
 
@@ -182,282 +122,179 @@ private slots:
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
-    // The main window reads the language file only at start-up and when the own language
-    // changes: a damage is reported once, a missing file ends the program.
-    void languageFileBreaksWhileRunning_data() {
-        QTest::addColumn<bool>("removed");
-        QTest::addColumn<QString>("message");
-        QTest::addRow("damaged") << false << "Error reading LANG.CRP: ";
-        QTest::addRow("removed")
-            << true << "The file LANG.CRP was not found. Vokabrix must be reinstalled.";
+    // Start-up over the languages the user left (";" for a line break): the own
+    // language preselected by its flag key, OK taking a choice and never "no language", the
+    // practised language in force however it was stored. Exit writes the settings, the close
+    // box and Cancel nothing.
+    void startAndEnd_data() {
+        QTest::addColumn<QString>("settings");
+        QTest::addColumn<int>("preselected");
+        QTest::addColumn<int>("chosen");
+        QTest::addColumn<QList<int>>("inForce"); // own language, its variant, practised
+        QTest::addColumn<int>("end");
+        const QList<int> firstStart{2, 1, 3};
+        QTest::addRow("first start, Cancel") << "" << 0 << -1 << firstStart << Cancel;
+        QTest::addRow("first start, Exit") << "" << 0 << -1 << firstStart << Exit;
+        QTest::addRow("first start, close box") << "" << 0 << -1 << firstStart << CloseBox;
+        QTest::addRow("corrected")
+            << "From=-1;To=0;[Misc];ColorScheme=0;FullScreen=5" << 0 << -1 << firstStart << Exit;
+        QTest::addRow("British") << "From=2;FromSub=0" << 1 << -1 << QList{2, 0, 3} << Exit;
+        QTest::addRow("Swedish") << "From=1;To=4" << 5 << -1 << QList{1, 0, 4} << Exit;
+        QTest::addRow("French") << "From=4" << 2 << -1 << QList{4, 0, 3} << Exit;
+        QTest::addRow("Spanish") << "From=5" << 4 << -1 << QList{5, 0, 3} << Exit;
+        QTest::addRow("British chosen") << "From=2;FromSub=1" << 0 << 1 << QList{2, 0, 3} << Exit;
+        QTest::addRow("From=7, German chosen")
+            << "From=7;To=2" << -1 << 3 << QList{3, 0, 2} << Exit;
+        QTest::addRow("English, To=7")
+            << "From=2;FromSub=0;To=7" << 1 << -1 << QList{2, 0, 3} << Exit;
+        QTest::addRow("German, To=7") << "From=3;To=7" << 3 << -1 << QList{3, 0, 4} << Exit;
+        QTest::addRow("Swedish, To=-4") << "From=1;To=-4" << 5 << -1 << QList{1, 0, 3} << Exit;
     }
-    void languageFileBreaksWhileRunning() {
-        QFETCH(bool, removed);
-        QFETCH(QString, message);
+    void startAndEnd() {
+        QFETCH(QString, settings);
+        QFETCH(int, preselected);
+        QFETCH(int, chosen);
+        QFETCH(QList<int>, inForce);
+        QFETCH(int, end);
+        const int from = inForce[0], to = inForce[2];
         Program app;
-        frmMain* main = app.start();
-        QVERIFY(main);
-        const QString path = app.dir.filePath(QStringLiteral("LANG.CRP"));
-        if (removed) {
-            QVERIFY(QFile::remove(path));
-        } else {
-            QFile f(path);
-            QVERIFY(f.resize(f.size() / 2 + 1));
-        }
-        QWidget other;
-        for (int round = 0; round < 3; ++round) {
-            QVERIFY(activate(&other));
-            QVERIFY(activate(main));
-        }
-        QCOMPARE(app.reporter.messages, QStringList());
-
-        whenModal<frmFromLanguage>([](frmFromLanguage* w) {
-            QTest::mouseClick(w->findChild<QWidget*>(QStringLiteral("picFlag2")), Qt::LeftButton);
-            QTest::mouseClick(w->cmdOK, Qt::LeftButton);
+        const QString stored = QStringLiteral("[Languages];%1").arg(settings).replace(u';', u'\n');
+        writeFile(app.ctx.profile.path(), stored.toLatin1());
+        QList<bool> checked;
+        bool okRefused = true;
+        frmMain* main = app.start([&](frmFromLanguage* w) {
+            for (QRadioButton* option : w->optLanguage)
+                checked << option->isChecked();
+            if (preselected < 0) {
+                w->cmdOK->click();
+                okRefused = w->isVisible();
+            }
+            if (chosen >= 0)
+                clickFlag(w, chosen);
+            QTest::mouseClick(end == Cancel ? w->cmdCancel : w->cmdOK, Qt::LeftButton);
         });
-        open(main, Opener::OwnLanguage);
-        QCOMPARE(app.reporter.messages.size(), 1);
-        QVERIFY2(app.reporter.messages[0].startsWith(message),
-                 qPrintable(app.reporter.messages[0]));
-        QCOMPARE(app.quits, removed ? 1 : 0);
-        if (removed)
+        for (int i = 0; i < 6; ++i)
+            QCOMPARE(checked.value(i), i == preselected);
+        QVERIFY(okRefused);
+        if (end == Cancel) {
+            QCOMPARE(main, nullptr);
+            QCOMPARE(settingsText(app), stored);
             return;
-        for (int round = 0; round < 3; ++round) {
-            QVERIFY(activate(&other));
-            QVERIFY(activate(main));
         }
-        QCOMPARE(app.reporter.messages.size(), 1);
-        QCOMPARE(int(app.ctx.settings.fromLanguage), 4);
-        QVERIFY(main->cmdExit->isEnabled());
+        QVERIFY(main && main->isVisible());
+        QCOMPARE(main->isMaximized(), settings.contains("FullScreen"));
+        QCOMPARE(QList<int>({app.ctx.settings.fromLanguage, app.ctx.settings.fromSub,
+                             app.ctx.settings.toLanguage}),
+                 inForce);
+        for (int code = 1; code <= 5; ++code)
+            QCOMPARE(main->optLanguage[code]->isChecked(), code == to);
+        QVERIFY(main->imgFlag[from]->isHidden());
+        QCOMPARE(main->cmdExercise[7]->isEnabled(), to != 2); // no Genus for English
+        QCOMPARE(main->cmdExercise[1]->caption(), QStringLiteral("Worm%1").arg(from)); // no "&"
+        QCOMPARE(main->windowTitle(), QStringLiteral("T8/%1").arg(from));
+        // The language window's OK empties the word store, also when the language stays.
+        app.ctx.store.wordCount = 12;
+        app.reach("frmFromLanguage",
+                  [](VxWindow* w) { static_cast<frmFromLanguage*>(w)->cmdOK->click(); });
+        QCOMPARE(app.ctx.store.wordCount, 0);
+        const QString before = settingsText(app);
+        QVERIFY(before.contains("SeenWarranty=1"));
+        end == Exit ? main->exitProgram() : void(main->close());
+        QCOMPARE(app.quits, 1);
+        const QString text = settingsText(app);
+        for (const QString& line :
+             {QStringLiteral("From= %1").arg(from), QStringLiteral("FromSub= %1").arg(inForce[1]),
+              QStringLiteral("To= %1").arg(to), QStringLiteral("ColorScheme= 1")})
+            QVERIFY2(end == CloseBox ? text == before : text.contains(line + "\r\n"),
+                     qPrintable(text));
     }
 
-    // Escape never ends the program; a window closes on it only as its Cancel or Exit.
-    void escapeInEveryKindOfWindow_data() {
-        QTest::addColumn<QString>("window");
-        QTest::addColumn<bool>("closes");
-        QTest::addRow("main window") << "frmMain" << false;
-        QTest::addRow("introduction") << "frmHelp" << false;
-        QTest::addRow("language window (its Cancel)") << "frmFromLanguage" << true;
-        QTest::addRow("About") << "frmAbout" << false;
-        QTest::addRow("word lists") << "frmDictionaries" << false;
-        QTest::addRow("Quattro (its Exit)") << "frmQuattro" << true;
-        QTest::addRow("Quick (its Exit)") << "frmQuick" << true;
-    }
-    void escapeInEveryKindOfWindow() {
-        QFETCH(QString, window);
-        QFETCH(bool, closes);
-        Program app;
-        frmMain* main = app.start();
-        QVERIFY(main);
-        const QString settingsBefore = settingsText(app);
-        bool stillOpen = false;
-        auto escape = [&stillOpen](VxWindow* w) {
-            QPointer<VxWindow> window = w;
-            pressKey(w, Qt::Key_Escape);
-            QCoreApplication::processEvents();
-            stillOpen = window && window->isVisible();
-        };
-        const std::map<QString, Opener> modal{{"frmFromLanguage", Opener::OwnLanguage},
-                                              {"frmAbout", Opener::About},
-                                              {"frmDictionaries", Opener::WordLists}};
-        if (const auto found = modal.find(window); found != modal.end()) {
-            whenModal<VxWindow>([&escape](VxWindow* w) {
-                escape(w);
-                if (w->isVisible())
-                    w->close();
-            });
-            open(main, found->second);
-            QVERIFY(main->isVisible());
-        } else if (window == QLatin1String("frmMain")) {
-            escape(main);
-        } else {
-            const int index = window == QLatin1String("frmQuick") ? 3 : 6;
-            QTest::mouseClick(main->cmdExercise[index], Qt::LeftButton);
-            auto* intro = qobject_cast<frmHelp*>(app.ctx.introWindow.data());
-            QVERIFY(intro && intro->isVisible());
-            if (window != QLatin1String("frmHelp")) {
-                QTest::mouseClick(intro->cmdOK, Qt::LeftButton);
-                QVERIFY(visibleWindow(window));
-                QVERIFY(activate(visibleWindow(window)));
-            }
-            escape(visibleWindow(window) ? visibleWindow(window) : intro);
-            if (closes) {
-                QVERIFY(main->isVisible()); // Exit brings the main window back
-                QVERIFY(!intro->isVisible());
-            }
-        }
-        QCOMPARE(stillOpen, !closes);
-        QCOMPARE(app.quits, 0);
-        QCOMPARE(settingsText(app), settingsBefore);
-        QCOMPARE(int(app.ctx.settings.fromLanguage), 2); // Cancel keeps the own language
-        QCOMPARE(int(app.ctx.settings.toLanguage), 3);
-    }
-
-    // Help opened from a modal window comes up above it and can be scrolled and closed
-    // while that window is still open.
-    void helpFromEveryModalWindow_data() {
-        QTest::addColumn<int>("opener");
-        QTest::addColumn<bool>("helpButton");
-        QTest::addRow("language window, Help button") << int(Opener::OwnLanguage) << true;
-        QTest::addRow("language window, F1") << int(Opener::OwnLanguage) << false;
-        QTest::addRow("About, F1") << int(Opener::About) << false;
-        QTest::addRow("word lists, F1") << int(Opener::WordLists) << false;
-    }
-    void helpFromEveryModalWindow() {
-        QFETCH(int, opener);
-        QFETCH(bool, helpButton);
-        Program app;
-        app.copyFromProgramFolder("Vokabrix.html");
-        HelpKeyFilter keys(app.ctx.folder, [] { return 2; });
-        qApp->installEventFilter(&keys);
-        frmMain* main = app.start();
-        QVERIFY(main);
-        // The viewer already open from the main window before the modal window came.
-        pressKey(main, Qt::Key_F1);
-        QTRY_VERIFY(HelpViewer::window() && HelpViewer::window()->isVisible());
-        QVERIFY(activate(main));
-
-        bool active = false, scrolled = false, closed = false, modalStayed = false;
-        whenModal<VxWindow>([&, helpButton](VxWindow* modal) {
-            if (helpButton)
-                QTest::mouseClick(modal->findChild<DrawnButton*>(QStringLiteral("cmdHelp")),
-                                  Qt::LeftButton);
-            else
-                pressKey(modal, Qt::Key_F1);
-            // Escape closes and deletes the viewer: hold it by a guarded pointer.
-            QPointer<QTextBrowser> viewer = qobject_cast<QTextBrowser*>(HelpViewer::window());
-            active = QTest::qWaitFor([viewer] { return viewer && viewer->isActiveWindow(); });
-            if (viewer) {
-                QScrollBar* bar = viewer->verticalScrollBar();
-                const int before = bar->value();
-                QTest::keyClick(viewer->windowHandle(), Qt::Key_PageDown);
-                QTest::keyClick(viewer->windowHandle(), Qt::Key_PageDown);
-                scrolled = bar->value() > before;
-                QTest::keyClick(viewer->windowHandle(), Qt::Key_Escape);
-                closed = QTest::qWaitFor([viewer] { return !viewer || !viewer->isVisible(); });
-            }
-            modalStayed = modal->isVisible();
-            modal->close();
-        });
-        open(main, Opener(opener));
-        qApp->removeEventFilter(&keys);
-        QVERIFY(active);
-        QVERIFY(scrolled);
-        QVERIFY(closed);
-        QVERIFY(modalStayed);
-    }
-
-    // The introduction shows the texts of the own language in force, however it was left.
-    void introductionTakesTheCurrentTexts_data() {
-        QTest::addColumn<int>("words");
-        QTest::addColumn<int>("ownBefore");
-        QTest::addColumn<int>("firstExercise");
-        QTest::addColumn<bool>("aboutOk");
-        QTest::addColumn<int>("newOption");
-        QTest::addColumn<int>("newOwn");
-        QTest::addRow("too few words, then French") << 10 << 2 << 2 << false << 2 << 4;
-        QTest::addRow("too few words, About's OK, then Spanish") << 10 << 2 << 2 << true << 4 << 5;
-        QTest::addRow("an exercise left, then English") << 40 << 1 << 6 << false << 1 << 2;
-    }
-    void introductionTakesTheCurrentTexts() {
-        QFETCH(int, words);
-        QFETCH(int, ownBefore);
-        QFETCH(int, firstExercise);
-        QFETCH(bool, aboutOk);
-        QFETCH(int, newOption);
-        QFETCH(int, newOwn);
-        Program app(words);
-        app.ctx.settings.fromLanguage = static_cast<qint16>(ownBefore);
-        writeBytes(app.ctx.profile.path(),
-                   QStringLiteral("[Languages]\nFrom=%1\nFromSub=0\n").arg(ownBefore).toLatin1());
-        frmMain* main = app.start();
-        QVERIFY(main);
-        QTest::mouseClick(main->cmdExercise[firstExercise], Qt::LeftButton);
-        QPointer<frmHelp> intro = qobject_cast<frmHelp*>(app.ctx.introWindow.data());
-        QVERIFY(intro);
-        if (intro->isVisible()) {
-            QTest::mouseClick(intro->cmdOK, Qt::LeftButton);
-            VxWindow* exercise = visibleWindow(intro->windowName);
-            QVERIFY(exercise);
-            QTest::mouseClick(exercise->findChild<DrawnButton*>(QStringLiteral("cmdExit")),
-                              Qt::LeftButton);
-        }
-        QTRY_VERIFY(main->isVisible());
-        QVERIFY(!intro || !intro->isVisible());
-        QVERIFY(activate(main));
-        if (aboutOk) {
-            whenModal<frmAbout>([](frmAbout* w) { QTest::mouseClick(w->cmdOK, Qt::LeftButton); });
-            open(main, Opener::About);
-            QTRY_VERIFY(!intro); // About's OK closes the loaded introduction too
-        }
-        whenModal<frmFromLanguage>([newOption](frmFromLanguage* w) {
-            QTest::mouseClick(w->findChild<QWidget*>(QStringLiteral("picFlag%1").arg(newOption)),
-                              Qt::LeftButton);
-            QTest::mouseClick(w->cmdOK, Qt::LeftButton);
-        });
-        open(main, Opener::OwnLanguage);
-        QCOMPARE(int(app.ctx.settings.fromLanguage), newOwn);
-        QVERIFY(activate(main));
-        QTest::mouseClick(main->cmdExercise[1], Qt::LeftButton);
-        intro = qobject_cast<frmHelp*>(app.ctx.introWindow.data());
-        QVERIFY(intro && intro->isVisible());
-        QCOMPARE(intro->windowTitle(), QStringLiteral("T21/%1").arg(newOwn));
-        QCOMPARE(intro->findChild<QLabel*>(QStringLiteral("Label2"))->text(),
-                 QStringLiteral("T20/%1").arg(newOwn));
-        QCOMPARE(intro->Label1->text(), QStringLiteral("T62/%1").arg(newOwn));
-    }
-
-    // Only the language window, the word lists and the high scores keep their size in
-    // full-screen mode.
-    void fullScreenMaximisesAllButThree_data() {
-        QTest::addColumn<QString>("window");
-        QTest::addColumn<bool>("maximised");
-        QTest::addRow("main window") << "frmMain" << true;
-        QTest::addRow("introduction") << "frmHelp" << true;
-        QTest::addRow("About") << "frmAbout" << true;
-        QTest::addRow("Quattro") << "frmQuattro" << true;
-        QTest::addRow("language window") << "frmFromLanguage" << false;
-        QTest::addRow("word lists") << "frmDictionaries" << false;
-        QTest::addRow("high scores") << "frmHighScores" << false;
-    }
-    void fullScreenMaximisesAllButThree() {
-        QFETCH(QString, window);
-        QFETCH(bool, maximised);
-        Program app;
-        app.ctx.settings.fullScreen = true;
+    // A click on the practised language in force keeps the word store, another empties it.
+    // A key pressed and released in the flag strip moves on, skipping the own language; the
+    // release of a key pressed elsewhere (Enter on the language window's OK) does not.
+    void flagStrip() {
+        TestApp app;
+        app.ctx.settings.fromLanguage = 1;
+        app.ctx.settings.toLanguage = 5;
         frmMain main(app.ctx);
-        VxWindow* w = nullptr;
-        if (window == QLatin1String("frmMain"))
-            w = &main;
-        else if (window == QLatin1String("frmHelp"))
-            w = new frmHelp(app.ctx);
-        else if (window == QLatin1String("frmAbout"))
-            w = new frmAbout(app.ctx);
-        else if (window == QLatin1String("frmQuattro"))
-            w = qobject_cast<VxWindow*>(app.ctx.exercises[Exercise::Quattro].create(app.ctx));
-        else if (window == QLatin1String("frmFromLanguage"))
-            w = new frmFromLanguage(app.ctx);
-        else if (window == QLatin1String("frmDictionaries"))
-            w = new frmDictionaries(app.ctx);
-        else
-            w = new frmHighScores(app.ctx);
-        w->show();
-        QVERIFY(QTest::qWaitForWindowExposed(w));
-        QCOMPARE(bool(w->windowState() & Qt::WindowMaximized), maximised);
-        QTRY_COMPARE(w->picHolder->x(), (w->width() - w->picHolder->width()) / 2);
+        QVERIFY(activate(&main));
+        app.ctx.store.wordCount = 40;
+        main.optLanguage[5]->click();
+        QCOMPARE(app.ctx.store.wordCount, 40);
+        main.optLanguage[2]->click();
+        QCOMPARE(app.ctx.store.wordCount, 0);
+        main.optLanguage[5]->click();
+        QTest::keyClick(main.picFlags, Qt::Key_Right);
+        QCOMPARE(int(app.ctx.settings.toLanguage), 2);
+        QTest::keyRelease(main.picFlags, Qt::Key_Return);
+        QCOMPARE(int(app.ctx.settings.toLanguage), 2);
     }
 
-    // Messages during start-up and launch are read with the normal pointer.
-    void messagesOfStartAndLaunchHaveTheNormalPointer_data() {
-        QTest::addColumn<bool>("atStart");
-        QTest::addColumn<QString>("message");
-        QTest::addRow("start-up, damaged language file") << true << "Error reading LANG.CRP: ";
-        QTest::addRow("launch, too few words") << false << "Too few words in the dictionary";
+    // Lines at the top and bottom, at the sides only below 200 pixels; Enter and Space
+    // click an enabled button; a disabled one has a grey caption.
+    void drawnButton_data() {
+        QTest::addColumn<int>("width");
+        QTest::addRow("199 wide, lines at the sides") << 199;
+        QTest::addRow("200 wide") << 200;
     }
-    void messagesOfStartAndLaunchHaveTheNormalPointer() {
-        QFETCH(bool, atStart);
+    void drawnButton() {
+        QFETCH(int, width);
+        const QColor light(255, 255, 255), dark(150, 150, 150);
+        DrawnButton::setFace(QPixmap());
+        DrawnButton b;
+        b.resize(width, 40);
+        b.draw(QStringLiteral("HHHH"));
+        QImage image = b.grab().toImage();
+        QCOMPARE(image.pixelColor(width / 2, 0), light);
+        QCOMPARE(image.pixelColor(width / 2, 39), dark);
+        QCOMPARE(image.pixelColor(width - 1, 20) == dark, width < 200);
+        QCOMPARE(image.pixelColor(0, 20) == light, width < 200);
+        QVERIFY(countPixels(image, Qt::black) > 20);
+        int clicks = 0;
+        connect(&b, &DrawnButton::clicked, [&clicks] { ++clicks; });
+        for (Qt::Key key : {Qt::Key_Return, Qt::Key_Space, Qt::Key_A})
+            QTest::keyClick(&b, key);
+        b.setEnabled(false);
+        QTest::keyClick(&b, Qt::Key_Space);
+        QCOMPARE(clicks, 2);
+        image = b.grab().toImage();
+        QCOMPARE(countPixels(image, Qt::black), 0);
+        QVERIFY(countPixels(image, QColor(160, 160, 160)) > 20);
+    }
+
+    // A message shown during long work has the normal pointer; the hourglass comes back.
+    void messagesAreNeverUnderTheHourglass() {
+        std::optional<WaitCursor> outer(std::in_place), inner(std::in_place);
+        bool normalWhileShown = false;
+        onNextModal([&normalWhileShown](QWidget* modal) {
+            normalWhileShown = QApplication::overrideCursor() == nullptr;
+            static_cast<QDialog*>(modal)->accept();
+        });
+        showMessage(QStringLiteral("Vokabrix"), QStringLiteral("Text"));
+        QVERIFY(normalWhileShown);
+        QCOMPARE(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
+        inner.reset();
+        QVERIFY(QApplication::overrideCursor());
+        outer.reset();
+        QVERIFY(!QApplication::overrideCursor());
+    }
+
+    // Each message is shown once, with the normal pointer. The language file is read only
+    // at start-up and when the own language changes: switching windows reports nothing,
+    // and a missing file ends the program.
+    void messages_data() {
+        QTest::addColumn<int>("when");
+        QTest::addColumn<QString>("message");
+        QTest::addRow("damaged at start-up") << AtStart << "Error reading LANG.CRP: ";
+        QTest::addRow("damaged while running") << Damaged << "Error reading LANG.CRP: ";
+        QTest::addRow("removed while running")
+            << Removed << "The file LANG.CRP was not found. Vokabrix must be reinstalled.";
+        QTest::addRow("too few words at launch") << AtLaunch << "Too few words in the dictionary";
+    }
+    void messages() {
+        QFETCH(int, when);
         QFETCH(QString, message);
-        Program app(atStart ? 40 : 10);
+        Program app(when == AtLaunch ? 10 : 40);
         MessageBoxReporter boxes;
         app.ctx.reporter = &boxes;
         // Every box is answered, so that a second one shows up in the count.
@@ -466,52 +303,205 @@ private slots:
         QObject answering;
         std::function<void(QMessageBox*)> answer = [&](QMessageBox* box) {
             shown << box->text();
-            hourglass = hourglass || QApplication::overrideCursor() != nullptr;
+            hourglass = hourglass || QApplication::overrideCursor();
             whenModal<QMessageBox>(answer, &answering);
             box->button(QMessageBox::Ok)->click();
         };
-        frmMain* main = nullptr;
-        if (atStart) {
-            QFile f(app.dir.filePath(QStringLiteral("LANG.CRP")));
-            QVERIFY(f.resize(f.size() / 2 + 1));
-            whenModal<frmFromLanguage>([&](frmFromLanguage* w) {
-                w->cmdOK->click();
-                whenModal<QMessageBox>(answer, &answering);
+        whenModal<QMessageBox>(answer, &answering);
+        QFile file(app.dir.filePath("LANG.CRP"));
+        auto breakFile = [&] {
+            return when == Removed ? file.remove() : file.resize(file.size() / 2 + 1);
+        };
+        QWidget other;
+        auto switchWindows = [&] {
+            for (int round = 0; round < 3; ++round)
+                QVERIFY(activate(&other) && activate(app.main));
+        };
+        QVERIFY(when != AtStart || breakFile());
+        QVERIFY(app.start());
+        if (when == Damaged || when == Removed) {
+            QVERIFY(breakFile());
+            switchWindows();
+            QVERIFY(shown.isEmpty());
+            app.reach("frmFromLanguage", [](VxWindow* w) {
+                clickFlag(w, 2);
+                static_cast<frmFromLanguage*>(w)->cmdOK->click();
             });
-            main = StartVokabrix(app.ctx);
-        } else {
-            main = app.start();
-            whenModal<QMessageBox>(answer, &answering);
-            QTest::mouseClick(main->cmdExercise[2], Qt::LeftButton);
+            QCOMPARE(int(app.ctx.settings.fromLanguage), 4);
         }
-        QVERIFY(main);
+        if (when == AtLaunch)
+            QTest::mouseClick(app.main->cmdExercise[2], Qt::LeftButton);
+        if (when == Damaged)
+            switchWindows();
         QCOMPARE(shown.size(), 1);
         QVERIFY2(shown[0].startsWith(message), qPrintable(shown[0]));
-        QVERIFY(!hourglass);
-        QVERIFY(!QApplication::overrideCursor());
+        QVERIFY(!hourglass && !QApplication::overrideCursor());
+        QCOMPARE(app.quits, when == Removed ? 1 : 0);
+        QVERIFY(app.main->isVisible() && app.main->cmdExit->isEnabled());
+    }
+
+    // In full-screen mode every window but three is maximised, its content centred. Help
+    // comes up above each at its topic, scrolls and closes on Escape, the window staying;
+    // Escape never ends the program, and closes a window only as its Cancel or Exit.
+    void everyKindOfWindow_data() {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<bool>("maximised");
+        QTest::addColumn<bool>("closes");
+        QTest::addColumn<int>("help");
+        QTest::addRow("main window") << "frmMain" << true << false << F1;
+        QTest::addRow("introduction") << "frmHelp" << true << false << F1;
+        QTest::addRow("language window (its Cancel)")
+            << "frmFromLanguage" << false << true << HelpButton;
+        QTest::addRow("About") << "frmAbout" << true << false << F1;
+        QTest::addRow("word lists") << "frmDictionaries" << false << false << F1;
+        QTest::addRow("Quattro (its Exit)") << "frmQuattro" << true << true << F1;
+        QTest::addRow("Quick (its Exit)") << "frmQuick" << true << true << F1;
+        QTest::addRow("high scores") << "frmHighScores" << false << false << NoHelp;
+    }
+    void everyKindOfWindow() {
+        QFETCH(QString, window);
+        QFETCH(bool, maximised);
+        QFETCH(bool, closes);
+        QFETCH(int, help);
+        Program app;
+        app.copyFromProgramFolder("Vokabrix.html");
+        writeFile(app.ctx.profile.path(), "[Misc]\nFullScreen=1\n");
+        HelpKeyFilter keys(app.ctx.folder, [] { return 2; });
+        qApp->installEventFilter(&keys);
+        QVERIFY(app.start());
+        // The viewer is already open from the main window when the window comes.
+        pressKey(app.main, Qt::Key_F1);
+        QTRY_VERIFY(HelpViewer::window() && HelpViewer::window()->isVisible());
+        QVERIFY(activate(app.main));
+        const QString settingsBefore = settingsText(app);
+        bool reached = false, stillOpen = false;
+        app.reach(window, [&](VxWindow* w) {
+            QVERIFY(activate(w));
+            QCOMPARE(w->objectName(), window);
+            QCOMPARE(bool(w->windowState() & Qt::WindowMaximized), maximised);
+            QTRY_COMPARE(w->picHolder->x(), (w->width() - w->picHolder->width()) / 2);
+            if (help != NoHelp) {
+                if (help == HelpButton)
+                    QTest::mouseClick(w->findChild<DrawnButton*>("cmdHelp"), Qt::LeftButton);
+                else
+                    pressKey(w, Qt::Key_F1);
+                QPointer<QTextBrowser> viewer = qobject_cast<QTextBrowser*>(HelpViewer::window());
+                QTRY_COMPARE(viewer->source().fragment(), window);
+                QTRY_VERIFY(viewer->isActiveWindow());
+                QList<int> scrolled{viewer->verticalScrollBar()->value()};
+                for (Qt::Key key : {Qt::Key_PageDown, Qt::Key_PageUp}) {
+                    QTest::keyClick(viewer->windowHandle(), key);
+                    scrolled << viewer->verticalScrollBar()->value();
+                }
+                QVERIFY(scrolled[1] > scrolled[0] || scrolled[2] < scrolled[1]);
+                QTest::keyClick(viewer->windowHandle(), Qt::Key_Escape);
+                QTRY_VERIFY(!viewer || !viewer->isVisible());
+                QVERIFY(w->isVisible());
+            }
+            QPointer<VxWindow> shown = w;
+            pressKey(w, Qt::Key_Escape);
+            QCoreApplication::processEvents();
+            stillOpen = shown && shown->isVisible();
+            reached = true;
+        });
+        qApp->removeEventFilter(&keys);
+        QVERIFY(reached);
+        QCOMPARE(stillOpen, !closes);
+        QCOMPARE(app.quits, 0);
+        QCOMPARE(settingsText(app), settingsBefore);
+        QCOMPARE(int(app.ctx.settings.fromLanguage), 2); // Cancel keeps the own language
+    }
+
+    // The introduction shows the texts of the own language in force, however it was left;
+    // the main window is hidden while it is up.
+    void introductionTakesTheCurrentTexts_data() {
+        QTest::addColumn<int>("words");
+        QTest::addColumn<int>("ownBefore");
+        QTest::addColumn<int>("firstExercise");
+        QTest::addColumn<bool>("aboutOk");
+        QTest::addColumn<int>("newOption");
+        QTest::addColumn<int>("newOwn");
+        QTest::addColumn<int>("exercise");
+        QTest::addColumn<QString>("title");
+        QTest::addRow("too few words, then French")
+            << 10 << 2 << 2 << false << 2 << 4 << 1 << "T62/4";
+        QTest::addRow("too few words, About's OK, then Spanish")
+            << 10 << 2 << 2 << true << 4 << 5 << 1 << "T62/5";
+        QTest::addRow("an exercise left, then English")
+            << 40 << 1 << 6 << false << 1 << 2 << 3 << "T E M P O";
+    }
+    void introductionTakesTheCurrentTexts() {
+        QFETCH(int, words);
+        QFETCH(int, ownBefore);
+        QFETCH(int, firstExercise);
+        QFETCH(bool, aboutOk);
+        QFETCH(int, newOption);
+        QFETCH(int, newOwn);
+        QFETCH(int, exercise);
+        QFETCH(QString, title);
+        Program app(words);
+        writeFile(app.ctx.profile.path(),
+                  QStringLiteral("[Languages]\nFrom=%1\n").arg(ownBefore).toLatin1());
+        frmMain* main = app.start();
+        QVERIFY(main);
+        QTest::mouseClick(main->cmdExercise[firstExercise], Qt::LeftButton);
+        QPointer<frmHelp> intro = qobject_cast<frmHelp*>(app.ctx.introWindow.data());
+        if (intro->isVisible()) {
+            QTest::mouseClick(intro->cmdOK, Qt::LeftButton);
+            QTest::mouseClick(
+                Program::visible(intro->windowName)->findChild<DrawnButton*>("cmdExit"),
+                Qt::LeftButton);
+        }
+        QTRY_VERIFY(main->isVisible());
+        QVERIFY(!intro || !intro->isVisible());
+        QVERIFY(activate(main));
+        if (aboutOk) {
+            // About shows the read-me; its OK applies the colour scheme and full screen and
+            // closes every other window, the loaded introduction too.
+            writeFile(app.dir.filePath("README.TXT"), "first\r\nsecond\r\n");
+            const qint64 picture = app.ctx.mainPicture.cacheKey();
+            app.reach("frmAbout", [](VxWindow* w) {
+                auto* about = static_cast<frmAbout*>(w);
+                QCOMPARE(about->txtReadme->toPlainText(), QStringLiteral("\nfirst\nsecond"));
+                QTest::mouseClick(about->optColor[3], Qt::LeftButton);
+                QTest::mouseClick(about->chkFullScreen, Qt::LeftButton);
+                QTest::mouseClick(about->cmdOK, Qt::LeftButton);
+            });
+            QTRY_VERIFY(!intro);
+            QVERIFY(app.ctx.settings.colorScheme == 3 && app.ctx.settings.fullScreen);
+            QVERIFY(app.ctx.mainPicture.cacheKey() != picture);
+            QCOMPARE(main->picHolder->picture().cacheKey(), app.ctx.mainPicture.cacheKey());
+        }
+        app.reach("frmFromLanguage", [newOption](VxWindow* w) {
+            clickFlag(w, newOption);
+            static_cast<frmFromLanguage*>(w)->cmdOK->click();
+        });
+        QCOMPARE(int(app.ctx.settings.fromLanguage), newOwn);
+        QVERIFY(activate(main));
+        QTest::mouseClick(main->cmdExercise[exercise], Qt::LeftButton);
+        intro = qobject_cast<frmHelp*>(app.ctx.introWindow.data());
+        QVERIFY(intro && intro->isVisible() && !main->isVisible());
+        QCOMPARE(intro->Label1->text(), title);
+        QCOMPARE(intro->findChild<QLabel*>("Label2")->text(), QStringLiteral("T20/%1").arg(newOwn));
+        QCOMPARE(intro->windowTitle(), QStringLiteral("T21/%1").arg(newOwn));
+        intro->close();
         QVERIFY(main->isVisible());
     }
 
     // Every text of every window, in every own language, fits its box and is not covered.
     void everyTextFitsItsBox_data() {
         QTest::addColumn<int>("language");
-        QTest::addColumn<int>("variant");
-        QTest::addRow("Swedish") << 1 << 0;
-        QTest::addRow("English") << 2 << 1;
-        QTest::addRow("German") << 3 << 0;
-        QTest::addRow("French") << 4 << 0;
-        QTest::addRow("Spanish") << 5 << 0;
+        for (int language = 1; language <= 5; ++language)
+            QTest::addRow("%d", language) << language;
     }
     void everyTextFitsItsBox() {
         QFETCH(int, language);
-        QFETCH(int, variant);
         Program app;
         app.copyFromProgramFolder("LANG.CRP");
-        writeDictionary(
-            app.dir.filePath(QStringLiteral("Ein sehr langer Name einer eigenen Wortliste.dct")), 3,
-            false);
+        writeDictionary(app.dir.filePath("Ein sehr langer Name einer eigenen Wortliste.dct"), 3,
+                        false);
         app.ctx.settings.fromLanguage = static_cast<qint16>(language);
-        app.ctx.settings.fromSub = static_cast<qint16>(variant);
+        app.ctx.settings.fromSub = language == 2; // American English
         app.ctx.settings.toLanguage = language == 3 ? 4 : 3;
         QCOMPARE(ReadLanguageFile(app.ctx.folder, language, app.ctx.texts, app.reporter),
                  LanguageFileResult::Read);
@@ -522,7 +512,6 @@ private slots:
             QVERIFY(QTest::qWaitForWindowExposed(w));
             faults << unreadableTexts(w, where, other);
         };
-
         frmMain main(app.ctx);
         main.LayoutLanguageChoice();
         check(&main);
@@ -531,28 +520,36 @@ private slots:
             const ExerciseInfo* info = exerciseInfo(index);
             intro.ShowIntro(exerciseTitle(*info, app.ctx.texts), info->window, 0,
                             exerciseInstructions(info->exercise, app.ctx.texts));
-            check(&intro, QString::fromLatin1(info->window),
-                  {{"cmdOK", StripAmpersands(app.ctx.texts.text(50))}});
+            check(&intro, info->window, {{"cmdOK", StripAmpersands(app.ctx.texts.text(50))}});
         }
         frmFromLanguage own(app.ctx);
         check(&own);
         frmDictionaries lists(app.ctx);
         check(&lists);
+        // On a palette screen the colour choice is hidden and the read-me grows into its
+        // place; OK keeps the scheme.
+        app.ctx.settings.colorScheme = 2;
+        std::map<int, QRect> readme;
         for (int bits : {24, 8}) {
             app.ctx.settings.screenColorBits = static_cast<qint16>(bits);
             frmAbout about(app.ctx);
             check(&about, QStringLiteral("%1 bits").arg(bits));
+            QCOMPARE(about.picColorScheme->isVisible(), bits > 8);
+            readme[bits] = about.txtReadme->geometry();
+            about.ok();
+            QCOMPARE(app.ctx.settings.colorScheme, 2);
         }
+        QVERIFY(readme[8].height() > readme[24].height());
+        QCOMPARE(readme[8].width(), readme[24].width());
         for (auto& [exercise, entry] : app.ctx.exercises) {
             if (entry.beforeIntro)
                 entry.beforeIntro(app.ctx);
-            QWidget* w = entry.create(app.ctx);
-            check(qobject_cast<VxWindow*>(w));
-            delete w;
+            std::unique_ptr<QWidget> w(entry.create(app.ctx));
+            check(qobject_cast<VxWindow*>(w.get()));
         }
         frmHighScores scores(app.ctx);
         check(&scores);
-        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u'\n')));
     }
 };
 

@@ -6,7 +6,6 @@
 #include "words/wordlists.h"
 
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -32,44 +31,35 @@ struct Installed {
     ProgramFolder start() const { return ProgramFolder::installed(bin, user); }
 };
 
+constexpr int User = 0, Share = 1, AsGiven = 2;
+
 } // namespace
 
 class TstInstalledLayout : public QObject {
     Q_OBJECT
 private slots:
-    // Where a bare name is read from and written to; names match without regard to case.
+    // Where a name is read from and written to; names match without regard to case, the
+    // user's files before the data.
     void resolve_data() {
         QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>(
-            "readFrom"); // "user", "share", or "new" (not found: the user's folder)
-        QTest::addColumn<QString>("writeTo"); // the file name written in the user's folder
-        QTest::addRow("built-in dictionary") << "vokabrix.dct"
-                                             << "share/VOKABRIX.DCT"
-                                             << "vokabrix.dct";
-        QTest::addRow("language file") << "LANG.CRP"
-                                       << "share/LANG.CRP"
-                                       << "LANG.CRP";
-        QTest::addRow("the user's own.dct, in another case") << "OWN.DCT"
-                                                             << "user/own.dct"
-                                                             << "own.dct";
-        QTest::addRow("a high-score file not yet written") << "Quick03.HGH"
-                                                           << "user/Quick03.HGH"
-                                                           << "Quick03.HGH";
-        QTest::addRow("the user's copy of a data file wins") << "README.TXT"
-                                                             << "user/readme.txt"
-                                                             << "readme.txt";
+        QTest::addColumn<int>("where");
+        QTest::addColumn<QString>("found");
+        QTest::addRow("built-in dictionary") << "vokabrix.dct" << Share << "VOKABRIX.DCT";
+        QTest::addRow("own.dct over the example") << "OWN.DCT" << User << "own.dct";
+        QTest::addRow("a file not yet written") << "Quick03.HGH" << User << "Quick03.HGH";
+        QTest::addRow("a path") << "/no/such/x.dct" << AsGiven << "/no/such/x.dct";
     }
     void resolve() {
         QFETCH(QString, name);
-        QFETCH(QString, readFrom);
-        QFETCH(QString, writeTo);
+        QFETCH(int, where);
+        QFETCH(QString, found);
         Installed in;
-        writeFile(in.share + "/README.TXT", "installed");
         const ProgramFolder folder = in.start();
-        writeFile(in.user + "/readme.txt", "mine");
-        const QString base = readFrom.startsWith("share/") ? in.share : in.user;
-        QCOMPARE(folder.resolve(name), base + "/" + readFrom.section(u'/', 1));
-        QCOMPARE(folder.resolveForWriting(name), in.user + "/" + writeTo);
+        const QString read =
+            where == AsGiven ? found : (where == Share ? in.share : in.user) + "/" + found;
+        QCOMPARE(folder.resolve(name), read);
+        // A file found among the data is written to the user's folder under its name.
+        QCOMPARE(folder.resolveForWriting(name), where == Share ? in.user + "/" + name : read);
     }
 
     void firstStartGivesTheExampleAndKeepsTheUsersOwn() {
@@ -91,13 +81,10 @@ private slots:
         Installed in;
         const ProgramFolder folder = in.start();
         const QStringList shareBefore = QDir(in.share).entryList(QDir::Files);
-
         HighScoreList scores = ReadHighScores(folder, highScoreFileName(3));
         AddHighScore(scores, 120);
         QString error;
         QVERIFY(WriteHighScores(folder, highScoreFileName(3), scores, error));
-        QVERIFY(QFile::exists(in.user + "/Quick03.HGH"));
-
         EditorStore store;
         GridState grid;
         CollectingReporter reporter;
@@ -111,7 +98,6 @@ private slots:
                  (QStringList{"Animals.DCT", "OWN.BAK", "own.dct", "Quick03.HGH"}));
         QCOMPARE(QDir(in.share).entryList(QDir::Files), shareBefore);
         QVERIFY(reporter.messages.isEmpty());
-
         // The word lists offered are the user's; a new file may not take a data file's name.
         QCOMPARE(ListWordLists(folder, {}, &reporter).files.size(), 2);
         QString message;
