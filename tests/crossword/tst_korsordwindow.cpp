@@ -1,16 +1,14 @@
 // The crossword window played with the mouse and the keyboard: typing with its turns and
-// the letters of every answer, Backspace, revealing and checking, New asking before it
-// replaces a puzzle in play, a window opened again, the board drawn whole at every size,
-// printing through the print dialog.
+// the letters of every answer, Backspace, revealing and checking, hearing an answer, New
+// asking before it replaces a puzzle in play, a window opened again, the board drawn whole
+// at every size, the clue lists, printing through the print dialog.
 #include "app/apptestutil.h"
 #include "app/drawnbutton.h"
 #include "crossword/builtinwords.h"
 #include "crossword/frmkorsord.h"
 #include "crossword/pdfreader.h"
 
-#include <QAbstractButton>
 #include <QDialogButtonBox>
-#include <QDir>
 #include <QLineEdit>
 #include <QPointer>
 #include <QPrintDialog>
@@ -19,8 +17,6 @@
 #include <QScopeGuard>
 #include <QSpinBox>
 #include <QStandardPaths>
-#include <QTemporaryDir>
-#include <QTest>
 
 using namespace vx;
 using namespace vx::test;
@@ -56,6 +52,13 @@ struct Crossword {
         QApplication::setActiveWindow(w);
         return *w;
     }
+    // Opens the window and makes a puzzle of a size with New.
+    frmKorsord& openPuzzle(int size = 14) {
+        open();
+        w->Storlek->setValue(size);
+        click(w->cmdNew);
+        return *w;
+    }
     void click(QWidget* widget) { QTest::mouseClick(widget, Qt::LeftButton); }
     // A double click on the board as the system delivers it: a click, then a second press
     // that comes as the double click, then its release.
@@ -65,22 +68,29 @@ struct Crossword {
         QTest::mouseRelease(w->Bild, button, {}, pos);
     }
     QPoint at(int r, int c) const { return w->Bild->cellRect(r, c).center(); }
+    QPoint at(QPoint cell) const { return at(cell.y(), cell.x()); }
     // The widget with the focus gets the keys, as on the screen.
     QWidget* keys() const { return QApplication::focusWidget(); }
-
-    // Types a letter as the keyboard sends it: its key with the lower-case text.
-    void type(QChar upper) {
-        QTest::sendKeyEvent(QTest::Click, keys(), static_cast<Qt::Key>(upper.unicode()),
-                            QString(upper.toLower()), Qt::NoModifier);
+    void key(Qt::Key k) { QTest::keyClick(keys(), k); }
+    // Types letters as the keyboard sends them: each its key with the lower-case text.
+    void type(const QString& letters) {
+        for (const QChar upper : letters)
+            QTest::sendKeyEvent(QTest::Click, keys(), static_cast<Qt::Key>(upper.unicode()),
+                                QString(upper.toLower()), Qt::NoModifier);
     }
     void goTo(int row, int col) {
         while (state.CursorRow != row)
-            QTest::keyClick(keys(), state.CursorRow < row ? Qt::Key_Down : Qt::Key_Up);
+            key(state.CursorRow < row ? Qt::Key_Down : Qt::Key_Up);
         while (state.CursorCol != col)
-            QTest::keyClick(keys(), state.CursorCol < col ? Qt::Key_Right : Qt::Key_Left);
+            key(state.CursorCol < col ? Qt::Key_Right : Qt::Key_Left);
+    }
+    // "D 2 down": the cursor's cell and the typing direction.
+    QString cursor() const {
+        return Korsord::CellLabel(state.CursorRow, state.CursorCol).trimmed() +
+               (state.TypingDirection == 2 ? " down" : " across");
     }
     bool black(int r, int c) const { return state.Grid[r][c] == kBlack; }
-    // The letter cell farthest from the cursor's start at A 1.
+    // The letter cell farthest from the cursor's start at A 1, as (column, row).
     QPoint lastLetterCell() const {
         for (int r = state.GridSize; r >= 1; --r)
             for (int c = state.GridSize; c >= 1; --c)
@@ -90,9 +100,9 @@ struct Crossword {
     }
     int typedCells() const {
         int n = 0;
-        for (int r = 1; r <= kMaxGrid; ++r)
-            for (int c = 1; c <= kMaxGrid; ++c)
-                n += state.TypedLetter[r][c].isEmpty() ? 0 : 1;
+        for (const auto& row : state.TypedLetter)
+            for (const QString& letter : row)
+                n += letter.isEmpty() ? 0 : 1;
         return n;
     }
 };
@@ -115,12 +125,10 @@ void handMadeBoard(Crossword& x, const QString& across = QStringLiteral("HUND"),
     s.ClueText[2][1][4] = QStringLiteral("down (4)");
     for (int r = 1; r <= 5; ++r)
         for (int c = 1; c <= 5; ++c)
-            x.w->korsord.DrawBoardCell(r, c, s.Grid[r][c] == kBlack ? kCellBlack : kCellWhite);
+            x.w->korsord.DrawBoardCell(r, c, x.black(r, c) ? kCellBlack : kCellWhite);
     s.AcrossList = {QStringLiteral("A 1  across (4)")};
     s.DownList = {QStringLiteral("D 1  down (4)")};
     x.w->listsChanged();
-    s.CursorSavedColour = kCellWhite;
-    s.TypingDirection = 1;
     s.PuzzleActive = true;
     x.w->korsord.MoveCursor(1, 1);
 }
@@ -140,73 +148,54 @@ class TstKorsordWindow : public QObject {
 private slots:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
 
-    void typingTurnsDownAtTheEndOfAnAcrossWord() {
+    // Typing runs along the word and turns down at the end of an across word; Backspace
+    // clears the cell and steps back; the arrows, Shift and Ctrl set the direction; a black
+    // square takes no letter.
+    void typingAndItsTurns() {
         Crossword x;
         x.open();
         handMadeBoard(x);
-        const CrosswordState& state = x.state;
-        QCOMPARE(state.AcrossSelected, 0);
-        QCOMPARE(state.DownSelected, -1);
-        for (QChar ch : QStringLiteral("HUND"))
-            x.type(ch);
-        QCOMPARE(state.TypedLetter[1][4], QStringLiteral("D"));
-        QCOMPARE(state.TypingDirection, 2);
-        QCOMPARE(state.CursorRow, 2);
-        QCOMPARE(state.CursorCol, 4);
-        QCOMPARE(state.DownSelected, 0);
-        QCOMPARE(state.AcrossSelected, -1);
-        x.type(u'X');
-        QCOMPARE(state.CursorRow, 3);
-        // Backspace in down mode clears the cell and moves up.
-        QTest::keyClick(x.keys(), Qt::Key_Backspace);
-        QCOMPARE(state.TypedLetter[3][4], QStringLiteral(" "));
-        QCOMPARE(state.CursorRow, 2);
-        QTest::keyClick(x.keys(), Qt::Key_Backspace);
-        QCOMPARE(state.TypedLetter[2][4], QStringLiteral(" "));
-        QCOMPARE(state.CursorRow, 1);
-        // In across mode it moves left; a letter on a black square changes nothing.
+        QCOMPARE(std::pair(x.state.AcrossSelected, x.state.DownSelected), std::pair(0, -1));
+        x.type("HUND");
+        QCOMPARE(x.state.TypedLetter[1][4], QStringLiteral("D"));
+        QCOMPARE(x.cursor(), QStringLiteral("D 2 down"));
+        QCOMPARE(std::pair(x.state.AcrossSelected, x.state.DownSelected), std::pair(-1, 0));
+        x.type("X");
+        QCOMPARE(x.cursor(), QStringLiteral("D 3 down"));
+        x.key(Qt::Key_Backspace);
+        QCOMPARE(x.state.TypedLetter[3][4], QStringLiteral(" "));
+        x.key(Qt::Key_Backspace);
+        QCOMPARE(x.state.TypedLetter[2][4], QStringLiteral(" "));
+        QCOMPARE(x.cursor(), QStringLiteral("D 1 down"));
         QTest::keyClick(x.keys(), Qt::Key_Shift, Qt::ShiftModifier);
-        QCOMPARE(state.TypingDirection, 1);
-        QTest::keyClick(x.keys(), Qt::Key_Backspace);
-        QCOMPARE(state.CursorCol, 3);
-        QTest::keyClick(x.keys(), Qt::Key_Down);
-        QCOMPARE(state.CursorRow, 2);
-        QCOMPARE(state.TypingDirection, 2);
-        x.type(u'Q');
-        QCOMPARE(state.TypedLetter[2][3], QString());
+        QCOMPARE(x.cursor(), QStringLiteral("D 1 across"));
+        x.key(Qt::Key_Backspace);
+        QCOMPARE(x.cursor(), QStringLiteral("C 1 across"));
+        x.key(Qt::Key_Down);
+        x.type("Q");
+        QCOMPARE(x.state.TypedLetter[2][3], QString());
         QTest::keyClick(x.keys(), Qt::Key_Control, Qt::ControlModifier);
-        QCOMPARE(state.TypingDirection, 2);
+        QCOMPARE(x.cursor(), QStringLiteral("C 2 down"));
     }
 
-    // Every letter an answer can hold is typed; punctuation neither types nor moves.
+    // Every letter an answer can hold is typed; punctuation (whose key codes are those of
+    // the arrows) and digits neither type nor move.
     void keysOnTheBoard_data() {
         QTest::addColumn<int>("key");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("typed");
-        QTest::addRow("a") << int(Qt::Key_A) << "a"
-                           << "A";
-        QTest::addRow("i circumflex") << int(Qt::Key_Icircumflex) << "\u00ee"
-                                      << "\u00ce";
-        QTest::addRow("oe") << 0x152 << "\u0153"
-                            << "\u0152";
-        QTest::addRow("y diaeresis") << int(Qt::Key_ydiaeresis) << "\u00ff"
-                                     << "\u0178";
-        QTest::addRow("sharp s") << int(Qt::Key_ssharp) << "\u00df"
-                                 << "\u00df";
-        QTest::addRow("a ring") << int(Qt::Key_Aring) << "\u00e5"
-                                << "\u00c5";
-        QTest::addRow("n tilde") << int(Qt::Key_Ntilde) << "\u00f1"
-                                 << "\u00d1";
-        QTest::addRow("percent") << int(Qt::Key_Percent) << "%"
-                                 << "";
-        QTest::addRow("ampersand") << int(Qt::Key_Ampersand) << "&"
-                                   << "";
-        QTest::addRow("apostrophe") << int(Qt::Key_Apostrophe) << "'"
-                                    << "";
-        QTest::addRow("left parenthesis") << int(Qt::Key_ParenLeft) << "("
-                                          << "";
-        QTest::addRow("digit") << int(Qt::Key_5) << "5"
-                               << "";
+        QTest::addRow("a") << int(Qt::Key_A) << QString("a") << "A";
+        QTest::addRow("i circumflex") << int(Qt::Key_Icircumflex) << QString("\u00ee") << "\u00ce";
+        QTest::addRow("oe") << 0x152 << QString("\u0153") << "\u0152";
+        QTest::addRow("y diaeresis") << int(Qt::Key_ydiaeresis) << QString("\u00ff") << "\u0178";
+        QTest::addRow("sharp s") << int(Qt::Key_ssharp) << QString("\u00df") << "\u00df";
+        QTest::addRow("a ring") << int(Qt::Key_Aring) << QString("\u00e5") << "\u00c5";
+        QTest::addRow("n tilde") << int(Qt::Key_Ntilde) << QString("\u00f1") << "\u00d1";
+        QTest::addRow("percent") << int(Qt::Key_Percent) << QString("%") << "";
+        QTest::addRow("ampersand") << int(Qt::Key_Ampersand) << QString("&") << "";
+        QTest::addRow("apostrophe") << int(Qt::Key_Apostrophe) << QString("'") << "";
+        QTest::addRow("left parenthesis") << int(Qt::Key_ParenLeft) << QString("(") << "";
+        QTest::addRow("digit") << int(Qt::Key_5) << QString("5") << "";
     }
     void keysOnTheBoard() {
         QFETCH(int, key);
@@ -215,20 +204,16 @@ private slots:
         Crossword x;
         x.open();
         handMadeBoard(x, QStringLiteral("S\u0152UR"), QStringLiteral("R\u00ceLE"));
-        // Down typing at D 2, away from every edge.
         QTest::mouseClick(x.w->Bild, Qt::LeftButton, {}, x.at(1, 4));
-        QTest::keyClick(x.keys(), Qt::Key_Down);
-        QCOMPARE(x.state.TypingDirection, 2);
+        x.key(Qt::Key_Down); // down typing at D 2, away from every edge
         QTest::sendKeyEvent(QTest::Click, x.keys(), static_cast<Qt::Key>(key), text,
                             Qt::NoModifier);
         QCOMPARE(x.state.TypedLetter[2][4], typed);
-        QCOMPARE(x.state.CursorRow, typed.isEmpty() ? 2 : 3);
-        QCOMPARE(x.state.CursorCol, 4);
+        QCOMPARE(x.cursor(), QString(typed.isEmpty() ? "D 2 down" : "D 3 down"));
     }
 
-    // Revealed cells stay yellow and show the solution, however they were changed.
-    // F5 says the answer at the cursor only once it is known: all its letters revealed,
-    // or the puzzle checked; typed letters give nothing away.
+    // F5 and the speaker say the answer at the cursor only once it is known: all its letters
+    // revealed, or the puzzle checked; typed letters give nothing away.
     void speakingTheSelectedAnswer() {
         Crossword x;
         x.app.ctx.settings.toLanguage = 3;
@@ -239,25 +224,27 @@ private slots:
             for (const RecordingSpeaker::Said& s : x.app.speaker.said)
                 out << s.text + " @" + s.locale;
             x.app.speaker.said.clear();
-            return out;
+            return out.join(u' ');
         };
-        for (QChar c : QStringLiteral("HUN"))
-            x.type(c);
-        QTest::keyClick(x.keys(), Qt::Key_F5);
-        QCOMPARE(heard(), QStringList());
+        x.type("HUN");
+        x.key(Qt::Key_F5);
+        QCOMPARE(heard(), QString());
         for (int c = 1; c <= 4; ++c)
             x.doubleClick(Qt::LeftButton, x.at(1, c));
         x.goTo(1, 2);
-        QTest::keyClick(x.keys(), Qt::Key_F5);
-        QCOMPARE(heard(), QStringList{"hund @de_DE"});
+        x.key(Qt::Key_F5);
+        QCOMPARE(heard(), QStringLiteral("hund @de_DE"));
         x.goTo(3, 4); // the down word, of which only D 1 was revealed
-        QTest::keyClick(x.keys(), Qt::Key_F5);
-        QCOMPARE(heard(), QStringList());
+        x.key(Qt::Key_F5);
+        QCOMPARE(heard(), QString());
         x.click(x.w->cmdCorrect);
-        QTest::mouseClick(x.w->findChild<QLabel*>("imgSpeaker"), Qt::LeftButton);
-        QCOMPARE(heard(), QStringList{"dorf @de_DE"});
+        x.click(x.w->findChild<QLabel*>("imgSpeaker"));
+        QCOMPARE(heard(), QStringLiteral("dorf @de_DE"));
     }
 
+    // Check colours right letters green, wrong ones red and empty ones silver, and shows the
+    // solution; revealed cells stay yellow, however they were changed since. A checked
+    // board takes no more typing and no second check.
     void checkColours_data() {
         QTest::addColumn<int>("afterReveal");
         QTest::addRow("revealed") << 0;
@@ -270,29 +257,28 @@ private slots:
         x.open();
         handMadeBoard(x);
         const CrosswordState& state = x.state;
-        for (QChar ch : QStringLiteral("HUND"))
-            x.type(ch);
-        QTest::keyClick(x.keys(), Qt::Key_Down); // D 3, leaving D 2 empty
-        x.type(u'X');                            // wrong, moves on to D 4
+        x.type("HUND");
+        x.key(Qt::Key_Down); // D 3, leaving D 2 empty
+        x.type("X");         // wrong, moves on to D 4
         x.doubleClick(Qt::LeftButton, x.at(1, 2));
         QCOMPARE(state.TypedLetter[1][2], QStringLiteral("U"));
         if (afterReveal != 0)
-            QTest::keyClick(x.keys(), static_cast<Qt::Key>(afterReveal));
-        QTest::keyClick(x.keys(), Qt::Key_Down);
+            x.key(static_cast<Qt::Key>(afterReveal));
+        x.key(Qt::Key_Down);
         QCOMPARE(state.CellColour[1][2], kCellYellow);
         x.click(x.w->cmdCorrect);
         QCOMPARE(state.CellColour[1][1], kCellGreen);
         QCOMPARE(state.CellColour[1][4], kCellGreen);
-        QCOMPARE(state.CellColour[2][4], kCellSilver);
-        QCOMPARE(state.TypedLetter[2][4], QStringLiteral("O")); // the solution is shown
-        QCOMPARE(state.CellColour[3][4], kCellRed);
-        QCOMPARE(state.TypedLetter[3][4], QStringLiteral("R"));
         QCOMPARE(state.CellColour[1][2], kCellYellow);
         QCOMPARE(state.TypedLetter[1][2], QStringLiteral("U"));
-        QVERIFY(!state.PuzzleActive);
-        x.type(u'A'); // the board no longer takes typing
+        QCOMPARE(state.CellColour[2][4], kCellSilver);
+        QCOMPARE(state.TypedLetter[2][4], QStringLiteral("O"));
+        QCOMPARE(state.CellColour[3][4], kCellRed);
         QCOMPARE(state.TypedLetter[3][4], QStringLiteral("R"));
-        x.click(x.w->cmdCorrect); // nor a second check, which would find every letter right
+        QVERIFY(!state.PuzzleActive);
+        x.type("A");
+        QCOMPARE(state.TypedLetter[3][4], QStringLiteral("R"));
+        x.click(x.w->cmdCorrect); // a second check would find every letter right
         QCOMPARE(state.CellColour[3][4], kCellRed);
     }
 
@@ -308,22 +294,20 @@ private slots:
         QFETCH(int, button);
         QFETCH(bool, onTheCell);
         Crossword x;
-        x.open();
-        x.click(x.w->cmdNew);
+        x.openPuzzle();
         const QPoint cell = x.lastLetterCell();
-        x.doubleClick(static_cast<Qt::MouseButton>(button),
-                      onTheCell ? x.at(cell.y(), cell.x()) : QPoint(1, 1));
+        x.doubleClick(static_cast<Qt::MouseButton>(button), onTheCell ? x.at(cell) : QPoint(1, 1));
         QVERIFY(x.w->HintAcross->isHidden());
-        if (button != Qt::LeftButton || !onTheCell) {
-            QCOMPARE(x.typedCells(), 0);
-            return;
+        const bool reveals = button == Qt::LeftButton && onTheCell;
+        QCOMPARE(x.typedCells(), reveals ? 1 : 0);
+        if (reveals) {
+            QCOMPARE(x.state.TypedLetter[cell.y()][cell.x()], x.state.Grid[cell.y()][cell.x()]);
+            QCOMPARE(x.state.CursorSavedColour, kCellYellow);
         }
-        QCOMPARE(x.typedCells(), 1);
-        QCOMPARE(x.state.TypedLetter[cell.y()][cell.x()], x.state.Grid[cell.y()][cell.x()]);
-        QCOMPARE(x.state.CursorSavedColour, kCellYellow);
     }
 
-    // The last row and column lie inside the board, outlined or black all along.
+    // The last row and column lie inside the board, outlined or black all along, and the
+    // board overlaps none of its neighbours.
     void everySizeIsDrawnWhole_data() {
         QTest::addColumn<int>("size");
         for (int size = 3; size <= kMaxGrid; ++size)
@@ -332,18 +316,14 @@ private slots:
     void everySizeIsDrawnWhole() {
         QFETCH(int, size);
         Crossword x;
-        frmKorsord& w = x.open();
-        w.Storlek->setValue(size);
-        x.click(w.cmdNew);
+        frmKorsord& w = x.openPuzzle(size);
         QCOMPARE(x.state.GridSize, size);
         const QRect grid = w.Bild->cellRect(1, 1).united(w.Bild->cellRect(size, size));
         QVERIFY(w.Bild->rect().contains(grid));
         const QImage board = w.Bild->grab().toImage();
         QCOMPARE(
-            pixelsOtherThan(board, QRect(grid.right(), grid.top(), 1, grid.height()), Qt::black),
-            0);
-        QCOMPARE(
-            pixelsOtherThan(board, QRect(grid.left(), grid.bottom(), grid.width(), 1), Qt::black),
+            pixelsOtherThan(board, {grid.right(), grid.top(), 1, grid.height()}, Qt::black) +
+                pixelsOtherThan(board, {grid.left(), grid.bottom(), grid.width(), 1}, Qt::black),
             0);
         const QRect onWindow = w.Bild->geometry();
         QVERIFY(w.picHolder->rect().contains(onWindow));
@@ -352,8 +332,7 @@ private slots:
     }
 
     // Ctrl+P and the printer picture open the print dialog once a puzzle is made, on the
-    // locale's paper; printing to a file gives the worksheet and its key, and a file that
-    // cannot be written is reported.
+    // locale's paper; printing to a file gives the worksheet and its key.
     void printing_data() {
         QTest::addColumn<bool>("picture"); // else Ctrl+P
         QTest::addColumn<QString>("locale");
@@ -374,7 +353,6 @@ private slots:
         QFETCH(int, pageSize);
         QFETCH(bool, checked);
         QFETCH(QString, answer);
-        const bool cancel = answer == "cancel";
         const QLocale before;
         QLocale::setDefault(QLocale(locale));
         auto restore = qScopeGuard([&] { QLocale::setDefault(before); });
@@ -386,8 +364,7 @@ private slots:
             else
                 QTest::keyClick(x.keys(), Qt::Key_P, Qt::ControlModifier);
         };
-        // Without a puzzle nothing opens.
-        bool opened = false;
+        bool opened = false; // without a puzzle nothing opens
         onNextModal([&](QWidget* modal) {
             opened = true;
             qobject_cast<QDialog*>(modal)->reject();
@@ -403,15 +380,12 @@ private slots:
             QVERIFY2(other == w.imgPrinter || other->isHidden() ||
                          !other->geometry().intersects(w.imgPrinter->geometry()),
                      qPrintable(other->objectName()));
-
         QTemporaryDir dir;
         const QString pdf = dir.filePath("crossword.pdf");
         int presetPage = -1;
         onNextModal([&](QWidget* modal) {
             auto* dialog = qobject_cast<QPrintDialog*>(modal);
-            QVERIFY(dialog);
             presetPage = dialog->printer()->pageLayout().pageSize().id();
-            auto* buttons = dialog->findChild<QDialogButtonBox*>();
             auto* file = dialog->findChild<QLineEdit*>("filename");
             file->selectAll();
             QTest::keyClicks(file, pdf);
@@ -420,25 +394,27 @@ private slots:
                 dialog->findChild<QSpinBox*>("from")->setValue(1);
                 dialog->findChild<QSpinBox*>("to")->setValue(1);
             }
-            buttons->button(cancel ? QDialogButtonBox::Cancel : QDialogButtonBox::Ok)->click();
+            dialog->findChild<QDialogButtonBox*>()
+                ->button(answer == "cancel" ? QDialogButtonBox::Cancel : QDialogButtonBox::Ok)
+                ->click();
         });
         print();
         QCOMPARE(presetPage, pageSize);
         QCOMPARE(w.focusWidget(), w.Picture1);
-        QCOMPARE(QFileInfo::exists(pdf), !cancel);
-        if (cancel)
+        QCOMPARE(QFileInfo::exists(pdf), answer != "cancel");
+        if (answer == "cancel")
             return;
-        const int pages = pdfPages(pdf);
-        QVERIFY(answer == "worksheet" ? pages == 1 : pages >= 2);
+        QVERIFY(answer == "worksheet" ? pdfPages(pdf) == 1 : pdfPages(pdf) >= 2);
         QVERIFY(pdfText(pdf, 1, 1).contains(x.state.AcrossList.first().simplified()));
     }
 
+    // A window opened again shows an empty board without lists; the mouse and Check do
+    // nothing on it, and the next New starts without asking.
     void reopenedWindowStartsEmpty() {
         Crossword x;
-        x.open();
-        x.click(x.w->cmdNew);
-        x.type(u'A');
-        x.doubleClick(Qt::LeftButton, x.at(x.lastLetterCell().y(), x.lastLetterCell().x()));
+        x.openPuzzle();
+        x.type("A");
+        x.doubleClick(Qt::LeftButton, x.at(x.lastLetterCell()));
         x.click(x.w->cmdCorrect);
         x.w->close();
         QTRY_VERIFY(x.w.isNull());
@@ -450,18 +426,19 @@ private slots:
         QTest::mousePress(w.Bild, Qt::RightButton, {}, inside.center());
         QVERIFY(w.HintAcross->isHidden());
         QTest::mouseRelease(w.Bild, Qt::RightButton, {}, inside.center());
-        // Check does nothing without a puzzle, by the mouse or by the keyboard.
         x.click(w.cmdCorrect);
         w.cmdCorrect->setFocus();
         QTest::keyClick(w.cmdCorrect, Qt::Key_Return);
         QCOMPARE(pixelsOtherThan(w.Bild->grab().toImage(), inside, Qt::white), 0);
         QCOMPARE(x.typedCells(), 0);
         QVERIFY(w.Picture1->hasFocus());
-        // The next New starts without asking.
         x.click(w.cmdNew);
         QVERIFY(x.state.PuzzleActive);
     }
 
+    // New over a puzzle in play asks first, the buttons keeping their look meanwhile; No
+    // keeps the puzzle, Yes makes a new one of the size chosen since; the buttons do nothing
+    // while it is made, and Check is inert after a check.
     void newAsksOverAPuzzleInPlay() {
         Crossword x;
         frmKorsord& w = x.open();
@@ -469,7 +446,7 @@ private slots:
         x.click(w.cmdNew); // no puzzle yet: generated at once
         QVERIFY(x.state.PuzzleActive);
         QCOMPARE(w.Label2->text(), QStringLiteral("100 %"));
-        x.doubleClick(Qt::LeftButton, x.at(x.lastLetterCell().y(), x.lastLetterCell().x()));
+        x.doubleClick(Qt::LeftButton, x.at(x.lastLetterCell()));
         const auto typed = x.state.TypedLetter;
         const std::array<DrawnButton*, 3> buttons{w.cmdNew, w.cmdCorrect, w.cmdHelp};
         // A button's face and caption, inside the frame that shows its focus.
@@ -479,7 +456,6 @@ private slots:
         std::array<QImage, 3> look;
         for (int i = 0; i < 3; ++i)
             look[i] = face(buttons[i]);
-        // While the question is up, the buttons look as before.
         QString asked;
         int changed = -1;
         onNextModal([&](QWidget* modal) {
@@ -493,15 +469,12 @@ private slots:
         x.click(w.cmdNew);
         QCOMPARE(asked, w.lblSure->text());
         QCOMPARE(changed, 0);
-        QVERIFY(x.state.TypedLetter == typed); // No keeps the puzzle
-        QCOMPARE(x.typedCells(), 1);
+        QVERIFY(x.state.TypedLetter == typed);
         w.Storlek->setValue(20);
         QCOMPARE(w.St->text(), QStringLiteral(" 20 X 20"));
         QCOMPARE(x.state.GridSize, 14); // the board changes at the next New only
 
-        // Yes generates; a click on Check while it generates does nothing.
         QTimer poke;
-        poke.setInterval(0);
         bool poked = false;
         connect(&poke, &QTimer::timeout, this, [&] {
             if (w.generating()) {
@@ -510,7 +483,7 @@ private slots:
                 poke.stop();
             }
         });
-        poke.start();
+        poke.start(0);
         onNextModal([](QWidget* modal) {
             qobject_cast<QMessageBox*>(modal)->button(QMessageBox::Yes)->click();
         });
@@ -520,38 +493,30 @@ private slots:
         QVERIFY(x.state.PuzzleActive);
         x.click(w.cmdCorrect);
         QVERIFY(!x.state.PuzzleActive);
-        QCOMPARE(face(w.cmdCorrect), look[1]); // inert after a check, same look
+        QCOMPARE(face(w.cmdCorrect), look[1]);
     }
 
-    void focusFrameFollowsTheBoard() {
+    // The board shows its focus frame while it has the focus; a click on it takes the focus
+    // back, and so does a click on a list entry, which leads to the entry's word.
+    void focusFrameAndLists() {
         Crossword x;
-        frmKorsord& w = x.open();
-        x.click(w.cmdNew);
+        frmKorsord& w = x.openPuzzle();
         QTRY_VERIFY(w.Picture1->hasFocus());
         const QColor framed = w.Bild->grab().toImage().pixelColor(1, 1);
-        QTest::keyClick(x.keys(), Qt::Key_Tab);
+        x.key(Qt::Key_Tab);
         QTRY_VERIFY(!w.Picture1->hasFocus());
-        const QImage away = w.Bild->grab().toImage();
-        QVERIFY(away.pixelColor(1, 1) != framed);
+        QVERIFY(w.Bild->grab().toImage().pixelColor(1, 1) != framed);
         QTest::mouseClick(w.Bild, Qt::LeftButton, {}, x.at(1, 1));
         QTRY_VERIFY(w.Picture1->hasFocus());
         QCOMPARE(w.Bild->grab().toImage().pixelColor(1, 1), framed);
-    }
-
-    void listClickJumpsToItsWord() {
-        Crossword x;
-        frmKorsord& w = x.open();
-        x.click(w.cmdNew);
         for (QListWidget* list : {w.lstAcross, w.lstDown}) {
-            const int direction = list == w.lstAcross ? 1 : 2;
             QVERIFY(list->count() > 0);
             for (int i = 0; i < list->count(); ++i) {
                 list->scrollToItem(list->item(i));
                 QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
                                   list->visualItemRect(list->item(i)).center());
-                const QString label = list->item(i)->text().left(5).trimmed();
-                QCOMPARE(Korsord::CellLabel(x.state.CursorRow, x.state.CursorCol).trimmed(), label);
-                QCOMPARE(x.state.TypingDirection, direction);
+                QCOMPARE(x.cursor(), list->item(i)->text().left(5).trimmed() +
+                                         (list == w.lstDown ? " down" : " across"));
                 QCOMPARE(list->currentRow(), i);
                 QVERIFY(w.Picture1->hasFocus());
             }
@@ -572,16 +537,14 @@ private slots:
         QFETCH(int, size);
         Crossword x(to, from);
         for (int opening = 1; opening <= 2; ++opening) {
-            frmKorsord& w = x.open();
-            w.Storlek->setValue(size);
-            x.click(w.cmdNew);
+            frmKorsord& w = x.openPuzzle(size);
             const QPoint revealed = x.lastLetterCell();
-            x.doubleClick(Qt::LeftButton, x.at(revealed.y(), revealed.x()));
+            x.doubleClick(Qt::LeftButton, x.at(revealed));
             for (int r = 1; r <= size; ++r) {
                 for (int c = 1; c <= size; ++c) {
                     if (!x.black(r, c) && x.state.TypedLetter[r][c] != x.state.Grid[r][c]) {
                         x.goTo(r, c);
-                        x.type(x.state.Grid[r][c][0]);
+                        x.type(x.state.Grid[r][c]);
                     }
                 }
             }
@@ -592,8 +555,7 @@ private slots:
                                             : QPoint(c, r) == revealed ? kCellYellow
                                                                        : kCellGreen;
                     QVERIFY2(x.state.CellColour[r][c] == expected,
-                             qPrintable(QStringLiteral("%1: %2").arg(Korsord::CellLabel(r, c),
-                                                                     x.state.Grid[r][c])));
+                             qPrintable(Korsord::CellLabel(r, c) + x.state.Grid[r][c]));
                 }
             }
             w.close();
