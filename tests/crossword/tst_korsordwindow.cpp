@@ -108,9 +108,11 @@ struct Crossword {
     }
 };
 
-// A 5 x 5 board with `across` in row 1 and `down` in column 4, crossing at D 1.
-void handMadeBoard(Crossword& x, const QString& across = QStringLiteral("HUND"),
-                   const QString& down = QStringLiteral("DORF")) {
+// Opens the window on a 5 x 5 board with `across` in row 1 and `down` in column 4, crossing
+// at D 1.
+void openHandMade(Crossword& x, const QString& across = QStringLiteral("HUND"),
+                  const QString& down = QStringLiteral("DORF")) {
+    x.open();
     CrosswordState& s = x.state;
     x.w->korsord.SetUpBoard(5, x.w->Bild->width());
     for (int r = 1; r <= 5; ++r)
@@ -154,8 +156,7 @@ private slots:
     // square takes no letter.
     void typingAndItsTurns() {
         Crossword x;
-        x.open();
-        handMadeBoard(x);
+        openHandMade(x);
         QCOMPARE(std::pair(x.state.AcrossSelected, x.state.DownSelected), std::pair(0, -1));
         x.type("HUND");
         QCOMPARE(x.state.TypedLetter[1][4], QStringLiteral("D"));
@@ -203,8 +204,7 @@ private slots:
         QFETCH(QString, text);
         QFETCH(QString, typed);
         Crossword x;
-        x.open();
-        handMadeBoard(x, QStringLiteral("S\u0152UR"), QStringLiteral("R\u00ceLE"));
+        openHandMade(x, QStringLiteral("S\u0152UR"), QStringLiteral("R\u00ceLE"));
         QTest::mouseClick(x.w->Bild, Qt::LeftButton, {}, x.at(1, 4));
         x.key(Qt::Key_Down); // down typing at D 2, away from every edge
         QTest::sendKeyEvent(QTest::Click, x.keys(), static_cast<Qt::Key>(key), text,
@@ -218,8 +218,7 @@ private slots:
     void speakingTheSelectedAnswer() {
         Crossword x;
         x.app.ctx.settings.toLanguage = 3;
-        x.open();
-        handMadeBoard(x);
+        openHandMade(x);
         auto heard = [&x] {
             QStringList out;
             for (const RecordingSpeaker::Said& s : x.app.speaker.said)
@@ -255,8 +254,7 @@ private slots:
     void checkColours() {
         QFETCH(int, afterReveal);
         Crossword x;
-        x.open();
-        handMadeBoard(x);
+        openHandMade(x);
         const CrosswordState& state = x.state;
         x.type("HUND");
         x.key(Qt::Key_Down); // D 3, leaving D 2 empty
