@@ -152,69 +152,62 @@ private slots:
         s.SetWord(5, 2, QStringLiteral("dog"));
         s.SetWord(5, 3, QStringLiteral("x"));
         s.SetWord(WordStore::kCapacity + 1, 1, QStringLiteral("outside"));
-        QCOMPARE(s.GetWord(5, 1) + s.GetWord(5, 2) + s.GetWord(5, 3),
+        QCOMPARE(s.GetWord(5, 1) + s.GetWord(5, 2) + s.GetWord(5, 3) +
+                     s.GetWord(WordStore::kCapacity + 1, 1),
                  QStringLiteral("der Hunddog"));
-        QCOMPARE(s.GetWord(WordStore::kCapacity + 1, 1), QString());
         QCOMPARE(NormalizeText(QStringLiteral("  straße ")), QStringLiteral("STRAßE"));
     }
 
-    // The enciphered field is a flag: any value but 0 means enciphered.
-    void encipheredField() {
+    // Each word as "practised|own|class|level". The enciphered field is a flag (any value but
+    // 0); a file cut inside its second record keeps the first word; a record needs both of
+    // its sides; own language English gives British before the slash, American after it.
+    void load_data() {
+        QTest::addColumn<QByteArray>("data");
+        QTest::addColumn<QList<int>>("languages"); // own, its variant, practised
+        QTest::addColumn<QString>("loaded");
         for (const int field : {0, -1, 7}) {
             QByteArray data = encode(
                 {record("en hund", "dog", "der Hund", "chien (m)", "perro (m)", 2, 1)}, field != 0);
             data[0] = static_cast<char>(field & 0xFF);
             data[1] = static_cast<char>((field >> 8) & 0xFF);
-            Folder f;
-            const WordStore s = f.load(data);
-            QCOMPARE(QStringLiteral("%1|%2|%3|%4")
-                         .arg(practised(s), s.fromWord[1])
-                         .arg(s.wordClass[1])
-                         .arg(s.wordLevel[1]),
-                     QStringLiteral("der Hund|dog|1|2"));
-            QVERIFY(f.reporter.messages.isEmpty());
+            QTest::addRow("enciphered field %d", field)
+                << data << QList<int>{2, 0, 3} << "der Hund|dog|1|2";
         }
-    }
-
-    // A file cut inside its second record keeps the first word; an empty file holds none.
-    void truncatedFiles() {
-        Folder f;
-        QCOMPARE(f.load(encode({})).wordCount, 0);
         const QByteArray one = encode({record("a", "b", "c", "d", "e")});
         const QByteArray both =
             encode({record("a", "b", "c", "d", "e"), record("f", "g", "h", "i", "j")});
         for (qsizetype cut = one.size() + 1; cut < both.size(); ++cut)
-            QCOMPARE(practised(f.load(both.left(cut))), QStringLiteral("c"));
-        QVERIFY(f.reporter.messages.isEmpty());
-    }
-
-    // Own language English: British before the slash, American after it.
-    void slashSpellings_data() {
-        QTest::addColumn<QList<int>>("languages"); // own, its variant, practised
-        QTest::addColumn<QString>("loaded");
-        QTest::addRow("British") << QList<int>{2, 0, 3} << "die Farbe|colour";
-        QTest::addRow("American") << QList<int>{2, 1, 3} << "die Farbe|color/x";
+            QTest::addRow("cut at %d", int(cut))
+                << both.left(cut) << QList<int>{2, 0, 3} << "c|b|0|3";
+        QTest::addRow("empty") << encode({}) << QList<int>{2, 0, 3} << "";
+        QTest::addRow("one side missing")
+            << encode({record("a", "b", "", "d", "e"), record("f", "", "h", "i", "j"),
+                       record("k", "l", "m", "n", "o")})
+            << QList<int>{2, 0, 3} << "m|l|0|3";
+        QTest::addRow("own language practised") << one << QList<int>{3, 0, 3} << "";
+        const QByteArray colour =
+            encode({record("färg", "colour/color/x", "die Farbe", "couleur (f)", "color (m)")});
+        QTest::addRow("British") << colour << QList<int>{2, 0, 3} << "die Farbe|colour|0|3";
+        QTest::addRow("American") << colour << QList<int>{2, 1, 3} << "die Farbe|color/x|0|3";
         QTest::addRow("other variant keeps all")
-            << QList<int>{2, 2, 3} << "die Farbe|colour/color/x";
-        QTest::addRow("practised English") << QList<int>{3, 1, 2} << "colour|die Farbe";
+            << colour << QList<int>{2, 2, 3} << "die Farbe|colour/color/x|0|3";
+        QTest::addRow("practised English")
+            << colour << QList<int>{3, 1, 2} << "colour|die Farbe|0|3";
     }
-    void slashSpellings() {
+    void load() {
+        QFETCH(QByteArray, data);
         QFETCH(QList<int>, languages);
         QFETCH(QString, loaded);
         Folder f;
-        const WordStore s = f.load(
-            encode({record("färg", "colour/color/x", "die Farbe", "couleur (f)", "color (m)")}),
-            languages[0], languages[1], languages[2]);
-        QCOMPARE(s.toWord[1] + u'|' + s.fromWord[1], loaded);
-    }
-
-    void recordsWithoutBothSidesAreDropped() {
-        Folder f;
-        QCOMPARE(
-            practised(f.load(encode({record("a", "b", "", "d", "e"), record("f", "", "h", "i", "j"),
-                                     record("k", "l", "m", "n", "o")}))),
-            QStringLiteral("m"));
-        QCOMPARE(f.load(encode({record("a", "b", "c", "d", "e")}), 3, 0, 3).wordCount, 0);
+        const WordStore s = f.load(data, languages[0], languages[1], languages[2]);
+        QStringList words;
+        for (int k = 1; k <= s.wordCount; ++k)
+            words << QStringLiteral("%1|%2|%3|%4")
+                         .arg(s.toWord[k], s.fromWord[k])
+                         .arg(s.wordClass[k])
+                         .arg(s.wordLevel[k]);
+        QCOMPARE(words.join(u' '), loaded);
+        QVERIFY(f.reporter.messages.isEmpty());
     }
 
     // The 3500th word fills the store, with a message; a further file adds nothing.
