@@ -42,25 +42,19 @@ const WordList& wordList(const QString& name) {
     static std::map<QString, WordList> cache;
     auto [it, fresh] = cache.try_emplace(name);
     WordList& list = it->second;
-    if (!fresh)
-        return list;
     QFile f(dataPath(name));
     std::vector<WordRecord> records;
-    if (!f.open(QIODevice::ReadOnly)) {
-        list.error = name + QStringLiteral(" cannot be read");
+    if (!fresh || !f.open(QIODevice::ReadOnly) ||
+        !tsv::importDictionary(f.readAll(), name, name == kDictionary, records, list.error))
         return list;
-    }
-    const QByteArray bytes = f.readAll();
-    if (!tsv::importDictionary(bytes, name, name == kDictionary, records, list.error))
-        return list;
+    f.seek(0);
     QString above;
     size_t dataLines = 0;
-    const QStringList lines = QString::fromUtf8(bytes).split(u'\n');
-    for (int i = 0; i < lines.size(); ++i) {
-        const QString line = lines[i].endsWith(u'\r') ? lines[i].chopped(1) : lines[i];
+    for (int i = 1; !f.atEnd(); ++i) {
+        const QString line = QString::fromUtf8(f.readLine()).remove(u'\r').remove(u'\n');
         if (!line.isEmpty() && !line.startsWith(u'#') && dataLines++ < records.size())
-            list.entries.push_back({records[dataLines - 1],
-                                    QStringLiteral("%1, line %2").arg(name).arg(i + 1), above});
+            list.entries.push_back(
+                {records[dataLines - 1], QStringLiteral("%1, line %2").arg(name).arg(i), above});
         above = line;
     }
     if (dataLines != records.size())
