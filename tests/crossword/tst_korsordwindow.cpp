@@ -29,8 +29,7 @@ struct Crossword {
     CrosswordState state;
     QPointer<frmKorsord> w;
 
-    Crossword() { app.ctx.loadDictionaries(); }
-    Crossword(int to, int from) {
+    explicit Crossword(int to = 3, int from = 2) {
         app.ctx.settings.toLanguage = static_cast<qint16>(to);
         app.ctx.settings.fromLanguage = static_cast<qint16>(from);
         app.ctx.store = builtInStore(to, from);
@@ -191,8 +190,6 @@ private slots:
         QTest::addRow("oe") << 0x152 << QString("\u0153") << "\u0152";
         QTest::addRow("y diaeresis") << int(Qt::Key_ydiaeresis) << QString("\u00ff") << "\u0178";
         QTest::addRow("sharp s") << int(Qt::Key_ssharp) << QString("\u00df") << "\u00df";
-        QTest::addRow("a ring") << int(Qt::Key_Aring) << QString("\u00e5") << "\u00c5";
-        QTest::addRow("n tilde") << int(Qt::Key_Ntilde) << QString("\u00f1") << "\u00d1";
         QTest::addRow("percent") << int(Qt::Key_Percent) << QString("%") << "";
         QTest::addRow("ampersand") << int(Qt::Key_Ampersand) << QString("&") << "";
         QTest::addRow("apostrophe") << int(Qt::Key_Apostrophe) << QString("'") << "";
@@ -217,7 +214,6 @@ private slots:
     // revealed, or the puzzle checked; typed letters give nothing away.
     void speakingTheSelectedAnswer() {
         Crossword x;
-        x.app.ctx.settings.toLanguage = 3;
         openHandMade(x);
         auto heard = [&x] {
             QStringList out;
@@ -358,10 +354,8 @@ private slots:
         Crossword x;
         frmKorsord& w = x.open();
         auto print = [&] {
-            if (picture)
-                x.click(w.imgPrinter);
-            else
-                QTest::keyClick(x.keys(), Qt::Key_P, Qt::ControlModifier);
+            picture ? x.click(w.imgPrinter)
+                    : QTest::keyClick(x.keys(), Qt::Key_P, Qt::ControlModifier);
         };
         bool opened = false; // without a puzzle nothing opens
         onNextModal([&](QWidget* modal) {
