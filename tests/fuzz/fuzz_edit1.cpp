@@ -6,11 +6,10 @@
 
 using namespace vx;
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+FUZZ_TARGET {
     // One store for every input, like the editor's, which opens file after file into it: a
     // fresh store of 10000 records per input would cost far more than the load.
     static EditorStore store;
-    const QByteArrayView bytes = fuzz::bytesOf(data, size);
     GridState grid;
     CollectingReporter reporter;
     EditorHooks hooks;
@@ -46,5 +45,4 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     store.recordCount = store.currentWord = 0;
     store.currentFile.clear();
     store.changed = false;
-    return 0;
 }

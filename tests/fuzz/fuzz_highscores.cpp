@@ -5,8 +5,8 @@
 
 using namespace vx;
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    HighScoreList list = ReadHighScoreBytes(fuzz::bytesOf(data, size));
+FUZZ_TARGET {
+    HighScoreList list = ReadHighScoreBytes(bytes);
     for (int k = 1; k <= 10; ++k)
         FUZZ_CHECK(!list.lblScore[k].isEmpty());
     const int rank = AddHighScore(list, 100);
@@ -18,5 +18,4 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         FUZZ_CHECK(back.lblScore[k] == list.lblScore[k]);
         FUZZ_CHECK(back.lblName[k] == QString(list.lblName[k]).replace(u'"', u'\''));
     }
-    return 0;
 }

@@ -9,8 +9,7 @@
 
 using namespace vx;
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    const QByteArrayView bytes = fuzz::bytesOf(data, size);
+FUZZ_TARGET {
     std::array<TextTable, kLanguageCount + 1> tables;
     std::array<LanguageFileResult, kLanguageCount + 1> results{};
     for (int code = 1; code <= kLanguageCount; ++code) {
@@ -26,7 +25,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     QString error;
     if (!decodeLanguageFile(bytes, entries, error)) {
         FUZZ_CHECK(!error.isEmpty());
-        return 0;
+        return;
     }
     // The last entry of a number wins in the exercise program's table.
     std::map<int, QStringList> last;
@@ -38,14 +37,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             FUZZ_CHECK(tables[code].uiText[number] == texts.value(code - 1));
     }
 
-    if (size < 2) // no language count: nothing to write back
-        return 0;
+    if (bytes.size() < 2) // no language count: nothing to write back
+        return;
     QByteArray again;
-    FUZZ_CHECK(
-        encodeLanguageFile(entries, static_cast<int16_t>(data[0] | (data[1] << 8)), again, error));
+    FUZZ_CHECK(encodeLanguageFile(
+        entries, static_cast<int16_t>(uint8_t(bytes[0]) | (uint8_t(bytes[1]) << 8)), again, error));
     std::vector<LanguageEntry> back;
     FUZZ_CHECK(decodeLanguageFile(again, back, error) && back.size() == entries.size());
     for (size_t i = 0; i < back.size(); ++i)
         FUZZ_CHECK(back[i].number == entries[i].number && back[i].texts == entries[i].texts);
-    return 0;
 }

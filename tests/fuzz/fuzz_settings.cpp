@@ -10,8 +10,7 @@
 
 using namespace vx;
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    const QByteArrayView bytes = fuzz::bytesOf(data, size);
+FUZZ_TARGET {
     const QStringList lines = vx::textLines(bytes);
     const std::pair<QString, QString> keys[] = {{"Misc", "ColorScheme"},  {"Misc", "FullScreen"},
                                                 {"Misc", "SeenWarranty"}, {"Languages", "From"},
@@ -43,5 +42,4 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         FUZZ_CHECK(settings.colorScheme != 0 && settings.toLanguage != 0 &&
                    settings.fromLanguage != 0 && settings.fromLanguage != -1);
     }
-    return 0;
 }

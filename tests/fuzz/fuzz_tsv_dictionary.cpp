@@ -6,8 +6,8 @@
 
 using namespace vx;
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    const QByteArray text(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+FUZZ_TARGET {
+    const QByteArray text = bytes.toByteArray();
     for (const bool enciphered : {false, true}) {
         std::vector<WordRecord> records;
         QString error;
@@ -26,5 +26,4 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                                          enciphered, reimported, error));
         FUZZ_CHECK(reimported == records);
     }
-    return 0;
 }

@@ -16,13 +16,13 @@ bool sameEntries(const std::vector<LanguageEntry>& a, const std::vector<Language
 
 } // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    const QByteArray text(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+FUZZ_TARGET {
+    const QByteArray text = bytes.toByteArray();
     std::vector<LanguageEntry> entries;
     QString error;
     if (!tsv::importLanguage(text, QStringLiteral("fuzz.tsv"), entries, error)) {
         FUZZ_CHECK(!error.isEmpty() && entries.empty());
-        return 0;
+        return;
     }
     QByteArray file;
     FUZZ_CHECK(encodeLanguageFile(entries, kLanguageCount, file, error));
@@ -32,5 +32,4 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     FUZZ_CHECK(tsv::importLanguage(tsv::exportLanguage(entries), QStringLiteral("export"),
                                    reimported, error));
     FUZZ_CHECK(sameEntries(reimported, entries));
-    return 0;
 }

@@ -5,12 +5,12 @@
 
 using namespace vx;
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+FUZZ_TARGET {
     VerbState state;
     CollectingReporter reporter;
-    if (!LoadVerbBytes(state, fuzz::bytesOf(data, size), QStringLiteral("VERB03.TXT"), reporter)) {
+    if (!LoadVerbBytes(state, bytes, QStringLiteral("VERB03.TXT"), reporter)) {
         FUZZ_CHECK(state.FormCount == 0 && state.VerbCount == 0 && reporter.messages.size() == 1);
-        return 0;
+        return;
     }
     FUZZ_CHECK(reporter.messages.isEmpty());
     FUZZ_CHECK(state.FormCount >= 1 && state.FormCount <= kMaxForms);
@@ -21,5 +21,4 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             (void)IsRightForm(state.VerbTable[row][c], state.VerbTable[row][c]);
         }
     }
-    return 0;
 }

@@ -27,8 +27,7 @@ void checkAccepted(const ImportResult& result, bool viaKvtml) {
 
 } // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    const QByteArrayView bytes = fuzz::bytesOf(data, size);
+FUZZ_TARGET {
     ImportResult result;
     QString error;
     if (readKvtml(bytes, QStringLiteral("f.kvtml"), result, error))
@@ -39,10 +38,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const TextList list = readTextList(bytes);
     error.clear();
     if (list.header.isEmpty())
-        return 0;
+        return;
     if (textRecords(list, list.header, QStringLiteral("f.txt"), result, error))
         checkAccepted(result, false);
     else
         FUZZ_CHECK(result.records.empty() && error.startsWith(QLatin1String("f.txt")));
-    return 0;
 }

@@ -21,8 +21,7 @@ void load(WordStore& store, QByteArrayView data, int from, int fromSub, int to) 
 
 } // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    const QByteArrayView bytes = fuzz::bytesOf(data, size);
+FUZZ_TARGET {
     // English (British spelling) as the own language with German practised, then Swedish
     // with English practised.
     WordStore store;
@@ -38,5 +37,4 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     nearlyFull.wordCount = WordStore::kCapacity - 2;
     load(nearlyFull, bytes, 2, 1, 5);
     load(nearlyFull, bytes, 2, 1, 5);
-    return 0;
 }
