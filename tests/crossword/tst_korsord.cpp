@@ -224,8 +224,7 @@ private slots:
             k.SetUpBoard(size, 525);
             k.GenerateCrossword();
             // Lines 1, 5, 9, ... first, in order; then lines 3, 7, 11, ... in a drawn order.
-            QList<int> first;
-            QList<int> then;
+            QList<int> first, then;
             for (int line = 1; line <= size; line += 2)
                 (line % 4 == 1 ? first : then) << line;
             QList<int> drawn = spy.seen.mid(first.size());
@@ -306,8 +305,7 @@ private slots:
                 QString answer;
                 for (int a = 1; a <= size; ++a)
                     for (int b = 1; b <= size; ++b) {
-                        const int r = direction == 1 ? a : b;
-                        const int c = direction == 1 ? b : a;
+                        const int r = direction == 1 ? a : b, c = direction == 1 ? b : a;
                         answer += labels[r][c] == entry.left(5) ? state.Grid[r][c] : QString();
                     }
                 QVERIFY(key.contains(entry.left(5).trimmed() + u' ' + answer));
@@ -319,11 +317,8 @@ private slots:
 
         // The grids: black squares black, open cells empty on the worksheet and lettered
         // on the key.
-        const QImage sheetPage = pdfPage(pdf, 1);
-        const QImage keyPage = pdfPage(pdf, printed.keyPage);
-        int black = 0;
-        int blackSeen = 0;
-        int whiteSeen = 0;
+        const QImage sheetPage = pdfPage(pdf, 1), keyPage = pdfPage(pdf, printed.keyPage);
+        int black = 0, blackSeen = 0, whiteSeen = 0;
         for (int r = 1; r <= size; ++r) {
             for (int c = 1; c <= size; ++c) {
                 const bool isBlack = state.Grid[r][c] == kBlack;
@@ -384,8 +379,7 @@ private:
             std::pair<int, int> previous{0, 0};
             for (int i = 0; i < list.size(); ++i) {
                 k.ListJump(list[i], dir);
-                const int row = s.CursorRow;
-                const int col = s.CursorCol;
+                const int row = s.CursorRow, col = s.CursorCol;
                 QCOMPARE(list[i].left(5).trimmed(),
                          QStringLiteral("%1 %2").arg(QChar(u'A' + col - 1)).arg(row));
                 QCOMPARE(list[i].mid(5), s.ClueText[dir][row][col]);

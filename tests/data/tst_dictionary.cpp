@@ -275,8 +275,7 @@ private slots:
     void enoughWordsForCrosswordAndGenus() {
         QFETCH(int, code);
         static const QRegularExpression letters(QStringLiteral("^\\p{L}{3,14}$"));
-        int crossword = 0;
-        int genus = 0;
+        int crossword = 0, genus = 0;
         for (const Entry& e : wordList(kDictionary).entries) {
             const QString& text = e.record.text[code - 1];
             const int cls = e.record.wordClass;
