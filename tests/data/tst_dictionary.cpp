@@ -110,10 +110,6 @@ QSet<QString> wordsFor(const SpellSource& source) {
     return words;
 }
 
-SpellingExceptions readExceptions() {
-    return readSpellingExceptions(dataPath(QStringLiteral("spelling-exceptions.txt")), kCodes);
-}
-
 void addLanguageRows() {
     QTest::addColumn<int>("code");
     for (int code = 1; code <= kLanguageCount; ++code)
@@ -220,44 +216,34 @@ private slots:
     }
 
     // Every word is known to hunspell with Debian's dictionary of its language, or listed in
-    // data/spelling-exceptions.txt. Missing hunspell or dictionaries fail with the package name.
-    void spelling_data() {
-        QTest::addColumn<int>("source");
-        for (int i = 0; i < kSpellSources.size(); ++i)
-            QTest::addRow("%s", qPrintable(kSpellSources[i].dictionary)) << i;
-    }
+    // data/spelling-exceptions.txt; missing hunspell or dictionaries fail with the package
+    // name. The exception list stays under 1% of the words checked and names only words that
+    // the dictionary still has.
     void spelling() {
-        QFETCH(int, source);
-        const SpellSource& s = kSpellSources[source];
-        const SpellingExceptions ex = readExceptions();
+        const SpellingExceptions ex =
+            readSpellingExceptions(dataPath(QStringLiteral("spelling-exceptions.txt")), kCodes);
         QVERIFY2(ex.problems.isEmpty(), qPrintable(ex.problems.join(u'\n')));
-        QStringList words = wordsFor(s).values();
-        words.sort();
-        QVERIFY(!words.isEmpty());
-        const Misspelt misspelt = misspeltWords(s.dictionary, s.package, words.join(u'\n'));
-        QVERIFY2(misspelt.error.isEmpty(), qPrintable(misspelt.error));
-        QStringList unknown;
-        for (const QString& w : misspelt.words)
-            if (!ex.byCode.value(kCodes[s.code - 1]).contains(w))
-                unknown << w;
-        QVERIFY2(unknown.isEmpty(),
-                 qPrintable(QStringLiteral("%1 does not know: %2 (fix the spelling, or add a "
-                                           "reviewed line \"%3 <word>\" to "
-                                           "data/spelling-exceptions.txt)")
-                                .arg(s.dictionary, unknown.join(QStringLiteral(", ")),
-                                     kCodes[s.code - 1])));
-    }
-
-    // The exception list stays under 1% of the words checked and names only words that the
-    // dictionary still has.
-    void exceptionListStaysSmall() {
-        const SpellingExceptions ex = readExceptions();
         QHash<QString, QSet<QString>> used;
         int checked = 0;
         for (const SpellSource& s : kSpellSources) {
+            const QString code = kCodes[s.code - 1];
             const QSet<QString> words = wordsFor(s);
-            used[kCodes[s.code - 1]] += words;
+            QVERIFY2(!words.isEmpty(), qPrintable(s.dictionary));
+            used[code] += words;
             checked += static_cast<int>(words.size());
+            QStringList sorted = words.values();
+            sorted.sort();
+            const Misspelt misspelt = misspeltWords(s.dictionary, s.package, sorted.join(u'\n'));
+            QVERIFY2(misspelt.error.isEmpty(), qPrintable(misspelt.error));
+            QStringList unknown;
+            for (const QString& w : misspelt.words)
+                if (!ex.byCode.value(code).contains(w))
+                    unknown << w;
+            QVERIFY2(unknown.isEmpty(),
+                     qPrintable(QStringLiteral("%1 does not know: %2 (fix the spelling, or add a "
+                                               "reviewed line \"%3 <word>\" to "
+                                               "data/spelling-exceptions.txt)")
+                                    .arg(s.dictionary, unknown.join(QStringLiteral(", ")), code)));
         }
         QVERIFY2(ex.count * 100 < checked,
                  qPrintable(QStringLiteral("%1 exceptions, %2 words").arg(ex.count).arg(checked)));
