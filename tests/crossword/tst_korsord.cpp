@@ -22,10 +22,9 @@ public:
     explicit LineSpy(const CrosswordState& s) : state(s) {}
     void progressChanged(int percent) override {
         lastPercent = percent;
-        for (int i = 1; i <= state.GridSize; ++i) {
+        for (int i = 1; i <= state.GridSize; ++i)
             if (state.LineDone[i] && !seen.contains(i))
                 seen << i;
-        }
     }
     const CrosswordState& state;
     QList<int> seen;
@@ -193,16 +192,14 @@ private slots:
             b.state.PuzzleActive = true;
             b.state.TypingDirection = 0; // the cursor stays on A 1
             QVERIFY(b.state.CandidateCount[5] > 30);
-            for (int len = kMinAnswer; len <= kMaxAnswer; ++len) {
-                for (int k = 1; k <= b.state.CandidateCount[len]; ++k) {
+            for (int len = kMinAnswer; len <= kMaxAnswer; ++len)
+                for (int k = 1; k <= b.state.CandidateCount[len]; ++k)
                     for (const QChar ch : b.state.CandidateAnswer[len][k]) {
                         b.state.TypedLetter[1][1].clear();
                         b.k.KeyPress(ch.toLower());
                         QVERIFY2(b.state.TypedLetter[1][1] == QString(ch),
                                  qPrintable(b.state.CandidateAnswer[len][k]));
                     }
-                }
-            }
         }
     }
 
@@ -320,7 +317,7 @@ private slots:
         // on the key.
         const QImage sheetPage = pdfPage(pdf, 1), keyPage = pdfPage(pdf, printed.keyPage);
         int black = 0, blackSeen = 0, whiteSeen = 0;
-        for (int r = 1; r <= size; ++r) {
+        for (int r = 1; r <= size; ++r)
             for (int c = 1; c <= size; ++c) {
                 const bool isBlack = state.Grid[r][c] == kBlack;
                 black += isBlack ? 1 : 0;
@@ -330,7 +327,6 @@ private slots:
                 whiteSeen += onSheet == 0 ? 1 : 0;
                 QVERIFY(isBlack ? onKey > 0.95 : onKey > 0.02 && onKey < 0.6);
             }
-        }
         QVERIFY(black < size * size);
         QCOMPARE(blackSeen, black);
         QCOMPARE(whiteSeen, size * size - black);

@@ -522,16 +522,14 @@ private slots:
             x.openPuzzle(size);
             const QPoint revealed = x.lastLetterCell();
             x.doubleClick(Qt::LeftButton, x.at(revealed));
-            for (int r = 1; r <= size; ++r) {
-                for (int c = 1; c <= size; ++c) {
+            for (int r = 1; r <= size; ++r)
+                for (int c = 1; c <= size; ++c)
                     if (!x.black(r, c) && x.state.TypedLetter[r][c] != x.state.Grid[r][c]) {
                         x.goTo(r, c);
                         x.type(x.state.Grid[r][c]);
                     }
-                }
-            }
             x.click(w.cmdCorrect);
-            for (int r = 1; r <= size; ++r) {
+            for (int r = 1; r <= size; ++r)
                 for (int c = 1; c <= size; ++c) {
                     const QColor expected = x.black(r, c)              ? kCellBlack
                                             : QPoint(c, r) == revealed ? kCellYellow
@@ -539,7 +537,6 @@ private slots:
                     QVERIFY2(x.state.CellColour[r][c] == expected,
                              qPrintable(Korsord::CellLabel(r, c) + x.state.Grid[r][c]));
                 }
-            }
             w.close();
             QTRY_VERIFY(x.w.isNull());
         }

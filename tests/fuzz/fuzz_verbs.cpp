@@ -15,10 +15,9 @@ FUZZ_TARGET {
     FUZZ_CHECK(reporter.messages.isEmpty());
     FUZZ_CHECK(state.FormCount >= 1 && state.FormCount <= kMaxForms);
     FUZZ_CHECK(state.VerbCount >= 0 && state.VerbCount <= kMaxVerbs);
-    for (int row = 1; row <= state.VerbCount; ++row) {
+    for (int row = 1; row <= state.VerbCount; ++row)
         for (int c = 1; c <= state.FormCount; ++c) {
             FUZZ_CHECK(!state.VerbTable[row][c].isEmpty());
             (void)IsRightForm(state.VerbTable[row][c], state.VerbTable[row][c]);
         }
-    }
 }

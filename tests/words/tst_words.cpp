@@ -97,7 +97,7 @@ private slots:
 
     // Every byte at every key position comes back, and a changed check character is refused.
     void cipherRoundTrip() {
-        for (int position = 1; position <= 23; ++position) {
+        for (int position = 1; position <= 23; ++position)
             for (int code = 1; code <= 255; ++code) {
                 const QByteArray plain = QByteArray(position - 1, 'x') + char(code);
                 QByteArray stored;
@@ -107,7 +107,6 @@ private slots:
                 stored.back() = char(stored.back() ^ 1);
                 QCOMPARE(DecipherText(stored), QByteArray());
             }
-        }
         QByteArray stored; // the key starts again at position 22
         QVERIFY(EncipherText(QByteArray(22, 'a'), stored));
         QCOMPARE(stored[21], stored[0]);
