@@ -413,27 +413,25 @@ private slots:
         QCOMPARE(w.Label2->text(), QStringLiteral("100 %"));
         x.doubleClick(Qt::LeftButton, x.at(x.lastLetterCell()));
         const auto typed = x.state.TypedLetter;
-        const std::array<DrawnButton*, 3> buttons{w.cmdNew, w.cmdCorrect, w.cmdHelp};
-        // A button's face and caption, inside the frame that shows its focus.
-        auto face = [](DrawnButton* b) {
-            return b->grab().toImage().copy(b->rect().adjusted(4, 4, -4, -4));
+        // The buttons' faces and captions, inside the frames that show their focus.
+        auto looks = [&w] {
+            QList<QImage> faces;
+            for (DrawnButton* b : {w.cmdNew, w.cmdCorrect, w.cmdHelp})
+                faces << b->grab().toImage().copy(b->rect().adjusted(4, 4, -4, -4));
+            return faces;
         };
-        std::array<QImage, 3> look;
-        for (int i = 0; i < 3; ++i)
-            look[i] = face(buttons[i]);
+        const QList<QImage> look = looks();
         QString asked;
-        int changed = -1;
+        bool changed = true;
         onNextModal([&](QWidget* modal) {
             auto* box = qobject_cast<QMessageBox*>(modal);
             asked = box->text();
-            changed = 0;
-            for (int i = 0; i < 3; ++i)
-                changed += face(buttons[i]) == look[i] ? 0 : 1 << i;
+            changed = looks() != look;
             box->button(QMessageBox::No)->click();
         });
         x.click(w.cmdNew);
         QCOMPARE(asked, w.lblSure->text());
-        QCOMPARE(changed, 0);
+        QVERIFY(!changed);
         QVERIFY(x.state.TypedLetter == typed);
         w.Storlek->setValue(20);
         QCOMPARE(w.St->text(), QStringLiteral(" 20 X 20"));
@@ -458,7 +456,7 @@ private slots:
         QVERIFY(x.state.PuzzleActive);
         x.click(w.cmdCorrect);
         QVERIFY(!x.state.PuzzleActive);
-        QCOMPARE(face(w.cmdCorrect), look[1]);
+        QCOMPARE(looks()[1], look[1]);
     }
 
     // The board shows its focus frame while it has the focus; a click on it takes the focus
