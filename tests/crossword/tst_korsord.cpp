@@ -153,11 +153,8 @@ private slots:
     // The picker examines the candidates after the drawn start, round to the one before it;
     // a run of two, or one shorter than the shortest word, gets none.
     void picker() {
-        CrosswordState s;
-        Random rng;
-        Korsord k(s, rng);
-        k.InitCrosswordState();
-        s.CandidateCount.fill(0);
+        Builder b{WordStore()};
+        CrosswordState& s = b.state;
         s.CandidateCount[4] = 2;
         s.CandidateAnswer[4][1] = QStringLiteral("HUND");
         s.CandidateAnswer[4][2] = QStringLiteral("HAND");
@@ -165,8 +162,8 @@ private slots:
         s.MinWordLength = 4;
         s.GridSize = 4;
         auto pick = [&](double draw, int available = 4) {
-            rng.script({draw});
-            k.PickWord(available);
+            b.rng.script({draw});
+            b.k.PickWord(available);
             return s.ChosenLength == 0 ? 0 : s.ChosenIndex;
         };
         QCOMPARE(pick(0.0), 2);
