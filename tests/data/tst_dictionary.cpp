@@ -110,12 +110,6 @@ QSet<QString> wordsFor(const SpellSource& source) {
     return words;
 }
 
-void addLanguageRows() {
-    QTest::addColumn<int>("code");
-    for (int code = 1; code <= kLanguageCount; ++code)
-        QTest::addRow("%s", qPrintable(kCodes[code - 1])) << code;
-}
-
 } // namespace
 
 class TstDictionary : public QObject {
@@ -178,15 +172,27 @@ private slots:
     // A text (each spelling of an English one, compared as the exercises compare answers)
     // stands once per language, unless the later record has the repeat comment above it:
     //   # repeat: de "tragen", fr "porter" - here wear clothes; the earlier record is carry
-    // A repeat comment names only texts that do repeat.
-    void noTextTwiceWithoutNote_data() { addLanguageRows(); }
-    void noTextTwiceWithoutNote() {
+    // A repeat comment names only texts that do repeat. The crossword has at least 300 bare
+    // practised-language words (British spelling in English) of 3 to 14 letters, and Genus
+    // at least 300 nouns whose article it offers as an answer.
+    void eachLanguage_data() {
+        QTest::addColumn<int>("code");
+        for (int code = 1; code <= kLanguageCount; ++code)
+            QTest::addRow("%s", qPrintable(kCodes[code - 1])) << code;
+    }
+    void eachLanguage() {
         QFETCH(int, code);
         static const QRegularExpression named(QStringLiteral("\\b(sv|en|de|fr|es) \"([^\"]*)\""));
+        static const QRegularExpression letters(QStringLiteral("^\\p{L}{3,14}$"));
+        int crossword = 0, genus = 0;
         QHash<QString, QString> first;
         QStringList problems;
         for (const Entry& e : wordList(kDictionary).entries) {
             const QString& text = e.record.text[code - 1];
+            const int cls = e.record.wordClass;
+            crossword +=
+                letters.match(SplitArticle(spellings(text, code)[0], cls, code).Bare).hasMatch();
+            genus += cls == 1 && SplitArticle(text, 1, code).Genus;
             QSet<QString> noted;
             if (e.above.startsWith(QLatin1String("# repeat: "))) {
                 for (auto it = named.globalMatch(e.above); it.hasNext();) {
@@ -213,6 +219,8 @@ private slots:
                     problems << e.where + QStringLiteral(": \"%1\" noted, not repeated").arg(n);
         }
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u'\n')));
+        QVERIFY2(crossword >= 300, qPrintable(QString::number(crossword)));
+        QVERIFY2(code == kEnglish || genus >= 300, qPrintable(QString::number(genus)));
     }
 
     // Every word is known to hunspell with Debian's dictionary of its language, or listed in
@@ -253,24 +261,6 @@ private slots:
                 if (!used.value(it.key()).contains(w))
                     stale << it.key() + u' ' + w;
         QVERIFY2(stale.isEmpty(), qPrintable("exceptions no word needs: " + stale.join(u',')));
-    }
-
-    // The crossword takes the bare practised-language word (British spelling in English) of
-    // 3 to 14 letters only; Genus asks the nouns whose article it offers as an answer.
-    void enoughWordsForCrosswordAndGenus_data() { addLanguageRows(); }
-    void enoughWordsForCrosswordAndGenus() {
-        QFETCH(int, code);
-        static const QRegularExpression letters(QStringLiteral("^\\p{L}{3,14}$"));
-        int crossword = 0, genus = 0;
-        for (const Entry& e : wordList(kDictionary).entries) {
-            const QString& text = e.record.text[code - 1];
-            const int cls = e.record.wordClass;
-            crossword +=
-                letters.match(SplitArticle(spellings(text, code)[0], cls, code).Bare).hasMatch();
-            genus += cls == 1 && SplitArticle(text, 1, code).Genus;
-        }
-        QVERIFY2(crossword >= 300, qPrintable(QString::number(crossword)));
-        QVERIFY2(code == kEnglish || genus >= 300, qPrintable(QString::number(genus)));
     }
 };
 
