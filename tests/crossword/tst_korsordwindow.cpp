@@ -115,19 +115,15 @@ void openHandMade(Crossword& x, const QString& across = QStringLiteral("HUND"),
     CrosswordState& s = x.state;
     x.w->korsord.SetUpBoard(5, x.w->Bild->width());
     for (int r = 1; r <= 5; ++r)
-        for (int c = 1; c <= 5; ++c)
-            s.Grid[r][c] = kBlack;
-    for (int i = 0; i < 4; ++i) {
-        s.Grid[1][1 + i] = across.mid(i, 1);
-        s.Grid[1 + i][4] = down.mid(i, 1);
-        s.AcrossLabel[1][1 + i] = QStringLiteral("A 1  ");
-        s.DownLabel[1 + i][4] = QStringLiteral("D 1  ");
-    }
+        for (int c = 1; c <= 5; ++c) {
+            const bool inAcross = r == 1 && c <= 4, inDown = c == 4 && r <= 4;
+            s.Grid[r][c] = inAcross ? across.mid(c - 1, 1) : inDown ? down.mid(r - 1, 1) : kBlack;
+            s.AcrossLabel[r][c] = inAcross ? QStringLiteral("A 1  ") : QString();
+            s.DownLabel[r][c] = inDown ? QStringLiteral("D 1  ") : QString();
+            x.w->korsord.DrawBoardCell(r, c, x.black(r, c) ? kCellBlack : kCellWhite);
+        }
     s.ClueText[1][1][1] = QStringLiteral("across (4)");
     s.ClueText[2][1][4] = QStringLiteral("down (4)");
-    for (int r = 1; r <= 5; ++r)
-        for (int c = 1; c <= 5; ++c)
-            x.w->korsord.DrawBoardCell(r, c, x.black(r, c) ? kCellBlack : kCellWhite);
     s.AcrossList = {QStringLiteral("A 1  across (4)")};
     s.DownList = {QStringLiteral("D 1  down (4)")};
     x.w->listsChanged();
