@@ -105,6 +105,58 @@ struct Crossword {
                 n += letter.isEmpty() ? 0 : 1;
         return n;
     }
+    // Plays a script and gives what its look-up steps saw, joined by "|". A step is a key
+    // (Backspace, Down, F5, Shift, Ctrl), Check or Speaker clicked, "@B1" a left double click
+    // on cell B1, ">B1" the cursor taken there with the arrows, "?c" the cursor, "?sel" the
+    // selected list entries, "?heard" what was said since, "?B1" the cell's letter, "!B1" its
+    // colour; any other step is typed.
+    QString play(const QString& script) {
+        static const QHash<QString, std::pair<Qt::Key, Qt::KeyboardModifier>> keyNames{
+            {"Backspace", {Qt::Key_Backspace, Qt::NoModifier}},
+            {"Down", {Qt::Key_Down, Qt::NoModifier}},
+            {"F5", {Qt::Key_F5, Qt::NoModifier}},
+            {"Shift", {Qt::Key_Shift, Qt::ShiftModifier}},
+            {"Ctrl", {Qt::Key_Control, Qt::ControlModifier}}};
+        const std::pair<QColor, QString> colours[]{{kCellGreen, "green"},
+                                                   {kCellRed, "red"},
+                                                   {kCellSilver, "silver"},
+                                                   {kCellYellow, "yellow"}};
+        QStringList seen;
+        for (const QString& step : script.split(u' ')) {
+            auto cell = [&step] {
+                return QPoint(step[1].unicode() - 'A' + 1, step.mid(2).toInt());
+            };
+            if (step == "Check" || step == "Speaker")
+                click(step == "Check" ? static_cast<QWidget*>(w->cmdCorrect)
+                                      : w->findChild<QLabel*>("imgSpeaker"));
+            else if (keyNames.contains(step))
+                QTest::keyClick(keys(), keyNames[step].first, keyNames[step].second);
+            else if (step.startsWith(u'@'))
+                doubleClick(Qt::LeftButton, at(cell()));
+            else if (step.startsWith(u'>'))
+                goTo(cell().y(), cell().x());
+            else if (step == "?c")
+                seen << cursor();
+            else if (step == "?sel")
+                seen << QStringLiteral("%1/%2").arg(state.AcrossSelected).arg(state.DownSelected);
+            else if (step == "?heard") {
+                QStringList said;
+                for (const RecordingSpeaker::Said& s : app.speaker.said)
+                    said << s.text + " @" + s.locale;
+                seen << said.join(u' ');
+                app.speaker.said.clear();
+            } else if (step.startsWith(u'?'))
+                seen << state.TypedLetter[cell().y()][cell().x()];
+            else if (step.startsWith(u'!')) {
+                seen << QStringLiteral("other");
+                for (const auto& [colour, name] : colours)
+                    if (colour == state.CellColour[cell().y()][cell().x()])
+                        seen.last() = name;
+            } else
+                type(step);
+        }
+        return seen.join(u'|');
+    }
 };
 
 // Opens the window on a 5 x 5 board with `across` in row 1 and `down` in column 4, crossing
@@ -148,31 +200,34 @@ private slots:
 
     // Typing runs along the word and turns down at the end of an across word; Backspace
     // clears the cell and steps back; the arrows, Shift and Ctrl set the direction; a black
-    // square takes no letter.
-    void typingAndItsTurns() {
+    // square takes no letter. F5 and the speaker say the answer at the cursor only once it is
+    // known: all its letters revealed, or the puzzle checked; typed letters give nothing away.
+    // Check colours right letters green, wrong ones red and empty ones silver, and shows the
+    // solution; revealed cells stay yellow, however they were changed since. A checked board
+    // takes no more typing and no second check.
+    void handMadeBoard_data() {
+        QTest::addColumn<QString>("script");
+        QTest::addColumn<QString>("seen");
+        QTest::addRow("typing and its turns")
+            << "?sel HUND ?D1 ?c ?sel X ?c Backspace ?D3 Backspace ?D2 ?c Shift ?c Backspace ?c "
+               "Down Q ?C2 Ctrl ?c"
+            << "0/-1|D|D 2 down|-1/0|D 3 down| | |D 1 down|D 1 across|C 1 across||C 2 down";
+        QTest::addRow("speaking")
+            << "HUN F5 ?heard @A1 @B1 @C1 @D1 >B1 F5 ?heard >D3 F5 ?heard Check Speaker ?heard"
+            << "|hund @de_DE||dorf @de_DE";
+        for (const char* after : {"", " X", " Backspace"})
+            QTest::addRow("check, revealed%s", after)
+                << QStringLiteral("HUND Down X @B1 ?B1%1 Down !B1 Check !A1 !D1 !B1 ?B1 !D2 ?D2 "
+                                  "!D3 ?D3 A ?D3 Check !D3")
+                       .arg(after)
+                << "U|yellow|green|green|yellow|U|silver|O|red|R|R|red";
+    }
+    void handMadeBoard() {
+        QFETCH(QString, script);
+        QFETCH(QString, seen);
         Crossword x;
         openHandMade(x);
-        QCOMPARE(std::pair(x.state.AcrossSelected, x.state.DownSelected), std::pair(0, -1));
-        x.type("HUND");
-        QCOMPARE(x.state.TypedLetter[1][4], QStringLiteral("D"));
-        QCOMPARE(x.cursor(), QStringLiteral("D 2 down"));
-        QCOMPARE(std::pair(x.state.AcrossSelected, x.state.DownSelected), std::pair(-1, 0));
-        x.type("X");
-        QCOMPARE(x.cursor(), QStringLiteral("D 3 down"));
-        x.key(Qt::Key_Backspace);
-        QCOMPARE(x.state.TypedLetter[3][4], QStringLiteral(" "));
-        x.key(Qt::Key_Backspace);
-        QCOMPARE(x.state.TypedLetter[2][4], QStringLiteral(" "));
-        QCOMPARE(x.cursor(), QStringLiteral("D 1 down"));
-        QTest::keyClick(x.keys(), Qt::Key_Shift, Qt::ShiftModifier);
-        QCOMPARE(x.cursor(), QStringLiteral("D 1 across"));
-        x.key(Qt::Key_Backspace);
-        QCOMPARE(x.cursor(), QStringLiteral("C 1 across"));
-        x.key(Qt::Key_Down);
-        x.type("Q");
-        QCOMPARE(x.state.TypedLetter[2][3], QString());
-        QTest::keyClick(x.keys(), Qt::Key_Control, Qt::ControlModifier);
-        QCOMPARE(x.cursor(), QStringLiteral("C 2 down"));
+        QCOMPARE(x.play(script), seen);
     }
 
     // Every letter an answer can hold is typed; punctuation (whose key codes are those of
@@ -204,73 +259,6 @@ private slots:
                             Qt::NoModifier);
         QCOMPARE(x.state.TypedLetter[2][4], typed);
         QCOMPARE(x.cursor(), QString(typed.isEmpty() ? "D 2 down" : "D 3 down"));
-    }
-
-    // F5 and the speaker say the answer at the cursor only once it is known: all its letters
-    // revealed, or the puzzle checked; typed letters give nothing away.
-    void speakingTheSelectedAnswer() {
-        Crossword x;
-        openHandMade(x);
-        auto heard = [&x] {
-            QStringList out;
-            for (const RecordingSpeaker::Said& s : x.app.speaker.said)
-                out << s.text + " @" + s.locale;
-            x.app.speaker.said.clear();
-            return out.join(u' ');
-        };
-        x.type("HUN");
-        x.key(Qt::Key_F5);
-        QCOMPARE(heard(), QString());
-        for (int c = 1; c <= 4; ++c)
-            x.doubleClick(Qt::LeftButton, x.at(1, c));
-        x.goTo(1, 2);
-        x.key(Qt::Key_F5);
-        QCOMPARE(heard(), QStringLiteral("hund @de_DE"));
-        x.goTo(3, 4); // the down word, of which only D 1 was revealed
-        x.key(Qt::Key_F5);
-        QCOMPARE(heard(), QString());
-        x.click(x.w->cmdCorrect);
-        x.click(x.w->findChild<QLabel*>("imgSpeaker"));
-        QCOMPARE(heard(), QStringLiteral("dorf @de_DE"));
-    }
-
-    // Check colours right letters green, wrong ones red and empty ones silver, and shows the
-    // solution; revealed cells stay yellow, however they were changed since. A checked
-    // board takes no more typing and no second check.
-    void checkColours_data() {
-        QTest::addColumn<int>("afterReveal");
-        QTest::addRow("revealed") << 0;
-        QTest::addRow("revealed, then typed over") << int(Qt::Key_X);
-        QTest::addRow("revealed, then cleared") << int(Qt::Key_Backspace);
-    }
-    void checkColours() {
-        QFETCH(int, afterReveal);
-        Crossword x;
-        openHandMade(x);
-        const CrosswordState& state = x.state;
-        x.type("HUND");
-        x.key(Qt::Key_Down); // D 3, leaving D 2 empty
-        x.type("X");         // wrong, moves on to D 4
-        x.doubleClick(Qt::LeftButton, x.at(1, 2));
-        QCOMPARE(state.TypedLetter[1][2], QStringLiteral("U"));
-        if (afterReveal != 0)
-            x.key(static_cast<Qt::Key>(afterReveal));
-        x.key(Qt::Key_Down);
-        QCOMPARE(state.CellColour[1][2], kCellYellow);
-        x.click(x.w->cmdCorrect);
-        QCOMPARE(state.CellColour[1][1], kCellGreen);
-        QCOMPARE(state.CellColour[1][4], kCellGreen);
-        QCOMPARE(state.CellColour[1][2], kCellYellow);
-        QCOMPARE(state.TypedLetter[1][2], QStringLiteral("U"));
-        QCOMPARE(state.CellColour[2][4], kCellSilver);
-        QCOMPARE(state.TypedLetter[2][4], QStringLiteral("O"));
-        QCOMPARE(state.CellColour[3][4], kCellRed);
-        QCOMPARE(state.TypedLetter[3][4], QStringLiteral("R"));
-        QVERIFY(!state.PuzzleActive);
-        x.type("A");
-        QCOMPARE(state.TypedLetter[3][4], QStringLiteral("R"));
-        x.click(x.w->cmdCorrect); // a second check would find every letter right
-        QCOMPARE(state.CellColour[3][4], kCellRed);
     }
 
     void onlyTheLeftDoubleClickReveals_data() {
