@@ -1,70 +1,125 @@
-// The crossword builder without a window: board set-up, the cell tests, the picker, labels
-// and lists, progress, and invariants over many seeded grids of every size.
+// The crossword without a window: the board, the cell tests, the candidate tables and the
+// picker, typing every answer, over many seeded grids of every size the invariants, the clue
+// lists, the order of the lines and the progress; and the printout read back as the teacher
+// gets it, its text (pdftotext) and its pages as pictures (pdftoppm).
 #include "builtinwords.h"
-#include "crossword/korsord.h"
+#include "crossword/printout.h"
+#include "pdfreader.h"
 
+#include <QImage>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace vx;
-using vx::test::Builder;
-using vx::test::builtInStore;
+using namespace vx::test;
 
 namespace {
 
-// Records the order in which the first pass does its lines.
+// Records the order in which the lines are done and the last progress shown.
 class LineSpy : public CrosswordView {
 public:
     explicit LineSpy(const CrosswordState& s) : state(s) {}
     void progressChanged(int percent) override {
         lastPercent = percent;
-        for (int i = 1; i <= state.GridSize; ++i) {
+        for (int i = 1; i <= state.GridSize; ++i)
             if (state.LineDone[i] && !seen.contains(i))
                 seen << i;
-        }
     }
     const CrosswordState& state;
     QList<int> seen;
     int lastPercent = -1;
 };
 
-int lengthInClue(const QString& clue) {
-    static const QRegularExpression re(QStringLiteral("\\((\\d+)\\)$"));
-    const auto m = re.match(clue);
-    return m.hasMatch() ? m.captured(1).toInt() : -1;
+constexpr int kDpi = 100;
+
+QImage pdfPage(const QString& pdf, int page) {
+    const QString stem = pdf + QStringLiteral("-page");
+    poppler(QStringLiteral("pdftoppm"),
+            {"-f", QString::number(page), "-l", QString::number(page), "-r", QString::number(kDpi),
+             "-singlefile", "-png", pdf, stem});
+    return QImage(stem + QStringLiteral(".png"));
 }
 
+QSet<QString> wordsOf(const QString& text) {
+    static const QRegularExpression gaps(QStringLiteral("[^\\w]+"),
+                                         QRegularExpression::UseUnicodePropertiesOption);
+    const QStringList list = text.split(gaps, Qt::SkipEmptyParts);
+    return QSet<QString>(list.begin(), list.end());
+}
+
+// The share of dark pixels in the middle half of a cell of a grid drawn at `grid` (points).
+double darkShare(const QImage& page, const QRectF& grid, int n, int r, int c) {
+    const double cell = grid.width() / n * kDpi / 72;
+    const QPointF topLeft = grid.topLeft() * kDpi / 72;
+    const QRect middle(static_cast<int>(topLeft.x() + (c - 0.75) * cell),
+                       static_cast<int>(topLeft.y() + (r - 0.75) * cell),
+                       static_cast<int>(cell / 2), static_cast<int>(cell / 2));
+    int dark = 0;
+    for (int y = middle.top(); y <= middle.bottom(); ++y)
+        for (int x = middle.left(); x <= middle.right(); ++x)
+            dark += qGray(page.pixel(x, y)) < 128 ? 1 : 0;
+    return static_cast<double>(dark) / (middle.width() * middle.height());
+}
+
+TextTable languageTexts(int language) {
+    QFile f(QStringLiteral(VOKABRIX_DATA_DIR "/lang.tsv"));
+    std::vector<LanguageEntry> entries;
+    QString error;
+    if (!f.open(QIODevice::ReadOnly) ||
+        !tsv::importLanguage(f.readAll(), QStringLiteral("lang.tsv"), entries, error))
+        qFatal("lang.tsv: %s", qPrintable(error));
+    TextTable table;
+    for (const LanguageEntry& e : entries)
+        table.uiText[e.number] = e.texts.value(language - 1);
+    return table;
+}
+
+// A printed puzzle: the languages, its size and seed, the paper, each clue this many times
+// over, and the title expected.
+struct Sheet {
+    int to, from, size, seed;
+    bool letter;
+    int clueRepeats;
+    QString title;
+};
+
 } // namespace
+
+Q_DECLARE_METATYPE(Sheet)
 
 class TstKorsord : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() { m_store = builtInStore(3, 2); }
 
-    void freshBoardIsALattice() {
+    // A fresh board is a lattice of black squares on even rows and columns. A black square
+    // opens for a word only where the cells beside the word's line are blocked: across,
+    // those above and below it; down, those left and right of it.
+    void boardAndCellTests() {
         Builder b(m_store);
         b.k.SetUpBoard(14, 525);
-        int black = 0;
-        for (int r = 1; r <= kMaxGrid; ++r) {
-            for (int c = 1; c <= kMaxGrid; ++c) {
-                const bool inside = r <= 14 && c <= 14;
-                if (inside && b.state.Grid[r][c] == kBlack) {
-                    ++black;
-                    QVERIFY(r % 2 == 0 && c % 2 == 0);
-                }
-                if (!inside)
-                    QCOMPARE(b.state.Grid[r][c], kBlack);
-            }
-        }
-        QCOMPARE(black, 49);
         QCOMPARE(b.state.CellSize, 38); // 525 / 14 = 37.5, halves to even
+        for (int r = 1; r <= kMaxGrid; ++r)
+            for (int c = 1; c <= kMaxGrid; ++c)
+                QCOMPARE(b.state.Grid[r][c] == kBlack,
+                         r > 14 || c > 14 || (r % 2 == 0 && c % 2 == 0));
+        auto opens = [&b](int r, int c) {
+            return QStringLiteral("%1%2")
+                .arg(int(b.k.CanOpenCell(r, c, kAcross)))
+                .arg(int(b.k.CanOpenCell(r, c, kDown)));
+        };
+        QCOMPARE(opens(1, 1) + opens(2, 2) + opens(2, 14) + opens(15, 2),
+                 QStringLiteral("11000000"));
+        b.state.Grid[1][14] = b.state.Grid[3][14] = kBlack;
+        QCOMPARE(opens(2, 14), QStringLiteral("10"));
+        b.state.Grid[12][1] = b.state.Grid[12][3] = kBlack;
+        QCOMPARE(opens(12, 2), QStringLiteral("01"));
     }
 
+    // Bare words of 3 to 14 letters without blank, apostrophe or hyphen, upper-cased, with the
+    // bare own-language word as the clue; a full table drops further words.
     void candidateTables() {
-        CrosswordState s;
-        Random rng;
-        Korsord k(s, rng);
-        k.InitCrosswordState();
         WordStore store;
         auto add = [&store](const QString& to, const QString& from, int cls) {
             const int slot = ++store.wordCount;
@@ -79,208 +134,69 @@ private slots:
         add("zu", "till", 0);
         add("Geschwindigkeitsbegrenzung", "x", 1);
         add("Katze", "katt", 1);
-        k.PrepareCrosswordWords(store, 1, 3);
-        k.FinishCrosswordSetUp();
-        QCOMPARE(s.CandidateCount[4], 1);
-        QCOMPARE(s.CandidateAnswer[4][1], QStringLiteral("HUND"));
-        QCOMPARE(s.CandidateClue[4][1], QStringLiteral("hund"));
-        QCOMPARE(s.CandidateCount[5], 1);
-        for (int len : {1, 2, 3, 6, 14, 15, 25})
-            QCOMPARE(s.CandidateCount[len], 0);
+        add("Sonnenblumenöl", "solrosolja", 1);
+        add("Auto's", "bilar", 2);
+        for (int i = 0; i < 350; ++i)
+            add("abcdefghij", "clue", 0);
+        Builder b(store, 1, 3, 1);
+        const CrosswordState& s = b.state;
+        QCOMPARE(s.CandidateAnswer[4][1] + u'|' + s.CandidateClue[4][1] + u'|' +
+                     QString::number(s.CandidateLevel[4][1]),
+                 QStringLiteral("HUND|hund|2"));
+        QList<int> counts; // by length, 1 to 25
+        for (int len = 1; len <= kMaxGrid; ++len)
+            counts << s.CandidateCount[len];
+        QCOMPARE(counts, (QList<int>{0, 0, 0, 1, 1, 0, 0, 0, 0, 300, 0, 0, 0,
+                                     1, 0, 0, 0, 0, 0, 0, 0, 0, 0,   0, 0}));
     }
 
-    void fullTablesDropFurtherWords() {
-        CrosswordState s;
-        Random rng;
-        Korsord k(s, rng);
-        k.InitCrosswordState();
-        WordStore store;
-        for (int i = 0; i < 350; ++i) {
-            const int slot = ++store.wordCount;
-            store.SetWord(slot, 1, QStringLiteral("abcdefghij"));
-            store.SetWord(slot, 2, QStringLiteral("clue"));
-        }
-        k.PrepareCrosswordWords(store, 2, 3);
-        k.FinishCrosswordSetUp();
-        QCOMPARE(s.CandidateCount[10], 300);
-    }
-
-    void canOpenCell_data() {
-        QTest::addColumn<int>("row");
-        QTest::addColumn<int>("col");
-        QTest::addColumn<bool>("across");
-        QTest::addColumn<bool>("down");
-        // On a fresh 5 x 5 lattice the black squares are (2,2), (2,4), (4,2), (4,4).
-        QTest::addRow("open cell") << 1 << 1 << true << true;
-        QTest::addRow("inner black square") << 2 << 2 << false << false;
-        QTest::addRow("black square by the right edge") << 2 << 4 << false << false;
-    }
-    void canOpenCell() {
-        QFETCH(int, row);
-        QFETCH(int, col);
-        QFETCH(bool, across);
-        QFETCH(bool, down);
-        Builder b(m_store);
-        b.k.SetUpBoard(5, 500);
-        QCOMPARE(b.k.CanOpenCell(row, col, kAcross), across);
-        QCOMPARE(b.k.CanOpenCell(row, col, kDown), down);
-    }
-
-    void canOpenCellWhereNeighboursAreBlocked() {
-        Builder b(m_store);
-        b.k.SetUpBoard(5, 500);
-        // Block the cells above and below (2,3)'s neighbour... make (1,4) and (3,4) black:
-        // then the black (2,4) may open across (its right neighbour is the edge side).
-        b.state.Grid[1][4] = kBlack;
-        b.state.Grid[3][4] = kBlack;
-        QVERIFY(b.k.CanOpenCell(2, 4, kAcross));
-        QVERIFY(!b.k.CanOpenCell(2, 4, kDown));
-        // At the bottom edge, down needs the cells left and right blocked.
-        b.state.Grid[5][3] = kBlack;
-        b.state.Grid[5][1] = kBlack;
-        b.state.Grid[4][1] = kBlack;
-        b.state.Grid[4][3] = kBlack;
-        QVERIFY(b.k.CanOpenCell(4, 2, kDown));
-        QVERIFY(!b.k.CanOpenCell(6, 2, kDown)); // outside
-    }
-
-    void firstPassLineOrder() {
-        for (quint64 seed = 1; seed <= 20; ++seed) {
-            Builder b(m_store, seed);
-            LineSpy spy(b.state);
-            Korsord k(b.state, b.rng, &spy);
-            k.SetUpBoard(14, 525);
-            k.GenerateCrossword();
-            QCOMPARE(spy.seen.mid(0, 4), (QList<int>{1, 5, 9, 13}));
-            QList<int> rest = spy.seen.mid(4, 3);
-            std::sort(rest.begin(), rest.end());
-            QCOMPARE(rest, (QList<int>{3, 7, 11}));
-            QCOMPARE(spy.lastPercent, 100);
-        }
-    }
-
-    void progressEndsAt100ForEverySize() {
-        for (int size = 3; size <= 25; ++size) {
-            Builder b(m_store, static_cast<quint64>(size));
-            LineSpy spy(b.state);
-            Korsord k(b.state, b.rng, &spy);
-            k.SetUpBoard(size, 525);
-            k.GenerateCrossword();
-            QCOMPARE(spy.lastPercent, 100);
-            QVERIFY(qAbs(b.state.Progress - 100.0) < 1e-6);
-        }
-    }
-
-    void runOfTwoNeverGetsAWord() {
-        Builder b(m_store);
-        b.k.SetUpBoard(14, 525);
-        b.state.MinWordLength = 3;
-        b.state.Pattern.fill(QString());
-        b.k.PickWord(2);
-        QCOMPARE(b.state.ChosenLength, 0);
-        b.state.MinWordLength = 5;
-        b.k.PickWord(3); // below MinWordLength - 1
-        QCOMPARE(b.state.ChosenLength, 0);
-    }
-
-    void pickerSkipsTheDrawnStart() {
-        CrosswordState s;
-        Random rng;
-        Korsord k(s, rng);
-        k.InitCrosswordState();
-        s.CandidateCount.fill(0);
+    // The picker examines the candidates after the drawn start, round to the one before it;
+    // a run of two, or one shorter than the shortest word, gets none.
+    void picker() {
+        Builder b{WordStore()};
+        CrosswordState& s = b.state;
         s.CandidateCount[4] = 2;
         s.CandidateAnswer[4][1] = QStringLiteral("HUND");
         s.CandidateAnswer[4][2] = QStringLiteral("HAND");
         s.CandidateLevel[4][1] = s.CandidateLevel[4][2] = 3;
         s.MinWordLength = 4;
-        s.Pattern.fill(QString());
         s.GridSize = 4;
-        rng.script({0.0}); // draws candidate 1 as the start: only candidate 2 is examined
-        k.PickWord(4);
-        QCOMPARE(s.ChosenIndex, 2);
-        rng.script({0.9}); // start 2: only candidate 1 is examined
-        k.PickWord(4);
-        QCOMPARE(s.ChosenIndex, 1);
-        s.CandidateCount[4] = 1; // a single candidate is examined
-        rng.script({0.0});
-        k.PickWord(4);
-        QCOMPARE(s.ChosenIndex, 1);
-        s.Pattern[2] = QStringLiteral("U"); // only HUND fits, but it is the drawn start
+        auto pick = [&](double draw, int available = 4) {
+            b.rng.script({draw});
+            b.k.PickWord(available);
+            return s.ChosenLength == 0 ? 0 : s.ChosenIndex;
+        };
+        QCOMPARE(pick(0.0), 2);
+        QCOMPARE(pick(0.9), 1);
+        s.CandidateCount[4] = 1;
+        QCOMPARE(pick(0.0), 1);
         s.CandidateCount[4] = 2;
-        rng.script({0.0});
-        k.PickWord(4);
-        QCOMPARE(s.ChosenLength, 0);
+        s.Pattern[2] = QStringLiteral("U"); // only HUND fits, but it is the drawn start
+        QCOMPARE(pick(0.0), 0);
+        s.Pattern.fill(QString());
+        s.MinWordLength = 3;
+        QCOMPARE(pick(0.0, 2), 0);
+        s.MinWordLength = 5;
+        QCOMPARE(pick(0.0, 3), 0);
     }
 
-    void everyAnswerCanBeTyped_data() {
-        QTest::addColumn<int>("to");
-        QTest::addColumn<int>("from");
-        QTest::addRow("Swedish") << 1 << 2;
-        QTest::addRow("English") << 2 << 1;
-        QTest::addRow("German") << 3 << 2;
-        QTest::addRow("French") << 4 << 1;
-        QTest::addRow("Spanish") << 5 << 3;
-    }
+    // Every letter of every answer the built-in words give in each language can be typed.
     void everyAnswerCanBeTyped() {
-        QFETCH(int, to);
-        QFETCH(int, from);
-        Builder b(builtInStore(to, from), 1, to, from);
-        b.k.SetUpBoard(3, 525);
-        b.state.PuzzleActive = true;
-        b.state.TypingDirection = 0; // the cursor stays on A 1
-        int letters = 0;
-        for (int len = kMinAnswer; len <= kMaxAnswer; ++len) {
-            for (int k = 1; k <= b.state.CandidateCount[len]; ++k) {
-                for (const QChar ch : b.state.CandidateAnswer[len][k]) {
-                    b.state.TypedLetter[1][1].clear();
-                    b.k.KeyPress(ch.toLower());
-                    QVERIFY2(b.state.TypedLetter[1][1] == QString(ch),
-                             qPrintable(QStringLiteral("%1 in %2")
-                                            .arg(ch)
-                                            .arg(b.state.CandidateAnswer[len][k])));
-                    ++letters;
-                }
-            }
-        }
-        QVERIFY(letters > 1000);
-    }
-
-    void listsFollowTheGrid_data() {
-        QTest::addColumn<int>("size");
-        QTest::addRow("5 x 5") << 5;
-        QTest::addRow("14 x 14") << 14;
-        QTest::addRow("25 x 25") << 25;
-    }
-    void listsFollowTheGrid() {
-        QFETCH(int, size);
-        Builder b(m_store, static_cast<quint64>(size));
-        b.k.SetUpBoard(size, 525);
-        b.k.GenerateCrossword();
-        const CrosswordState& s = b.state;
-        for (int dir = 1; dir <= 2; ++dir) {
-            const QStringList list = dir == 1 ? s.AcrossList : s.DownList;
-            int starts = 0;
-            for (int r = 1; r <= size; ++r)
-                for (int c = 1; c <= size; ++c)
-                    starts += s.ClueText[dir][r][c].isEmpty() ? 0 : 1;
-            QCOMPARE(list.size(), starts);
-            QVERIFY(starts > 0);
-            // An entry names its word's first cell and leads there; the lists run by column
-            // letter, then row number.
-            std::pair<int, int> previous{0, 0};
-            for (int i = 0; i < list.size(); ++i) {
-                b.k.ListJump(list[i], dir);
-                const int row = s.CursorRow;
-                const int col = s.CursorCol;
-                QCOMPARE(list[i].left(5).trimmed(),
-                         QStringLiteral("%1 %2").arg(QChar(u'A' + col - 1)).arg(row));
-                QCOMPARE(list[i].mid(5), s.ClueText[dir][row][col]);
-                QCOMPARE(dir == 1 ? s.AcrossSelected : s.DownSelected, i);
-                QCOMPARE(s.TypingDirection, dir);
-                QVERIFY(std::pair(col, row) > previous);
-                previous = {col, row};
-            }
+        for (int to = 1; to <= kLanguageCount; ++to) {
+            const int from = to == 1 ? 2 : 1;
+            Builder b(builtInStore(to, from), 1, to, from);
+            b.k.SetUpBoard(3, 525);
+            b.state.PuzzleActive = true;
+            b.state.TypingDirection = 0; // the cursor stays on A 1
+            QVERIFY(b.state.CandidateCount[5] > 30);
+            for (int len = kMinAnswer; len <= kMaxAnswer; ++len)
+                for (int k = 1; k <= b.state.CandidateCount[len]; ++k)
+                    for (const QChar ch : b.state.CandidateAnswer[len][k]) {
+                        b.state.TypedLetter[1][1].clear();
+                        b.k.KeyPress(ch.toLower());
+                        QVERIFY2(b.state.TypedLetter[1][1] == QString(ch),
+                                 qPrintable(b.state.CandidateAnswer[len][k]));
+                    }
         }
     }
 
@@ -297,77 +213,181 @@ private slots:
         QFETCH(int, difficulty);
         for (quint64 seed = 1; seed <= 8; ++seed) {
             Builder b(m_store, seed * 101 + static_cast<quint64>(size));
-            b.k.SetDifficulty(difficulty);
-            b.k.SetUpBoard(size, 525);
-            b.k.GenerateCrossword();
-            checkInvariants(b, seed);
+            LineSpy spy(b.state);
+            Korsord k(b.state, b.rng, &spy);
+            k.SetDifficulty(difficulty);
+            k.SetUpBoard(size, 525);
+            k.GenerateCrossword();
+            // Lines 1, 5, 9, ... first, in order; then lines 3, 7, 11, ... in a drawn order.
+            QList<int> first, then;
+            for (int line = 1; line <= size; line += 2)
+                (line % 4 == 1 ? first : then) << line;
+            QList<int> drawn = spy.seen.mid(first.size());
+            std::sort(drawn.begin(), drawn.end());
+            QCOMPARE(spy.seen.mid(0, first.size()), first);
+            QCOMPARE(drawn, then);
+            QCOMPARE(spy.lastPercent, 100);
+            QVERIFY(qAbs(b.state.Progress - 100.0) < 1e-6);
+            checkGrid(k, b.state, QStringLiteral("seed %1, size %2: ").arg(seed).arg(size));
         }
     }
 
+    void printout_data() {
+        QTest::addColumn<Sheet>("sheet");
+        QTest::addRow("German 3 x 3") << Sheet{3, 2, 3, 8, false, 1, "Crossword: German, 3 x 3"};
+        QTest::addRow("German 14 x 14")
+            << Sheet{3, 2, 14, 1, false, 1, "Crossword: German, 14 x 14"};
+        QTest::addRow("German 25 x 25 on Letter")
+            << Sheet{3, 2, 25, 2, true, 1, "Crossword: German, 25 x 25"};
+        QTest::addRow("French 14 x 14, own Swedish")
+            << Sheet{4, 1, 14, 3, false, 1, "Korsord: franska, 14 x 14"};
+        QTest::addRow("English 25 x 25, own German")
+            << Sheet{2, 3, 25, 4, false, 1, "Kreuzworträtsel: Englisch, 25 x 25"};
+        QTest::addRow("Spanish 3 x 3, own French")
+            << Sheet{5, 4, 3, 9, false, 1, "Mots croisés : espagnol, 3 x 3"};
+        QTest::addRow("Swedish 25 x 25, own Spanish, long clues")
+            << Sheet{1, 5, 25, 6, false, 6, "Crucigrama: sueco, 25 x 25"};
+    }
+    void printout() {
+        QFETCH(Sheet, sheet);
+        const int size = sheet.size;
+        WordStore store = builtInStore(sheet.to, sheet.from);
+        for (int k = 1; k <= store.wordCount; ++k)
+            store.SetWord(k, 2, QStringList(sheet.clueRepeats, store.GetWord(k, 2)).join(u' '));
+        Builder b(store, static_cast<quint64>(sheet.seed), sheet.to, sheet.from);
+        b.k.SetUpBoard(size, 525);
+        b.k.GenerateCrossword();
+        const CrosswordState& state = b.state;
+        QVERIFY(!state.AcrossList.isEmpty() && !state.DownList.isEmpty());
+
+        const TextTable table = languageTexts(sheet.from);
+        const PrintTexts texts = printTexts(table, sheet.to, size);
+        QCOMPARE(texts.title, sheet.title);
+        // A name that the print dialog can offer as a file name anywhere.
+        QVERIFY(texts.document.contains(QString::number(size)) && !texts.document.contains(u':'));
+        for (const QString& t : {texts.across, texts.down, texts.name, texts.date, texts.key,
+                                 table.text(int(PrintText::PrinterPicture))})
+            QVERIFY(!t.isEmpty());
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath(QStringLiteral("crossword.pdf"));
+        const QPageSize paper(sheet.letter ? QPageSize::Letter : QPageSize::A4);
+        QTest::ignoreMessage(QtWarningMsg, "QPainter::begin(): Returned false");
+        QVERIFY(!writeCrosswordPdf(state, texts, dir.path(), paper)); // a folder is no file
+        PrintedPages printed;
+        QVERIFY(writeCrosswordPdf(state, texts, pdf, paper, &printed));
+        QCOMPARE(pdfPages(pdf), printed.pages);
+        QVERIFY(printed.keyPage >= 2 && printed.keyPage <= printed.pages);
+        const QRectF page(QPointF(0, 0), paper.size(QPageSize::Point));
+        QVERIFY(page.contains(printed.sheetGrid) && page.contains(printed.keyGrid));
+
+        // Every entry of both lists, with its label, on the worksheet; the answers with
+        // their labels and clues on the key, and on the worksheet only where a clue or a
+        // heading says the same.
+        const QString worksheet = pdfText(pdf, 1, printed.keyPage - 1);
+        const QString key = pdfText(pdf, printed.keyPage, printed.pages);
+        QVERIFY(worksheet.startsWith(sheet.title) &&
+                key.startsWith(sheet.title + u' ' + texts.key));
+        QSet<QString> printedAnyway = wordsOf(
+            QStringList{sheet.title, texts.across, texts.down, texts.name, texts.date}.join(u' '));
+        for (const QString& entry : state.AcrossList + state.DownList) {
+            QVERIFY2(worksheet.contains(entry.simplified()), qPrintable(entry));
+            printedAnyway += wordsOf(entry);
+        }
+        for (int direction = 1; direction <= 2; ++direction) {
+            const auto& labels = direction == 1 ? state.AcrossLabel : state.DownLabel;
+            for (const QString& entry : direction == 1 ? state.AcrossList : state.DownList) {
+                // The answer is made of the cells that carry the entry's label.
+                QString answer;
+                for (int a = 1; a <= size; ++a)
+                    for (int b = 1; b <= size; ++b) {
+                        const int r = direction == 1 ? a : b, c = direction == 1 ? b : a;
+                        answer += labels[r][c] == entry.left(5) ? state.Grid[r][c] : QString();
+                    }
+                QVERIFY(key.contains(entry.left(5).trimmed() + u' ' + answer));
+                QVERIFY(key.contains(entry.mid(5).simplified()));
+                QVERIFY2(!wordsOf(worksheet).contains(answer) || printedAnyway.contains(answer),
+                         qPrintable(answer));
+            }
+        }
+
+        // The grids: black squares black, open cells empty on the worksheet and lettered
+        // on the key.
+        const QImage sheetPage = pdfPage(pdf, 1), keyPage = pdfPage(pdf, printed.keyPage);
+        int black = 0, blackSeen = 0, whiteSeen = 0;
+        for (int r = 1; r <= size; ++r)
+            for (int c = 1; c <= size; ++c) {
+                const bool isBlack = state.Grid[r][c] == kBlack;
+                black += isBlack ? 1 : 0;
+                const double onSheet = darkShare(sheetPage, printed.sheetGrid, size, r, c);
+                const double onKey = darkShare(keyPage, printed.keyGrid, size, r, c);
+                blackSeen += onSheet > 0.95 ? 1 : 0;
+                whiteSeen += onSheet == 0 ? 1 : 0;
+                QVERIFY(isBlack ? onKey > 0.95 : onKey > 0.02 && onKey < 0.6);
+            }
+        QVERIFY(black < size * size);
+        QCOMPARE(blackSeen, black);
+        QCOMPARE(whiteSeen, size * size - black);
+    }
+
 private:
-    void checkInvariants(const Builder& b, quint64 seed) {
-        const CrosswordState& s = b.state;
+    // Every letter belongs to a word; a clue stands exactly where a run of two or more letters
+    // starts; the run is a candidate with its own clue and its length, and no answer
+    // is placed twice. The list entries name their words' first cells, lead there, and run
+    // by column letter, then row number.
+    void checkGrid(Korsord& k, const CrosswordState& s, const QString& where) {
         const int n = s.GridSize;
+        for (int r = 1; r <= n; ++r)
+            for (int c = 1; c <= n; ++c)
+                QVERIFY2(s.Grid[r][c] == kBlack ||
+                             (s.Grid[r][c].size() == 1 &&
+                              !(s.AcrossLabel[r][c] + s.DownLabel[r][c]).isEmpty()),
+                         qPrintable(where + Korsord::CellLabel(r, c)));
         QSet<QString> answers;
-        for (int r = 1; r <= n; ++r) {
-            for (int c = 1; c <= n; ++c) {
-                const QString& g = s.Grid[r][c];
-                QVERIFY(g == kBlack || g.size() == 1);
-                if (g != kBlack)
-                    QVERIFY2(!s.AcrossLabel[r][c].isEmpty() || !s.DownLabel[r][c].isEmpty(),
-                             qPrintable(QStringLiteral("seed %1: letter without a word at %2").arg(seed).arg(Korsord::CellLabel(r, c))));
-                for (int dir = 1; dir <= 2; ++dir) {
-                    const QString& clue = s.ClueText[dir][r][c];
-                    if (clue.isEmpty())
+        for (int dir = 1; dir <= 2; ++dir) {
+            int starts = 0;
+            for (int line = 1; line <= n; ++line) {
+                auto at = [&](int q) { return dir == 1 ? s.Grid[line][q] : s.Grid[q][line]; };
+                auto letter = [&](int q) { return q >= 1 && q <= n && at(q) != kBlack; };
+                for (int p = 1; p <= n; ++p) {
+                    const QString& clue = s.ClueText[dir][dir == 1 ? line : p][dir == 1 ? p : line];
+                    const bool runStart = letter(p) && !letter(p - 1) && letter(p + 1);
+                    QVERIFY2(clue.isEmpty() != runStart, qPrintable(where + clue));
+                    if (!runStart)
                         continue;
-                    const int len = lengthInClue(clue);
+                    ++starts;
                     QString word;
-                    for (int i = 0; i < len; ++i)
-                        word += dir == 1 ? s.Grid[r][c + i] : s.Grid[r + i][c];
-                    // Every placed word is a candidate with its own clue, and no answer is placed
-                    // twice.
+                    for (int q = p; letter(q); ++q)
+                        word += at(q);
+                    const int len = static_cast<int>(word.size());
                     bool found = false;
                     for (int k = 1; k <= s.CandidateCount[len] && !found; ++k)
-                        found = s.CandidateAnswer[len][k] == word &&
-                                clue == s.CandidateClue[len][k] + QStringLiteral(" (%1)").arg(len) && s.CandidateUsed[len][k];
-                    QVERIFY2(found, qPrintable(QStringLiteral("seed %1: %2 is no candidate").arg(seed).arg(word)));
-                    QVERIFY2(!answers.contains(word),
-                             qPrintable(QStringLiteral("seed %1: %2 twice").arg(seed).arg(word)));
+                        found = s.CandidateAnswer[len][k] == word && s.CandidateUsed[len][k] &&
+                                clue == s.CandidateClue[len][k] + QStringLiteral(" (%1)").arg(len);
+                    QVERIFY2(found, qPrintable(where + word + " is no candidate"));
+                    QVERIFY2(!answers.contains(word), qPrintable(where + word + " twice"));
                     answers.insert(word);
                 }
             }
-        }
-        // Every maximal run of two or more letters is exactly one placed word.
-        for (int dir = 1; dir <= 2; ++dir) {
-            for (int line = 1; line <= n; ++line) {
-                int p = 1;
-                while (p <= n) {
-                    auto letter = [&](int q) {
-                        return q <= n && (dir == 1 ? s.Grid[line][q] : s.Grid[q][line]) != kBlack;
-                    };
-                    if (!letter(p)) {
-                        ++p;
-                        continue;
-                    }
-                    int e = p;
-                    while (letter(e + 1))
-                        ++e;
-                    if (e > p) {
-                        const int r = dir == 1 ? line : p;
-                        const int c = dir == 1 ? p : line;
-                        QVERIFY2(lengthInClue(s.ClueText[dir][r][c]) == e - p + 1,
-                                 qPrintable(QStringLiteral("seed %1, size %2: the run at %3 %4 is not one word")
-                                                .arg(seed).arg(n).arg(Korsord::CellLabel(r, c))
-                                                .arg(dir == 1 ? "across" : "down")));
-                    }
-                    p = e + 1;
-                }
+            const QStringList& list = dir == 1 ? s.AcrossList : s.DownList;
+            QCOMPARE(list.size(), starts);
+            std::pair<int, int> previous{0, 0};
+            for (int i = 0; i < list.size(); ++i) {
+                k.ListJump(list[i], dir);
+                const int row = s.CursorRow, col = s.CursorCol;
+                QCOMPARE(list[i].left(5).trimmed(),
+                         QStringLiteral("%1 %2").arg(QChar(u'A' + col - 1)).arg(row));
+                QCOMPARE(list[i].mid(5), s.ClueText[dir][row][col]);
+                QCOMPARE(dir == 1 ? s.AcrossSelected : s.DownSelected, i);
+                QCOMPARE(s.TypingDirection, dir);
+                QVERIFY(std::pair(col, row) > previous);
+                previous = {col, row};
             }
         }
+        QVERIFY(!answers.isEmpty());
     }
 
     WordStore m_store;
 };
 
-QTEST_GUILESS_MAIN(TstKorsord)
+QTEST_MAIN(TstKorsord)
 #include "tst_korsord.moc"

@@ -1,16 +1,14 @@
 // The crossword window played with the mouse and the keyboard: typing with its turns and
-// the letters of every answer, Backspace, revealing and checking, New asking before it
-// replaces a puzzle in play, a window opened again, the board drawn whole at every size,
-// printing through the print dialog.
+// the letters of every answer, Backspace, revealing and checking, hearing an answer, New
+// asking before it replaces a puzzle in play, a window opened again, the board drawn whole
+// at every size, the clue lists, printing through the print dialog.
 #include "app/apptestutil.h"
 #include "app/drawnbutton.h"
 #include "crossword/builtinwords.h"
 #include "crossword/frmkorsord.h"
 #include "crossword/pdfreader.h"
 
-#include <QAbstractButton>
 #include <QDialogButtonBox>
-#include <QDir>
 #include <QLineEdit>
 #include <QPointer>
 #include <QPrintDialog>
@@ -19,8 +17,6 @@
 #include <QScopeGuard>
 #include <QSpinBox>
 #include <QStandardPaths>
-#include <QTemporaryDir>
-#include <QTest>
 
 using namespace vx;
 using namespace vx::test;
@@ -33,8 +29,7 @@ struct Crossword {
     CrosswordState state;
     QPointer<frmKorsord> w;
 
-    Crossword() { app.ctx.loadDictionaries(); }
-    Crossword(int to, int from) {
+    explicit Crossword(int to = 3, int from = 2) {
         app.ctx.settings.toLanguage = static_cast<qint16>(to);
         app.ctx.settings.fromLanguage = static_cast<qint16>(from);
         app.ctx.store = builtInStore(to, from);
@@ -56,6 +51,14 @@ struct Crossword {
         QApplication::setActiveWindow(w);
         return *w;
     }
+    // Opens the window, unless it is open, and makes a puzzle of a size with New.
+    frmKorsord& openPuzzle(int size = 14) {
+        if (!w)
+            open();
+        w->Storlek->setValue(size);
+        click(w->cmdNew);
+        return *w;
+    }
     void click(QWidget* widget) { QTest::mouseClick(widget, Qt::LeftButton); }
     // A double click on the board as the system delivers it: a click, then a second press
     // that comes as the double click, then its release.
@@ -65,22 +68,29 @@ struct Crossword {
         QTest::mouseRelease(w->Bild, button, {}, pos);
     }
     QPoint at(int r, int c) const { return w->Bild->cellRect(r, c).center(); }
+    QPoint at(QPoint cell) const { return at(cell.y(), cell.x()); }
     // The widget with the focus gets the keys, as on the screen.
     QWidget* keys() const { return QApplication::focusWidget(); }
-
-    // Types a letter as the keyboard sends it: its key with the lower-case text.
-    void type(QChar upper) {
-        QTest::sendKeyEvent(QTest::Click, keys(), static_cast<Qt::Key>(upper.unicode()),
-                            QString(upper.toLower()), Qt::NoModifier);
+    void key(Qt::Key k) { QTest::keyClick(keys(), k); }
+    // Types letters as the keyboard sends them: each its key with the lower-case text.
+    void type(const QString& letters) {
+        for (const QChar upper : letters)
+            QTest::sendKeyEvent(QTest::Click, keys(), static_cast<Qt::Key>(upper.unicode()),
+                                QString(upper.toLower()), Qt::NoModifier);
     }
     void goTo(int row, int col) {
         while (state.CursorRow != row)
-            QTest::keyClick(keys(), state.CursorRow < row ? Qt::Key_Down : Qt::Key_Up);
+            key(state.CursorRow < row ? Qt::Key_Down : Qt::Key_Up);
         while (state.CursorCol != col)
-            QTest::keyClick(keys(), state.CursorCol < col ? Qt::Key_Right : Qt::Key_Left);
+            key(state.CursorCol < col ? Qt::Key_Right : Qt::Key_Left);
+    }
+    // "D 2 down": the cursor's cell and the typing direction.
+    QString cursor() const {
+        return Korsord::CellLabel(state.CursorRow, state.CursorCol).trimmed() +
+               (state.TypingDirection == 2 ? " down" : " across");
     }
     bool black(int r, int c) const { return state.Grid[r][c] == kBlack; }
-    // The letter cell farthest from the cursor's start at A 1.
+    // The letter cell farthest from the cursor's start at A 1, as (column, row).
     QPoint lastLetterCell() const {
         for (int r = state.GridSize; r >= 1; --r)
             for (int c = state.GridSize; c >= 1; --c)
@@ -90,37 +100,85 @@ struct Crossword {
     }
     int typedCells() const {
         int n = 0;
-        for (int r = 1; r <= kMaxGrid; ++r)
-            for (int c = 1; c <= kMaxGrid; ++c)
-                n += state.TypedLetter[r][c].isEmpty() ? 0 : 1;
+        for (const auto& row : state.TypedLetter)
+            for (const QString& letter : row)
+                n += letter.isEmpty() ? 0 : 1;
         return n;
+    }
+    // Plays a script and gives what its look-up steps saw, joined by "|". A step is a key
+    // (Backspace, Down, F5, Shift, Ctrl), Check or Speaker clicked, "@B1" a left double click
+    // on cell B1, ">B1" the cursor taken there with the arrows, "?c" the cursor, "?sel" the
+    // selected list entries, "?heard" what was said since, "?B1" the cell's letter, "!B1" its
+    // colour; any other step is typed.
+    QString play(const QString& script) {
+        static const QHash<QString, std::pair<Qt::Key, Qt::KeyboardModifier>> keyNames{
+            {"Backspace", {Qt::Key_Backspace, Qt::NoModifier}},
+            {"Down", {Qt::Key_Down, Qt::NoModifier}},
+            {"F5", {Qt::Key_F5, Qt::NoModifier}},
+            {"Shift", {Qt::Key_Shift, Qt::ShiftModifier}},
+            {"Ctrl", {Qt::Key_Control, Qt::ControlModifier}}};
+        const std::pair<QColor, QString> colours[]{{kCellGreen, "green"},
+                                                   {kCellRed, "red"},
+                                                   {kCellSilver, "silver"},
+                                                   {kCellYellow, "yellow"}};
+        QStringList seen;
+        for (const QString& step : script.split(u' ')) {
+            auto cell = [&step] {
+                return QPoint(step[1].unicode() - 'A' + 1, step.mid(2).toInt());
+            };
+            if (step == "Check" || step == "Speaker")
+                click(step == "Check" ? static_cast<QWidget*>(w->cmdCorrect)
+                                      : w->findChild<QLabel*>("imgSpeaker"));
+            else if (keyNames.contains(step))
+                QTest::keyClick(keys(), keyNames[step].first, keyNames[step].second);
+            else if (step.startsWith(u'@'))
+                doubleClick(Qt::LeftButton, at(cell()));
+            else if (step.startsWith(u'>'))
+                goTo(cell().y(), cell().x());
+            else if (step == "?c")
+                seen << cursor();
+            else if (step == "?sel")
+                seen << QStringLiteral("%1/%2").arg(state.AcrossSelected).arg(state.DownSelected);
+            else if (step == "?heard") {
+                QStringList said;
+                for (const RecordingSpeaker::Said& s : app.speaker.said)
+                    said << s.text + " @" + s.locale;
+                seen << said.join(u' ');
+                app.speaker.said.clear();
+            } else if (step.startsWith(u'?'))
+                seen << state.TypedLetter[cell().y()][cell().x()];
+            else if (step.startsWith(u'!')) {
+                seen << QStringLiteral("other");
+                for (const auto& [colour, name] : colours)
+                    if (colour == state.CellColour[cell().y()][cell().x()])
+                        seen.last() = name;
+            } else
+                type(step);
+        }
+        return seen.join(u'|');
     }
 };
 
-// A 5 x 5 board with `across` in row 1 and `down` in column 4, crossing at D 1.
-void handMadeBoard(Crossword& x, const QString& across = QStringLiteral("HUND"),
-                   const QString& down = QStringLiteral("DORF")) {
+// Opens the window on a 5 x 5 board with `across` in row 1 and `down` in column 4, crossing
+// at D 1.
+void openHandMade(Crossword& x, const QString& across = QStringLiteral("HUND"),
+                  const QString& down = QStringLiteral("DORF")) {
+    x.open();
     CrosswordState& s = x.state;
     x.w->korsord.SetUpBoard(5, x.w->Bild->width());
     for (int r = 1; r <= 5; ++r)
-        for (int c = 1; c <= 5; ++c)
-            s.Grid[r][c] = kBlack;
-    for (int i = 0; i < 4; ++i) {
-        s.Grid[1][1 + i] = across.mid(i, 1);
-        s.Grid[1 + i][4] = down.mid(i, 1);
-        s.AcrossLabel[1][1 + i] = QStringLiteral("A 1  ");
-        s.DownLabel[1 + i][4] = QStringLiteral("D 1  ");
-    }
+        for (int c = 1; c <= 5; ++c) {
+            const bool inAcross = r == 1 && c <= 4, inDown = c == 4 && r <= 4;
+            s.Grid[r][c] = inAcross ? across.mid(c - 1, 1) : inDown ? down.mid(r - 1, 1) : kBlack;
+            s.AcrossLabel[r][c] = inAcross ? QStringLiteral("A 1  ") : QString();
+            s.DownLabel[r][c] = inDown ? QStringLiteral("D 1  ") : QString();
+            x.w->korsord.DrawBoardCell(r, c, x.black(r, c) ? kCellBlack : kCellWhite);
+        }
     s.ClueText[1][1][1] = QStringLiteral("across (4)");
     s.ClueText[2][1][4] = QStringLiteral("down (4)");
-    for (int r = 1; r <= 5; ++r)
-        for (int c = 1; c <= 5; ++c)
-            x.w->korsord.DrawBoardCell(r, c, s.Grid[r][c] == kBlack ? kCellBlack : kCellWhite);
     s.AcrossList = {QStringLiteral("A 1  across (4)")};
     s.DownList = {QStringLiteral("D 1  down (4)")};
     x.w->listsChanged();
-    s.CursorSavedColour = kCellWhite;
-    s.TypingDirection = 1;
     s.PuzzleActive = true;
     x.w->korsord.MoveCursor(1, 1);
 }
@@ -140,160 +198,46 @@ class TstKorsordWindow : public QObject {
 private slots:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
 
-    void typingTurnsDownAtTheEndOfAnAcrossWord() {
+    // Typing runs along the word and turns down at the end of an across word; Backspace
+    // clears the cell and steps back; the arrows, Shift and Ctrl set the direction; a black
+    // square takes no letter. F5 and the speaker say the answer at the cursor only once it is
+    // known: all its letters revealed, or the puzzle checked; typed letters give nothing away.
+    // Check colours right letters green, wrong ones red and empty ones silver, and shows the
+    // solution; revealed cells stay yellow, however they were changed since. A checked board
+    // takes no more typing and no second check.
+    void handMadeBoard_data() {
+        QTest::addColumn<QString>("script");
+        QTest::addColumn<QString>("seen");
+        QTest::addRow("typing and its turns")
+            << "?sel HUND ?D1 ?c ?sel X ?c Backspace ?D3 Backspace ?D2 ?c Shift ?c Backspace ?c "
+               "Down Q ?C2 Ctrl ?c"
+            << "0/-1|D|D 2 down|-1/0|D 3 down| | |D 1 down|D 1 across|C 1 across||C 2 down";
+        QTest::addRow("speaking")
+            << "HUN F5 ?heard @A1 @B1 @C1 @D1 >B1 F5 ?heard >D3 F5 ?heard Check Speaker ?heard"
+            << "|hund @de_DE||dorf @de_DE";
+        for (const char* after : {"", " X", " Backspace"})
+            QTest::addRow("check, revealed%s", after)
+                << QStringLiteral("HUND Down X @B1 ?B1%1 Down !B1 Check !A1 !D1 !B1 ?B1 !D2 ?D2 "
+                                  "!D3 ?D3 A ?D3 Check !D3")
+                       .arg(after)
+                << "U|yellow|green|green|yellow|U|silver|O|red|R|R|red";
+        // Every letter an answer can hold is typed (a step types each character as its key
+        // with its lower-case text); punctuation, whose key codes are those of the arrows, and
+        // digits neither type nor move.
+        const std::pair<const char*, const char*> keys[]{
+            {"A", "A"}, {"Î", "Î"}, {"Œ", "Œ"}, {"ÿ", "Ÿ"}, {"ß", "ß"},
+            {"%", ""},  {"&", ""},  {"'", ""},  {"(", ""},  {"5", ""}};
+        for (const auto& [key, typed] : keys)
+            QTest::addRow("key %s", key)
+                << QStringLiteral("HUND %1 ?D2 ?c").arg(QString::fromUtf8(key))
+                << QStringLiteral("%1|D %2 down").arg(QString::fromUtf8(typed), *typed ? "3" : "2");
+    }
+    void handMadeBoard() {
+        QFETCH(QString, script);
+        QFETCH(QString, seen);
         Crossword x;
-        x.open();
-        handMadeBoard(x);
-        const CrosswordState& state = x.state;
-        QCOMPARE(state.AcrossSelected, 0);
-        QCOMPARE(state.DownSelected, -1);
-        for (QChar ch : QStringLiteral("HUND"))
-            x.type(ch);
-        QCOMPARE(state.TypedLetter[1][4], QStringLiteral("D"));
-        QCOMPARE(state.TypingDirection, 2);
-        QCOMPARE(state.CursorRow, 2);
-        QCOMPARE(state.CursorCol, 4);
-        QCOMPARE(state.DownSelected, 0);
-        QCOMPARE(state.AcrossSelected, -1);
-        x.type(u'X');
-        QCOMPARE(state.CursorRow, 3);
-        // Backspace in down mode clears the cell and moves up.
-        QTest::keyClick(x.keys(), Qt::Key_Backspace);
-        QCOMPARE(state.TypedLetter[3][4], QStringLiteral(" "));
-        QCOMPARE(state.CursorRow, 2);
-        QTest::keyClick(x.keys(), Qt::Key_Backspace);
-        QCOMPARE(state.TypedLetter[2][4], QStringLiteral(" "));
-        QCOMPARE(state.CursorRow, 1);
-        // In across mode it moves left; a letter on a black square changes nothing.
-        QTest::keyClick(x.keys(), Qt::Key_Shift, Qt::ShiftModifier);
-        QCOMPARE(state.TypingDirection, 1);
-        QTest::keyClick(x.keys(), Qt::Key_Backspace);
-        QCOMPARE(state.CursorCol, 3);
-        QTest::keyClick(x.keys(), Qt::Key_Down);
-        QCOMPARE(state.CursorRow, 2);
-        QCOMPARE(state.TypingDirection, 2);
-        x.type(u'Q');
-        QCOMPARE(state.TypedLetter[2][3], QString());
-        QTest::keyClick(x.keys(), Qt::Key_Control, Qt::ControlModifier);
-        QCOMPARE(state.TypingDirection, 2);
-    }
-
-    // Every letter an answer can hold is typed; punctuation neither types nor moves.
-    void keysOnTheBoard_data() {
-        QTest::addColumn<int>("key");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("typed");
-        QTest::addRow("a") << int(Qt::Key_A) << "a"
-                           << "A";
-        QTest::addRow("i circumflex") << int(Qt::Key_Icircumflex) << "\u00ee"
-                                      << "\u00ce";
-        QTest::addRow("oe") << 0x152 << "\u0153"
-                            << "\u0152";
-        QTest::addRow("y diaeresis") << int(Qt::Key_ydiaeresis) << "\u00ff"
-                                     << "\u0178";
-        QTest::addRow("sharp s") << int(Qt::Key_ssharp) << "\u00df"
-                                 << "\u00df";
-        QTest::addRow("a ring") << int(Qt::Key_Aring) << "\u00e5"
-                                << "\u00c5";
-        QTest::addRow("n tilde") << int(Qt::Key_Ntilde) << "\u00f1"
-                                 << "\u00d1";
-        QTest::addRow("percent") << int(Qt::Key_Percent) << "%"
-                                 << "";
-        QTest::addRow("ampersand") << int(Qt::Key_Ampersand) << "&"
-                                   << "";
-        QTest::addRow("apostrophe") << int(Qt::Key_Apostrophe) << "'"
-                                    << "";
-        QTest::addRow("left parenthesis") << int(Qt::Key_ParenLeft) << "("
-                                          << "";
-        QTest::addRow("digit") << int(Qt::Key_5) << "5"
-                               << "";
-    }
-    void keysOnTheBoard() {
-        QFETCH(int, key);
-        QFETCH(QString, text);
-        QFETCH(QString, typed);
-        Crossword x;
-        x.open();
-        handMadeBoard(x, QStringLiteral("S\u0152UR"), QStringLiteral("R\u00ceLE"));
-        // Down typing at D 2, away from every edge.
-        QTest::mouseClick(x.w->Bild, Qt::LeftButton, {}, x.at(1, 4));
-        QTest::keyClick(x.keys(), Qt::Key_Down);
-        QCOMPARE(x.state.TypingDirection, 2);
-        QTest::sendKeyEvent(QTest::Click, x.keys(), static_cast<Qt::Key>(key), text,
-                            Qt::NoModifier);
-        QCOMPARE(x.state.TypedLetter[2][4], typed);
-        QCOMPARE(x.state.CursorRow, typed.isEmpty() ? 2 : 3);
-        QCOMPARE(x.state.CursorCol, 4);
-    }
-
-    // Revealed cells stay yellow and show the solution, however they were changed.
-    // F5 says the answer at the cursor only once it is known: all its letters revealed,
-    // or the puzzle checked; typed letters give nothing away.
-    void speakingTheSelectedAnswer() {
-        Crossword x;
-        x.app.ctx.settings.toLanguage = 3;
-        x.open();
-        handMadeBoard(x);
-        auto heard = [&x] {
-            QStringList out;
-            for (const RecordingSpeaker::Said& s : x.app.speaker.said)
-                out << s.text + " @" + s.locale;
-            x.app.speaker.said.clear();
-            return out;
-        };
-        for (QChar c : QStringLiteral("HUN"))
-            x.type(c);
-        QTest::keyClick(x.keys(), Qt::Key_F5);
-        QCOMPARE(heard(), QStringList());
-        for (int c = 1; c <= 4; ++c)
-            x.doubleClick(Qt::LeftButton, x.at(1, c));
-        x.goTo(1, 2);
-        QTest::keyClick(x.keys(), Qt::Key_F5);
-        QCOMPARE(heard(), QStringList{"hund @de_DE"});
-        x.goTo(3, 4); // the down word, of which only D 1 was revealed
-        QTest::keyClick(x.keys(), Qt::Key_F5);
-        QCOMPARE(heard(), QStringList());
-        x.click(x.w->cmdCorrect);
-        QTest::mouseClick(x.w->findChild<QLabel*>("imgSpeaker"), Qt::LeftButton);
-        QCOMPARE(heard(), QStringList{"dorf @de_DE"});
-    }
-
-    void checkColours_data() {
-        QTest::addColumn<int>("afterReveal");
-        QTest::addRow("revealed") << 0;
-        QTest::addRow("revealed, then typed over") << int(Qt::Key_X);
-        QTest::addRow("revealed, then cleared") << int(Qt::Key_Backspace);
-    }
-    void checkColours() {
-        QFETCH(int, afterReveal);
-        Crossword x;
-        x.open();
-        handMadeBoard(x);
-        const CrosswordState& state = x.state;
-        for (QChar ch : QStringLiteral("HUND"))
-            x.type(ch);
-        QTest::keyClick(x.keys(), Qt::Key_Down); // D 3, leaving D 2 empty
-        x.type(u'X');                            // wrong, moves on to D 4
-        x.doubleClick(Qt::LeftButton, x.at(1, 2));
-        QCOMPARE(state.TypedLetter[1][2], QStringLiteral("U"));
-        if (afterReveal != 0)
-            QTest::keyClick(x.keys(), static_cast<Qt::Key>(afterReveal));
-        QTest::keyClick(x.keys(), Qt::Key_Down);
-        QCOMPARE(state.CellColour[1][2], kCellYellow);
-        x.click(x.w->cmdCorrect);
-        QCOMPARE(state.CellColour[1][1], kCellGreen);
-        QCOMPARE(state.CellColour[1][4], kCellGreen);
-        QCOMPARE(state.CellColour[2][4], kCellSilver);
-        QCOMPARE(state.TypedLetter[2][4], QStringLiteral("O")); // the solution is shown
-        QCOMPARE(state.CellColour[3][4], kCellRed);
-        QCOMPARE(state.TypedLetter[3][4], QStringLiteral("R"));
-        QCOMPARE(state.CellColour[1][2], kCellYellow);
-        QCOMPARE(state.TypedLetter[1][2], QStringLiteral("U"));
-        QVERIFY(!state.PuzzleActive);
-        x.type(u'A'); // the board no longer takes typing
-        QCOMPARE(state.TypedLetter[3][4], QStringLiteral("R"));
-        x.click(x.w->cmdCorrect); // nor a second check, which would find every letter right
-        QCOMPARE(state.CellColour[3][4], kCellRed);
+        openHandMade(x);
+        QCOMPARE(x.play(script), seen);
     }
 
     void onlyTheLeftDoubleClickReveals_data() {
@@ -308,22 +252,20 @@ private slots:
         QFETCH(int, button);
         QFETCH(bool, onTheCell);
         Crossword x;
-        x.open();
-        x.click(x.w->cmdNew);
+        x.openPuzzle();
         const QPoint cell = x.lastLetterCell();
-        x.doubleClick(static_cast<Qt::MouseButton>(button),
-                      onTheCell ? x.at(cell.y(), cell.x()) : QPoint(1, 1));
+        x.doubleClick(static_cast<Qt::MouseButton>(button), onTheCell ? x.at(cell) : QPoint(1, 1));
         QVERIFY(x.w->HintAcross->isHidden());
-        if (button != Qt::LeftButton || !onTheCell) {
-            QCOMPARE(x.typedCells(), 0);
-            return;
+        const bool reveals = button == Qt::LeftButton && onTheCell;
+        QCOMPARE(x.typedCells(), reveals ? 1 : 0);
+        if (reveals) {
+            QCOMPARE(x.state.TypedLetter[cell.y()][cell.x()], x.state.Grid[cell.y()][cell.x()]);
+            QCOMPARE(x.state.CursorSavedColour, kCellYellow);
         }
-        QCOMPARE(x.typedCells(), 1);
-        QCOMPARE(x.state.TypedLetter[cell.y()][cell.x()], x.state.Grid[cell.y()][cell.x()]);
-        QCOMPARE(x.state.CursorSavedColour, kCellYellow);
     }
 
-    // The last row and column lie inside the board, outlined or black all along.
+    // The last row and column lie inside the board, outlined or black all along, and the
+    // board overlaps none of its neighbours.
     void everySizeIsDrawnWhole_data() {
         QTest::addColumn<int>("size");
         for (int size = 3; size <= kMaxGrid; ++size)
@@ -332,18 +274,14 @@ private slots:
     void everySizeIsDrawnWhole() {
         QFETCH(int, size);
         Crossword x;
-        frmKorsord& w = x.open();
-        w.Storlek->setValue(size);
-        x.click(w.cmdNew);
+        frmKorsord& w = x.openPuzzle(size);
         QCOMPARE(x.state.GridSize, size);
         const QRect grid = w.Bild->cellRect(1, 1).united(w.Bild->cellRect(size, size));
         QVERIFY(w.Bild->rect().contains(grid));
         const QImage board = w.Bild->grab().toImage();
         QCOMPARE(
-            pixelsOtherThan(board, QRect(grid.right(), grid.top(), 1, grid.height()), Qt::black),
-            0);
-        QCOMPARE(
-            pixelsOtherThan(board, QRect(grid.left(), grid.bottom(), grid.width(), 1), Qt::black),
+            pixelsOtherThan(board, {grid.right(), grid.top(), 1, grid.height()}, Qt::black) +
+                pixelsOtherThan(board, {grid.left(), grid.bottom(), grid.width(), 1}, Qt::black),
             0);
         const QRect onWindow = w.Bild->geometry();
         QVERIFY(w.picHolder->rect().contains(onWindow));
@@ -352,8 +290,7 @@ private slots:
     }
 
     // Ctrl+P and the printer picture open the print dialog once a puzzle is made, on the
-    // locale's paper; printing to a file gives the worksheet and its key, and a file that
-    // cannot be written is reported.
+    // locale's paper; printing to a file gives the worksheet and its key.
     void printing_data() {
         QTest::addColumn<bool>("picture"); // else Ctrl+P
         QTest::addColumn<QString>("locale");
@@ -374,20 +311,16 @@ private slots:
         QFETCH(int, pageSize);
         QFETCH(bool, checked);
         QFETCH(QString, answer);
-        const bool cancel = answer == "cancel";
         const QLocale before;
         QLocale::setDefault(QLocale(locale));
         auto restore = qScopeGuard([&] { QLocale::setDefault(before); });
         Crossword x;
         frmKorsord& w = x.open();
         auto print = [&] {
-            if (picture)
-                x.click(w.imgPrinter);
-            else
-                QTest::keyClick(x.keys(), Qt::Key_P, Qt::ControlModifier);
+            picture ? x.click(w.imgPrinter)
+                    : QTest::keyClick(x.keys(), Qt::Key_P, Qt::ControlModifier);
         };
-        // Without a puzzle nothing opens.
-        bool opened = false;
+        bool opened = false; // without a puzzle nothing opens
         onNextModal([&](QWidget* modal) {
             opened = true;
             qobject_cast<QDialog*>(modal)->reject();
@@ -403,15 +336,12 @@ private slots:
             QVERIFY2(other == w.imgPrinter || other->isHidden() ||
                          !other->geometry().intersects(w.imgPrinter->geometry()),
                      qPrintable(other->objectName()));
-
         QTemporaryDir dir;
         const QString pdf = dir.filePath("crossword.pdf");
         int presetPage = -1;
         onNextModal([&](QWidget* modal) {
             auto* dialog = qobject_cast<QPrintDialog*>(modal);
-            QVERIFY(dialog);
             presetPage = dialog->printer()->pageLayout().pageSize().id();
-            auto* buttons = dialog->findChild<QDialogButtonBox*>();
             auto* file = dialog->findChild<QLineEdit*>("filename");
             file->selectAll();
             QTest::keyClicks(file, pdf);
@@ -420,48 +350,23 @@ private slots:
                 dialog->findChild<QSpinBox*>("from")->setValue(1);
                 dialog->findChild<QSpinBox*>("to")->setValue(1);
             }
-            buttons->button(cancel ? QDialogButtonBox::Cancel : QDialogButtonBox::Ok)->click();
+            dialog->findChild<QDialogButtonBox*>()
+                ->button(answer == "cancel" ? QDialogButtonBox::Cancel : QDialogButtonBox::Ok)
+                ->click();
         });
         print();
         QCOMPARE(presetPage, pageSize);
         QCOMPARE(w.focusWidget(), w.Picture1);
-        QCOMPARE(QFileInfo::exists(pdf), !cancel);
-        if (cancel)
+        QCOMPARE(QFileInfo::exists(pdf), answer != "cancel");
+        if (answer == "cancel")
             return;
-        const int pages = pdfPages(pdf);
-        QVERIFY(answer == "worksheet" ? pages == 1 : pages >= 2);
+        QVERIFY(answer == "worksheet" ? pdfPages(pdf) == 1 : pdfPages(pdf) >= 2);
         QVERIFY(pdfText(pdf, 1, 1).contains(x.state.AcrossList.first().simplified()));
     }
 
-    void reopenedWindowStartsEmpty() {
-        Crossword x;
-        x.open();
-        x.click(x.w->cmdNew);
-        x.type(u'A');
-        x.doubleClick(Qt::LeftButton, x.at(x.lastLetterCell().y(), x.lastLetterCell().x()));
-        x.click(x.w->cmdCorrect);
-        x.w->close();
-        QTRY_VERIFY(x.w.isNull());
-
-        frmKorsord& w = x.open();
-        const QRect inside = w.Bild->rect().adjusted(4, 4, -4, -4); // within the focus frame
-        QCOMPARE(pixelsOtherThan(w.Bild->grab().toImage(), inside, Qt::white), 0);
-        QCOMPARE(w.lstAcross->count() + w.lstDown->count(), 0);
-        QTest::mousePress(w.Bild, Qt::RightButton, {}, inside.center());
-        QVERIFY(w.HintAcross->isHidden());
-        QTest::mouseRelease(w.Bild, Qt::RightButton, {}, inside.center());
-        // Check does nothing without a puzzle, by the mouse or by the keyboard.
-        x.click(w.cmdCorrect);
-        w.cmdCorrect->setFocus();
-        QTest::keyClick(w.cmdCorrect, Qt::Key_Return);
-        QCOMPARE(pixelsOtherThan(w.Bild->grab().toImage(), inside, Qt::white), 0);
-        QCOMPARE(x.typedCells(), 0);
-        QVERIFY(w.Picture1->hasFocus());
-        // The next New starts without asking.
-        x.click(w.cmdNew);
-        QVERIFY(x.state.PuzzleActive);
-    }
-
+    // New over a puzzle in play asks first, the buttons keeping their look meanwhile; No
+    // keeps the puzzle, Yes makes a new one of the size chosen since; the buttons do nothing
+    // while it is made, and Check is inert after a check.
     void newAsksOverAPuzzleInPlay() {
         Crossword x;
         frmKorsord& w = x.open();
@@ -469,39 +374,33 @@ private slots:
         x.click(w.cmdNew); // no puzzle yet: generated at once
         QVERIFY(x.state.PuzzleActive);
         QCOMPARE(w.Label2->text(), QStringLiteral("100 %"));
-        x.doubleClick(Qt::LeftButton, x.at(x.lastLetterCell().y(), x.lastLetterCell().x()));
+        x.doubleClick(Qt::LeftButton, x.at(x.lastLetterCell()));
         const auto typed = x.state.TypedLetter;
-        const std::array<DrawnButton*, 3> buttons{w.cmdNew, w.cmdCorrect, w.cmdHelp};
-        // A button's face and caption, inside the frame that shows its focus.
-        auto face = [](DrawnButton* b) {
-            return b->grab().toImage().copy(b->rect().adjusted(4, 4, -4, -4));
+        // The buttons' faces and captions, inside the frames that show their focus.
+        auto looks = [&w] {
+            QList<QImage> faces;
+            for (DrawnButton* b : {w.cmdNew, w.cmdCorrect, w.cmdHelp})
+                faces << b->grab().toImage().copy(b->rect().adjusted(4, 4, -4, -4));
+            return faces;
         };
-        std::array<QImage, 3> look;
-        for (int i = 0; i < 3; ++i)
-            look[i] = face(buttons[i]);
-        // While the question is up, the buttons look as before.
+        const QList<QImage> look = looks();
         QString asked;
-        int changed = -1;
+        bool changed = true;
         onNextModal([&](QWidget* modal) {
             auto* box = qobject_cast<QMessageBox*>(modal);
             asked = box->text();
-            changed = 0;
-            for (int i = 0; i < 3; ++i)
-                changed += face(buttons[i]) == look[i] ? 0 : 1 << i;
+            changed = looks() != look;
             box->button(QMessageBox::No)->click();
         });
         x.click(w.cmdNew);
         QCOMPARE(asked, w.lblSure->text());
-        QCOMPARE(changed, 0);
-        QVERIFY(x.state.TypedLetter == typed); // No keeps the puzzle
-        QCOMPARE(x.typedCells(), 1);
+        QVERIFY(!changed);
+        QVERIFY(x.state.TypedLetter == typed);
         w.Storlek->setValue(20);
         QCOMPARE(w.St->text(), QStringLiteral(" 20 X 20"));
         QCOMPARE(x.state.GridSize, 14); // the board changes at the next New only
 
-        // Yes generates; a click on Check while it generates does nothing.
         QTimer poke;
-        poke.setInterval(0);
         bool poked = false;
         connect(&poke, &QTimer::timeout, this, [&] {
             if (w.generating()) {
@@ -510,7 +409,7 @@ private slots:
                 poke.stop();
             }
         });
-        poke.start();
+        poke.start(0);
         onNextModal([](QWidget* modal) {
             qobject_cast<QMessageBox*>(modal)->button(QMessageBox::Yes)->click();
         });
@@ -520,45 +419,39 @@ private slots:
         QVERIFY(x.state.PuzzleActive);
         x.click(w.cmdCorrect);
         QVERIFY(!x.state.PuzzleActive);
-        QCOMPARE(face(w.cmdCorrect), look[1]); // inert after a check, same look
+        QCOMPARE(looks()[1], look[1]);
     }
 
-    void focusFrameFollowsTheBoard() {
+    // The board shows its focus frame while it has the focus; a click on it takes the focus
+    // back, and so does a click on a list entry, which leads to the entry's word.
+    void focusFrameAndLists() {
         Crossword x;
-        frmKorsord& w = x.open();
-        x.click(w.cmdNew);
+        frmKorsord& w = x.openPuzzle();
         QTRY_VERIFY(w.Picture1->hasFocus());
         const QColor framed = w.Bild->grab().toImage().pixelColor(1, 1);
-        QTest::keyClick(x.keys(), Qt::Key_Tab);
+        x.key(Qt::Key_Tab);
         QTRY_VERIFY(!w.Picture1->hasFocus());
-        const QImage away = w.Bild->grab().toImage();
-        QVERIFY(away.pixelColor(1, 1) != framed);
+        QVERIFY(w.Bild->grab().toImage().pixelColor(1, 1) != framed);
         QTest::mouseClick(w.Bild, Qt::LeftButton, {}, x.at(1, 1));
         QTRY_VERIFY(w.Picture1->hasFocus());
         QCOMPARE(w.Bild->grab().toImage().pixelColor(1, 1), framed);
-    }
-
-    void listClickJumpsToItsWord() {
-        Crossword x;
-        frmKorsord& w = x.open();
-        x.click(w.cmdNew);
         for (QListWidget* list : {w.lstAcross, w.lstDown}) {
-            const int direction = list == w.lstAcross ? 1 : 2;
             QVERIFY(list->count() > 0);
             for (int i = 0; i < list->count(); ++i) {
                 list->scrollToItem(list->item(i));
                 QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
                                   list->visualItemRect(list->item(i)).center());
-                const QString label = list->item(i)->text().left(5).trimmed();
-                QCOMPARE(Korsord::CellLabel(x.state.CursorRow, x.state.CursorCol).trimmed(), label);
-                QCOMPARE(x.state.TypingDirection, direction);
+                QCOMPARE(x.cursor(), list->item(i)->text().left(5).trimmed() +
+                                         (list == w.lstDown ? " down" : " across"));
                 QCOMPARE(list->currentRow(), i);
                 QVERIFY(w.Picture1->hasFocus());
             }
         }
     }
 
-    // A puzzle of the built-in words, opened twice, solved by typing, with one letter revealed.
+    // A puzzle of the built-in words solved by typing, with one letter revealed, in a window
+    // opened twice: opened again, it shows an empty board without lists, on which the mouse
+    // and Check do nothing, and New starts without asking.
     void solvedByTypingAlone_data() {
         QTest::addColumn<int>("to");
         QTest::addColumn<int>("from");
@@ -573,29 +466,38 @@ private slots:
         Crossword x(to, from);
         for (int opening = 1; opening <= 2; ++opening) {
             frmKorsord& w = x.open();
-            w.Storlek->setValue(size);
-            x.click(w.cmdNew);
+            const QRect inside = w.Bild->rect().adjusted(4, 4, -4, -4); // within the focus frame
+            if (opening == 2) {
+                QCOMPARE(pixelsOtherThan(w.Bild->grab().toImage(), inside, Qt::white), 0);
+                QCOMPARE(w.lstAcross->count() + w.lstDown->count(), 0);
+                QTest::mousePress(w.Bild, Qt::RightButton, {}, inside.center());
+                QVERIFY(w.HintAcross->isHidden());
+                QTest::mouseRelease(w.Bild, Qt::RightButton, {}, inside.center());
+                x.click(w.cmdCorrect);
+                w.cmdCorrect->setFocus();
+                QTest::keyClick(w.cmdCorrect, Qt::Key_Return);
+                QCOMPARE(pixelsOtherThan(w.Bild->grab().toImage(), inside, Qt::white), 0);
+                QCOMPARE(x.typedCells(), 0);
+                QVERIFY(w.Picture1->hasFocus());
+            }
+            x.openPuzzle(size);
             const QPoint revealed = x.lastLetterCell();
-            x.doubleClick(Qt::LeftButton, x.at(revealed.y(), revealed.x()));
-            for (int r = 1; r <= size; ++r) {
-                for (int c = 1; c <= size; ++c) {
+            x.doubleClick(Qt::LeftButton, x.at(revealed));
+            for (int r = 1; r <= size; ++r)
+                for (int c = 1; c <= size; ++c)
                     if (!x.black(r, c) && x.state.TypedLetter[r][c] != x.state.Grid[r][c]) {
                         x.goTo(r, c);
-                        x.type(x.state.Grid[r][c][0]);
+                        x.type(x.state.Grid[r][c]);
                     }
-                }
-            }
             x.click(w.cmdCorrect);
-            for (int r = 1; r <= size; ++r) {
+            for (int r = 1; r <= size; ++r)
                 for (int c = 1; c <= size; ++c) {
                     const QColor expected = x.black(r, c)              ? kCellBlack
                                             : QPoint(c, r) == revealed ? kCellYellow
                                                                        : kCellGreen;
                     QVERIFY2(x.state.CellColour[r][c] == expected,
-                             qPrintable(QStringLiteral("%1: %2").arg(Korsord::CellLabel(r, c),
-                                                                     x.state.Grid[r][c])));
+                             qPrintable(Korsord::CellLabel(r, c) + x.state.Grid[r][c]));
                 }
-            }
             w.close();
             QTRY_VERIFY(x.w.isNull());
         }

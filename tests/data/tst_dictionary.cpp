@@ -6,10 +6,7 @@
 #include "words/articles.h"
 #include "words/wordstore.h"
 
-#include <QFile>
-#include <QHash>
 #include <QRegularExpression>
-#include <QSet>
 #include <QTest>
 
 #include <map>
@@ -21,18 +18,12 @@ namespace {
 
 // Language codes 1..5 as the files and the exception list name them.
 const QStringList kCodes{"sv", "en", "de", "fr", "es"};
-constexpr int kSwedish = 1, kEnglish = 2, kGerman = 3, kFrench = 4, kSpanish = 5;
-
-// A text that stands a second time in one language needs this comment directly above it:
-//   # repeat: de "tragen", fr "porter" - here wear clothes; the earlier record is carry
-// naming the language and the record's own text for each repeated text.
-const QRegularExpression kRepeatNote(QStringLiteral(R"(^# repeat: (.+))"));
-// (No raw string here: the meta-object compiler misreads its quotes.)
-const QRegularExpression kNamedText(QStringLiteral("\\b(sv|en|de|fr|es) \"([^\"]*)\""));
+constexpr int kEnglish = 2;
+const QString kDictionary = QStringLiteral("dictionary.tsv");
 
 struct Entry {
     WordRecord record;
-    int line = 0;
+    QString where; // "dictionary.tsv, line 12"
     QString above; // the file's line directly above the record
 };
 
@@ -41,83 +32,50 @@ struct WordList {
     QString error; // empty when every line imported
 };
 
-QByteArray readFile(const QString& path) {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return {};
-    return f.readAll();
+QString dataPath(const QString& name) {
+    return QStringLiteral(VOKABRIX_DATA_DIR "/") + name;
 }
 
-QString dataPath(const QString& name) { return QStringLiteral(VOKABRIX_DATA_DIR "/") + name; }
-
-// The built-in dictionary is imported enciphered, as the build does; the own list plain.
-WordList load(const QString& name) {
-    WordList list;
-    const QByteArray bytes = readFile(dataPath(name));
-    if (bytes.isEmpty()) {
-        list.error = name + QStringLiteral(" cannot be read");
-        return list;
-    }
-    std::vector<WordRecord> records;
-    if (!tsv::importDictionary(bytes, name, name == QLatin1String("dictionary.tsv"), records, list.error))
-        return list;
-    // The same data lines the importer takes (empty lines and comments skipped), in order.
-    const QStringList lines = QString::fromUtf8(bytes).split(u'\n');
-    QString above;
-    size_t next = 0;
-    for (int i = 0; i < lines.size(); ++i) {
-        QString line = lines[i];
-        if (line.endsWith(u'\r'))
-            line.chop(1);
-        if (!line.isEmpty() && !line.startsWith(u'#')) {
-            if (next >= records.size()) {
-                list.error = QStringLiteral("%1: more data lines than records").arg(name);
-                return list;
-            }
-            list.entries.push_back({records[next++], i + 1, above});
-        }
-        above = line;
-    }
-    if (next != records.size())
-        list.error = QStringLiteral("%1: fewer data lines than records").arg(name);
-    return list;
-}
-
-// Each file is read once; std::map keeps the references it hands out valid.
+// Each file is read once, the built-in dictionary enciphered as the build does; the records
+// are paired with the data lines the importer takes (empty lines and comments skipped).
 const WordList& wordList(const QString& name) {
     static std::map<QString, WordList> cache;
-    auto it = cache.find(name);
-    if (it == cache.end())
-        it = cache.emplace(name, load(name)).first;
-    return it->second;
+    auto [it, fresh] = cache.try_emplace(name);
+    WordList& list = it->second;
+    QFile f(dataPath(name));
+    std::vector<WordRecord> records;
+    if (!fresh || !f.open(QIODevice::ReadOnly) ||
+        !tsv::importDictionary(f.readAll(), name, name == kDictionary, records, list.error))
+        return list;
+    f.seek(0);
+    QString above;
+    size_t dataLines = 0;
+    for (int i = 1; !f.atEnd(); ++i) {
+        const QString line = QString::fromUtf8(f.readLine()).remove(u'\r').remove(u'\n');
+        if (!line.isEmpty() && !line.startsWith(u'#') && dataLines++ < records.size())
+            list.entries.push_back(
+                {records[dataLines - 1], QStringLiteral("%1, line %2").arg(name).arg(i), above});
+        above = line;
+    }
+    if (dataLines != records.size())
+        list.error = name + QStringLiteral(": data lines and records differ");
+    return list;
 }
-
-QString where(const QString& file, const Entry& e) { return QStringLiteral("%1, line %2").arg(file).arg(e.line); }
 
 // British before the slash, American after it; other texts are one spelling.
 QStringList spellings(const QString& text, int code) {
     const qsizetype slash = text.indexOf(u'/');
-    if (code != kEnglish || slash < 0)
-        return {text};
-    return {text.left(slash), text.mid(slash + 1)};
-}
-
-void addFileRows() {
-    QTest::addColumn<QString>("file");
-    QTest::addRow("dictionary.tsv") << QStringLiteral("dictionary.tsv");
-    QTest::addRow("own.tsv") << QStringLiteral("own.tsv");
+    return code != kEnglish || slash < 0 ? QStringList{text}
+                                         : QStringList{text.left(slash), text.mid(slash + 1)};
 }
 
 // The words of a text for the spelling check: article or mark split off, then word by word
 // with punctuation stripped from both ends.
 QStringList wordsOf(const QString& text, int wordClass, int code) {
+    static const QRegularExpression edges(QStringLiteral("^[^\\p{L}\\p{N}]+|[^\\p{L}\\p{N}]+$"));
     QStringList out;
-    const QString bare = SplitArticle(text, wordClass, code).Bare;
-    for (QString w : bare.split(u' ', Qt::SkipEmptyParts)) {
-        while (!w.isEmpty() && !w.front().isLetterOrNumber())
-            w.remove(0, 1);
-        while (!w.isEmpty() && !w.back().isLetterOrNumber())
-            w.chop(1);
+    for (QString w : SplitArticle(text, wordClass, code).Bare.split(u' ', Qt::SkipEmptyParts)) {
+        w.remove(edges);
         if (!w.isEmpty())
             out << w;
     }
@@ -132,34 +90,24 @@ struct SpellSource {
 };
 
 const QList<SpellSource> kSpellSources{
-    {"sv_SE", "hunspell-sv", kSwedish, -1},   {"de_DE", "hunspell-de-de", kGerman, -1},
-    {"fr_FR", "hunspell-fr", kFrench, -1},    {"es_ES", "hunspell-es", kSpanish, -1},
-    {"en_GB", "hunspell-en-gb", kEnglish, 0}, {"en_US", "hunspell-en-us", kEnglish, 1},
+    {"sv_SE", "hunspell-sv", 1, -1},   {"de_DE", "hunspell-de-de", 3, -1},
+    {"fr_FR", "hunspell-fr", 4, -1},   {"es_ES", "hunspell-es", 5, -1},
+    {"en_GB", "hunspell-en-gb", 2, 0}, {"en_US", "hunspell-en-us", 2, 1},
 };
 
-// The distinct words one dictionary of hunspell checks.
-QSet<QString> wordsFor(const SpellSource& source, const WordList& list) {
+// The distinct words one dictionary of hunspell checks; a text without a slash is checked
+// as American.
+QSet<QString> wordsFor(const SpellSource& source) {
     QSet<QString> words;
-    for (const Entry& e : list.entries) {
-        const QString text = e.record.text[source.code - 1];
-        const QStringList parts = spellings(text, source.code);
-        QString checked;
-        if (source.spelling < 0)
-            checked = text;
-        else if (parts.size() == 2)
-            checked = parts[source.spelling];
-        else if (source.spelling == 1)
-            checked = text; // no slash: the American check takes the whole text
-        else
+    for (const Entry& e : wordList(kDictionary).entries) {
+        const QStringList parts = spellings(e.record.text[source.code - 1], source.code);
+        if (source.spelling == 0 && parts.size() < 2)
             continue;
+        const QString checked = parts.value(qMax(0, source.spelling), parts[0]);
         for (const QString& w : wordsOf(checked, e.record.wordClass, source.code))
             words.insert(w);
     }
     return words;
-}
-
-SpellingExceptions readExceptions() {
-    return readSpellingExceptions(dataPath(QStringLiteral("spelling-exceptions.txt")), kCodes);
 }
 
 } // namespace
@@ -167,248 +115,152 @@ SpellingExceptions readExceptions() {
 class TstDictionary : public QObject {
     Q_OBJECT
 private slots:
-    void everyLineImports_data() { addFileRows(); }
-    void everyLineImports() {
-        QFETCH(QString, file);
-        const WordList& list = wordList(file);
-        QVERIFY2(list.error.isEmpty(), qPrintable(list.error));
-        QVERIFY(!list.entries.empty());
-    }
-
-    void enoughRecords_data() {
+    // Every line imports, and no record stands twice. All five texts filled, "/" only in
+    // English (one British and one American spelling), levels 1 to 5, classes 0 to 3. Every
+    // noun carries an article or gender mark that SplitArticle finds in Swedish, German,
+    // French and Spanish, and no other word would be taken for one; English nouns stand
+    // without an article.
+    void records_data() {
         QTest::addColumn<QString>("file");
         QTest::addColumn<int>("minimum");
-        QTest::addRow("dictionary.tsv") << QStringLiteral("dictionary.tsv") << 2000;
+        QTest::addRow("dictionary.tsv") << kDictionary << 2000;
         QTest::addRow("own.tsv") << QStringLiteral("own.tsv") << 30;
     }
-    void enoughRecords() {
+    void records() {
         QFETCH(QString, file);
         QFETCH(int, minimum);
-        const int count = static_cast<int>(wordList(file).entries.size());
-        QVERIFY2(count >= minimum, qPrintable(QStringLiteral("%1 records, at least %2 wanted").arg(count).arg(minimum)));
-    }
-
-    // All five texts filled, "/" only in English (one British and one American spelling),
-    // levels 1 to 5, classes 0 to 3.
-    void textsLevelsAndClasses_data() { addFileRows(); }
-    void textsLevelsAndClasses() {
-        QFETCH(QString, file);
+        static const QRegularExpression englishArticle(QStringLiteral("^(a|an|the) "),
+                                                       QRegularExpression::CaseInsensitiveOption);
+        const WordList& list = wordList(file);
+        QVERIFY2(list.error.isEmpty(), qPrintable(list.error));
+        QVERIFY2(list.entries.size() >= size_t(minimum), qPrintable(file));
+        QHash<QString, QString> seen;
         QStringList problems;
-        for (const Entry& e : wordList(file).entries) {
+        for (const Entry& e : list.entries) {
             const WordRecord& r = e.record;
+            const bool noun = r.wordClass == 1;
             if (r.wordClass < 0 || r.wordClass > 3)
-                problems << where(file, e) + QStringLiteral(": word class %1").arg(r.wordClass);
+                problems << e.where + QStringLiteral(": word class %1").arg(r.wordClass);
+            QStringList texts;
             for (int code = 1; code <= kLanguageCount; ++code) {
                 const QString& text = r.text[code - 1];
-                const QString name = languageName(code);
-                if (text.trimmed().isEmpty())
-                    problems << where(file, e) + QStringLiteral(": no %1 text").arg(name);
-                if (r.level[code - 1] < 1 || r.level[code - 1] > 5)
-                    problems << where(file, e) + QStringLiteral(": %1 level %2").arg(name).arg(r.level[code - 1]);
-                if (text.contains(u'/') && code != kEnglish)
-                    problems << where(file, e) + QStringLiteral(": \"/\" in the %1 text \"%2\"").arg(name, text);
-                if (code == kEnglish && text.count(u'/') > 0) {
-                    const QStringList parts = spellings(text, code);
-                    if (text.count(u'/') > 1 || parts[0].trimmed().isEmpty() || parts[1].trimmed().isEmpty()
-                        || parts[0] == parts[1])
-                        problems << where(file, e) + QStringLiteral(": \"%1\" is not British/American").arg(text);
-                }
+                const QStringList parts = spellings(text, code);
+                if (text.trimmed().isEmpty() || r.level[code - 1] < 1 || r.level[code - 1] > 5 ||
+                    (code != kEnglish && text.contains(u'/')) || text.count(u'/') > 1 ||
+                    (parts.size() == 2 && (parts[0].trimmed().isEmpty() ||
+                                           parts[1].trimmed().isEmpty() || parts[0] == parts[1])))
+                    problems << e.where + QStringLiteral(": %1 text \"%2\", level %3")
+                                              .arg(languageName(code), text)
+                                              .arg(r.level[code - 1]);
+                const WordForm asNoun = SplitArticle(text, 1, code);
+                if (code == kEnglish ? noun && englishArticle.match(text).hasMatch()
+                    : noun           ? asNoun.Article.isEmpty() || asNoun.Bare.isEmpty()
+                                     : !asNoun.Article.isEmpty())
+                    problems << e.where + QStringLiteral(": class %1, article of \"%2\"")
+                                              .arg(r.wordClass)
+                                              .arg(text);
+                texts << NormalizeText(text);
             }
-        }
-        QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u'\n')));
-    }
-
-    // Every noun carries an article or gender mark that SplitArticle finds in Swedish,
-    // German, French and Spanish, and no other word would be taken for one; English nouns
-    // stand without an article.
-    void articlesOnNounsOnly_data() {
-        QTest::addColumn<QString>("file");
-        QTest::addColumn<int>("code");
-        for (const QString& file : {QStringLiteral("dictionary.tsv"), QStringLiteral("own.tsv")}) {
-            for (int code : {kSwedish, kEnglish, kGerman, kFrench, kSpanish})
-                QTest::addRow("%s %s", qPrintable(file), qPrintable(kCodes[code - 1])) << file << code;
-        }
-    }
-    void articlesOnNounsOnly() {
-        QFETCH(QString, file);
-        QFETCH(int, code);
-        static const QRegularExpression englishArticle(QStringLiteral(R"(^(a|an|the) )"),
-                                                       QRegularExpression::CaseInsensitiveOption);
-        QStringList problems;
-        for (const Entry& e : wordList(file).entries) {
-            const QString& text = e.record.text[code - 1];
-            const WordForm asNoun = SplitArticle(text, 1, code);
-            if (code == kEnglish) {
-                if (e.record.wordClass == 1 && englishArticle.match(text).hasMatch())
-                    problems << where(file, e) + QStringLiteral(": English noun with an article: \"%1\"").arg(text);
-                continue;
-            }
-            if (e.record.wordClass == 1 && (asNoun.Article.isEmpty() || asNoun.Bare.isEmpty()))
-                problems << where(file, e) + QStringLiteral(": noun without article or mark: \"%1\"").arg(text);
-            if (e.record.wordClass != 1 && !asNoun.Article.isEmpty())
-                problems << where(file, e)
-                                + QStringLiteral(": class %1 with the noun's \"%2\": \"%3\"")
-                                      .arg(e.record.wordClass)
-                                      .arg(asNoun.Article, text);
+            const QString key = texts.join(u'\t');
+            if (seen.contains(key))
+                problems << e.where + QStringLiteral(": the same record as ") + seen[key];
+            seen.insert(key, e.where);
         }
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u'\n')));
     }
 
     // A text (each spelling of an English one, compared as the exercises compare answers)
-    // stands once per language, unless the later record has the repeat comment above it;
-    // a repeat comment names only texts that do repeat.
-    void noTextTwiceWithoutNote_data() {
+    // stands once per language, unless the later record has the repeat comment above it:
+    //   # repeat: de "tragen", fr "porter" - here wear clothes; the earlier record is carry
+    // A repeat comment names only texts that do repeat. The crossword has at least 300 bare
+    // practised-language words (British spelling in English) of 3 to 14 letters, and Genus
+    // at least 300 nouns whose article it offers as an answer.
+    void eachLanguage_data() {
         QTest::addColumn<int>("code");
-        for (int code : {kSwedish, kEnglish, kGerman, kFrench, kSpanish})
+        for (int code = 1; code <= kLanguageCount; ++code)
             QTest::addRow("%s", qPrintable(kCodes[code - 1])) << code;
     }
-    void noTextTwiceWithoutNote() {
+    void eachLanguage() {
         QFETCH(int, code);
-        const QString file = QStringLiteral("dictionary.tsv");
-        QHash<QString, int> firstLine;
+        static const QRegularExpression named(QStringLiteral("\\b(sv|en|de|fr|es) \"([^\"]*)\""));
+        static const QRegularExpression letters(QStringLiteral("^\\p{L}{3,14}$"));
+        int crossword = 0, genus = 0;
+        QHash<QString, QString> first;
         QStringList problems;
-        for (const Entry& e : wordList(file).entries) {
+        for (const Entry& e : wordList(kDictionary).entries) {
             const QString& text = e.record.text[code - 1];
-            QSet<QString> named;
-            const QRegularExpressionMatch note = kRepeatNote.match(e.above);
-            if (note.hasMatch()) {
-                auto it = kNamedText.globalMatch(note.captured(1));
-                while (it.hasNext()) {
+            const int cls = e.record.wordClass;
+            crossword +=
+                letters.match(SplitArticle(spellings(text, code)[0], cls, code).Bare).hasMatch();
+            genus += cls == 1 && SplitArticle(text, 1, code).Genus;
+            QSet<QString> noted;
+            if (e.above.startsWith(QLatin1String("# repeat: "))) {
+                for (auto it = named.globalMatch(e.above); it.hasNext();) {
                     const QRegularExpressionMatch m = it.next();
                     if (m.captured(1) == kCodes[code - 1])
-                        named.insert(m.captured(2));
+                        noted.insert(m.captured(2));
                 }
             }
-            int earlier = 0;
+            QString earlier;
             for (const QString& s : spellings(text, code)) {
-                const QString key = NormalizeText(s);
-                if (firstLine.contains(key) && firstLine[key] != e.line)
-                    earlier = firstLine[key];
-                else
-                    firstLine.insert(key, e.line);
+                const QString seen = first.value(NormalizeText(s));
+                if (seen.isEmpty())
+                    first.insert(NormalizeText(s), e.where);
+                else if (seen != e.where)
+                    earlier = seen;
             }
-            if (earlier != 0 && !named.contains(text))
-                problems << where(file, e)
-                                + QStringLiteral(": \"%1\" stands on line %2 too; the comment above must say "
-                                                 "# repeat: %3 \"%1\" - <how the meanings differ>")
-                                      .arg(text)
-                                      .arg(earlier)
-                                      .arg(kCodes[code - 1]);
-            for (const QString& n : named) {
-                if (n != text || earlier == 0)
-                    problems << where(file, e) + QStringLiteral(": the repeat comment names \"%1\", which does not repeat here").arg(n);
-            }
+            if (!earlier.isEmpty() && !noted.contains(text))
+                problems << e.where + QStringLiteral(": \"%1\" stands on %2 too; the comment above "
+                                                     "must say # repeat: %3 \"%1\" - <how the "
+                                                     "meanings differ>")
+                                          .arg(text, earlier, kCodes[code - 1]);
+            for (const QString& n : noted)
+                if (n != text || earlier.isEmpty())
+                    problems << e.where + QStringLiteral(": \"%1\" noted, not repeated").arg(n);
         }
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u'\n')));
-    }
-
-    void noRecordTwice() {
-        const QString file = QStringLiteral("dictionary.tsv");
-        QHash<QString, int> seen;
-        QStringList problems;
-        for (const Entry& e : wordList(file).entries) {
-            QStringList texts;
-            for (const QString& t : e.record.text)
-                texts << NormalizeText(t);
-            const QString key = texts.join(u'\t');
-            if (seen.contains(key))
-                problems << where(file, e) + QStringLiteral(": the same record as line %1").arg(seen[key]);
-            else
-                seen.insert(key, e.line);
-        }
-        QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u'\n')));
+        QVERIFY2(crossword >= 300, qPrintable(QString::number(crossword)));
+        QVERIFY2(code == kEnglish || genus >= 300, qPrintable(QString::number(genus)));
     }
 
     // Every word is known to hunspell with Debian's dictionary of its language, or listed in
-    // data/spelling-exceptions.txt. Missing hunspell or dictionaries fail with the package name.
-    void spelling_data() {
-        QTest::addColumn<int>("source");
-        for (int i = 0; i < kSpellSources.size(); ++i)
-            QTest::addRow("%s", qPrintable(kSpellSources[i].dictionary)) << i;
-    }
+    // data/spelling-exceptions.txt; missing hunspell or dictionaries fail with the package
+    // name. The exception list stays under 1% of the words checked and names only words that
+    // the dictionary still has.
     void spelling() {
-        QFETCH(int, source);
-        const SpellSource& s = kSpellSources[source];
-        const SpellingExceptions ex = readExceptions();
+        const SpellingExceptions ex =
+            readSpellingExceptions(dataPath(QStringLiteral("spelling-exceptions.txt")), kCodes);
         QVERIFY2(ex.problems.isEmpty(), qPrintable(ex.problems.join(u'\n')));
-        QStringList words = wordsFor(s, wordList(QStringLiteral("dictionary.tsv"))).values();
-        words.sort();
-        QVERIFY(!words.isEmpty());
-        const Misspelt misspelt = misspeltWords(s.dictionary, s.package, words.join(u'\n'));
-        if (!misspelt.error.isEmpty())
-            QFAIL(qPrintable(misspelt.error));
-
-        QStringList unknown;
-        const QSet<QString> allowed = ex.byCode.value(kCodes[s.code - 1]);
-        for (const QString& w : misspelt.words) {
-            if (!allowed.contains(w))
-                unknown << w;
-        }
-        QVERIFY2(unknown.isEmpty(),
-                 qPrintable(QStringLiteral("%1 does not know: %2 (fix the spelling, or add a reviewed line "
-                                           "\"%3 <word>\" to data/spelling-exceptions.txt)")
-                                .arg(s.dictionary, unknown.join(QStringLiteral(", ")), kCodes[s.code - 1])));
-    }
-
-    // The exception list stays under 1% of the words checked and names only words that the
-    // dictionary still has.
-    void exceptionListStaysSmall() {
-        const SpellingExceptions ex = readExceptions();
-        QVERIFY2(ex.problems.isEmpty(), qPrintable(ex.problems.join(u'\n')));
-        const WordList& list = wordList(QStringLiteral("dictionary.tsv"));
         QHash<QString, QSet<QString>> used;
         int checked = 0;
         for (const SpellSource& s : kSpellSources) {
-            const QSet<QString> words = wordsFor(s, list);
-            used[kCodes[s.code - 1]] += words;
+            const QString code = kCodes[s.code - 1];
+            const QSet<QString> words = wordsFor(s);
+            QVERIFY2(!words.isEmpty(), qPrintable(s.dictionary));
+            used[code] += words;
             checked += static_cast<int>(words.size());
+            QStringList sorted = words.values();
+            sorted.sort();
+            const Misspelt misspelt = misspeltWords(s.dictionary, s.package, sorted.join(u'\n'));
+            QVERIFY2(misspelt.error.isEmpty(), qPrintable(misspelt.error));
+            QStringList unknown;
+            for (const QString& w : misspelt.words)
+                if (!ex.byCode.value(code).contains(w))
+                    unknown << w;
+            QVERIFY2(unknown.isEmpty(),
+                     qPrintable(QStringLiteral("%1 does not know: %2 (fix the spelling, or add a "
+                                               "reviewed line \"%3 <word>\" to "
+                                               "data/spelling-exceptions.txt)")
+                                    .arg(s.dictionary, unknown.join(QStringLiteral(", ")), code)));
         }
         QVERIFY2(ex.count * 100 < checked,
-                 qPrintable(QStringLiteral("%1 exceptions for %2 words checked").arg(ex.count).arg(checked)));
+                 qPrintable(QStringLiteral("%1 exceptions, %2 words").arg(ex.count).arg(checked)));
         QStringList stale;
-        for (auto it = ex.byCode.cbegin(); it != ex.byCode.cend(); ++it) {
-            for (const QString& w : it.value()) {
+        for (auto it = ex.byCode.cbegin(); it != ex.byCode.cend(); ++it)
+            for (const QString& w : it.value())
                 if (!used.value(it.key()).contains(w))
                     stale << it.key() + u' ' + w;
-            }
-        }
-        QVERIFY2(stale.isEmpty(), qPrintable(QStringLiteral("exceptions no word needs: ") + stale.join(QStringLiteral(", "))));
-    }
-
-    // The crossword takes the bare practised-language word (British spelling in English)
-    // of 3 to 14 letters, with no blank, apostrophe, hyphen or other sign.
-    void enoughCrosswordWords_data() {
-        QTest::addColumn<int>("code");
-        for (int code : {kSwedish, kEnglish, kGerman, kFrench, kSpanish})
-            QTest::addRow("%s", qPrintable(kCodes[code - 1])) << code;
-    }
-    void enoughCrosswordWords() {
-        QFETCH(int, code);
-        int count = 0;
-        for (const Entry& e : wordList(QStringLiteral("dictionary.tsv")).entries) {
-            const QString bare = SplitArticle(spellings(e.record.text[code - 1], code)[0], e.record.wordClass, code).Bare;
-            bool letters = bare.size() >= 3 && bare.size() <= 14;
-            for (QChar c : bare)
-                letters = letters && c.isLetter();
-            count += letters ? 1 : 0;
-        }
-        QVERIFY2(count >= 300, qPrintable(QStringLiteral("%1 crossword words").arg(count)));
-    }
-
-    // Genus asks the nouns whose article is one it offers as an answer.
-    void enoughGenusNouns_data() {
-        QTest::addColumn<int>("code");
-        for (int code : {kSwedish, kGerman, kFrench, kSpanish})
-            QTest::addRow("%s", qPrintable(kCodes[code - 1])) << code;
-    }
-    void enoughGenusNouns() {
-        QFETCH(int, code);
-        int count = 0;
-        for (const Entry& e : wordList(QStringLiteral("dictionary.tsv")).entries) {
-            if (e.record.wordClass == 1 && SplitArticle(e.record.text[code - 1], 1, code).Genus)
-                ++count;
-        }
-        QVERIFY2(count >= 300, qPrintable(QStringLiteral("%1 Genus nouns").arg(count)));
+        QVERIFY2(stale.isEmpty(), qPrintable("exceptions no word needs: " + stale.join(u',')));
     }
 };
 

@@ -6,34 +6,10 @@
 
 using namespace vx;
 
-namespace {
-
-// One store for every input, like the editor's, which opens file after file into it: a
-// fresh store of 10000 records per input would cost far more than the load. What an input
-// left in it is cleared after it, so that every input meets the same empty store.
-EditorStore& sharedStore() {
+FUZZ_TARGET {
+    // One store for every input, like the editor's, which opens file after file into it: a
+    // fresh store of 10000 records per input would cost far more than the load.
     static EditorStore store;
-    return store;
-}
-
-void clearAfter(EditorStore& store) {
-    const int touched = std::min(store.recordCount + 1, kEditorCapacity);
-    for (int r = 1; r <= touched; ++r) {
-        store.recordText[r].fill(QString());
-        store.recordLevel[r].fill(0);
-        store.recordClass[r] = 0;
-    }
-    store.recordCount = 0;
-    store.currentFile.clear();
-    store.changed = false;
-    store.currentWord = 0;
-}
-
-} // namespace
-
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    const QByteArrayView bytes = fuzz::bytesOf(data, size);
-    EditorStore& store = sharedStore();
     GridState grid;
     CollectingReporter reporter;
     EditorHooks hooks;
@@ -41,31 +17,32 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     Edit1 edit(store, grid, ProgramFolder(), hooks);
 
     const bool loaded = edit.LoadDictionaryBytes(bytes, QStringLiteral("fuzz.dct"));
-    FUZZ_CHECK(store.recordCount >= 0 && store.recordCount <= kEditorCapacity,
-               QStringLiteral("record count %1").arg(store.recordCount));
-    FUZZ_CHECK(loaded || !reporter.messages.isEmpty(), QStringLiteral("refused without a message"));
+    FUZZ_CHECK(store.recordCount >= 0 && store.recordCount <= kEditorCapacity);
+    FUZZ_CHECK(loaded || !reporter.messages.isEmpty());
     // The grid shows what the store holds, a file refused part-way included.
     edit.FillGrid();
-    FUZZ_CHECK(
-        grid.rows() == std::max(store.recordCount + 1, 2),
-        QStringLiteral("%1 grid rows for %2 records").arg(grid.rows()).arg(store.recordCount));
+    FUZZ_CHECK(grid.rows() == std::max(store.recordCount + 1, 2));
     for (int r = 1; r <= store.recordCount; ++r)
         (void)store.record(r);
 
-    // The same bytes as clipboard text pasted into that dictionary over whole rows, from
-    // the first row and then from the last.
+    // The same bytes pasted over whole rows, from the first row and then from the last.
     const QString text = QString::fromUtf8(bytes);
     grid.col = 0;
     grid.colSel = kGridColumns - 1;
     if (edit.Paste(text)) {
         FUZZ_CHECK(store.recordCount <= kEditorCapacity &&
-                       grid.rows() == std::max(store.recordCount + 1, 2),
-                   QStringLiteral("%1 grid rows for %2 records after a paste")
-                       .arg(grid.rows())
-                       .arg(store.recordCount));
+                   grid.rows() == std::max(store.recordCount + 1, 2));
         grid.row = grid.rowSel = grid.rows() - 1;
         (void)edit.Paste(text);
     }
-    clearAfter(store);
-    return 0;
+
+    // What this input left is cleared, so that every input meets the same empty store.
+    for (int r = 1; r <= std::min(store.recordCount + 1, kEditorCapacity); ++r) {
+        store.recordText[r].fill(QString());
+        store.recordLevel[r].fill(0);
+        store.recordClass[r] = 0;
+    }
+    store.recordCount = store.currentWord = 0;
+    store.currentFile.clear();
+    store.changed = false;
 }

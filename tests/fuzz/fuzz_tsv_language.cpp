@@ -9,38 +9,27 @@ using namespace vx;
 namespace {
 
 bool sameEntries(const std::vector<LanguageEntry>& a, const std::vector<LanguageEntry>& b) {
-    if (a.size() != b.size())
-        return false;
-    for (size_t i = 0; i < a.size(); ++i) {
-        if (a[i].number != b[i].number || a[i].texts != b[i].texts)
-            return false;
-    }
-    return true;
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](const auto& x, const auto& y) {
+        return x.number == y.number && x.texts == y.texts;
+    });
 }
 
 } // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    const QByteArray text(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+FUZZ_TARGET {
+    const QByteArray text = bytes.toByteArray();
     std::vector<LanguageEntry> entries;
     QString error;
     if (!tsv::importLanguage(text, QStringLiteral("fuzz.tsv"), entries, error)) {
-        FUZZ_CHECK(!error.isEmpty() && entries.empty(), QStringLiteral("refused without an error"));
-        return 0;
+        FUZZ_CHECK(!error.isEmpty() && entries.empty());
+        return;
     }
     QByteArray file;
-    FUZZ_CHECK(encodeLanguageFile(entries, kLanguageCount, file, error),
-               QStringLiteral("imported entries cannot be encoded: %1").arg(error));
+    FUZZ_CHECK(encodeLanguageFile(entries, kLanguageCount, file, error));
     std::vector<LanguageEntry> decoded;
-    FUZZ_CHECK(decodeLanguageFile(file, decoded, error),
-               QStringLiteral("encoded file cannot be decoded: %1").arg(error));
-    FUZZ_CHECK(sameEntries(decoded, entries), QStringLiteral("entries differ after decoding"));
-
+    FUZZ_CHECK(decodeLanguageFile(file, decoded, error) && sameEntries(decoded, entries));
     std::vector<LanguageEntry> reimported;
     FUZZ_CHECK(tsv::importLanguage(tsv::exportLanguage(entries), QStringLiteral("export"),
-                                   reimported, error),
-               QStringLiteral("exported text cannot be imported: %1").arg(error));
-    FUZZ_CHECK(sameEntries(reimported, entries),
-               QStringLiteral("entries differ after export and import"));
-    return 0;
+                                   reimported, error));
+    FUZZ_CHECK(sameEntries(reimported, entries));
 }

@@ -1,32 +1,27 @@
-// What the fuzz targets share: the input as a byte view, and the check of a property that
-// a reader must keep. A broken property prints what went wrong and aborts, which libFuzzer
-// records like a crash, with the input that caused it.
+// What the fuzz targets share: the entry point, which hands the input over as a byte view,
+// and the check of a property that a reader must keep. A broken property prints its
+// condition and aborts, which libFuzzer records like a crash, with the input that caused it.
 #pragma once
 
 #include <QByteArrayView>
-#include <QString>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 
-namespace vx::fuzz {
+// FUZZ_TARGET { ... } is the body run for every input, `bytes`.
+#define FUZZ_TARGET                                                                                \
+    static void fuzzOne(QByteArrayView bytes);                                                     \
+    extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {                      \
+        fuzzOne(                                                                                   \
+            QByteArrayView(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size)));    \
+        return 0;                                                                                  \
+    }                                                                                              \
+    static void fuzzOne(QByteArrayView bytes)
 
-inline QByteArrayView bytesOf(const uint8_t* data, size_t size) {
-    return QByteArrayView(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
-}
-
-[[noreturn]] inline void fail(const char* condition, const char* file, int line,
-                              const QString& detail) {
-    std::fprintf(stderr, "%s:%d: property broken: %s\n", file, line, condition);
-    if (!detail.isEmpty())
-        std::fprintf(stderr, "  %s\n", detail.toLocal8Bit().constData());
-    std::abort();
-}
-
-} // namespace vx::fuzz
-
-#define FUZZ_CHECK(condition, detail)                                                              \
+#define FUZZ_CHECK(condition)                                                                      \
     do {                                                                                           \
-        if (!(condition))                                                                          \
-            ::vx::fuzz::fail(#condition, __FILE__, __LINE__, (detail));                            \
+        if (!(condition)) {                                                                        \
+            std::fprintf(stderr, "%s:%d: property broken: %s\n", __FILE__, __LINE__, #condition);  \
+            std::abort();                                                                          \
+        }                                                                                          \
     } while (false)

@@ -1,0 +1,431 @@
+// The word data without a window: the text cipher, articles, the word store and its loader,
+// the choice of word lists, the language file and the settings file.
+#include "dictbuilder.h"
+#include "words/articles.h"
+#include "words/cipher.h"
+#include "words/langfile.h"
+#include "words/settings.h"
+#include "words/wordlists.h"
+#include "words/wordstore.h"
+
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace vx;
+using namespace vx::test;
+
+namespace {
+
+// A program folder with dictionaries of numbered words: "name=count" plain, "name=count@first"
+// numbered from `first`, a trailing "e" enciphered; "name" alone is an empty file.
+struct Folder {
+    QTemporaryDir dir;
+    CollectingReporter reporter;
+    LoadContext context;
+
+    explicit Folder(const QStringList& lists = {}) {
+        static const QRegularExpression spec(QStringLiteral("([^=]+)(=(\\d+)(?:@(\\d+))?(e?))?"));
+        for (const QString& list : lists) {
+            const QRegularExpressionMatch m = spec.match(list);
+            writeFile(
+                dir.filePath(m.captured(1)),
+                m.captured(2).isEmpty()
+                    ? QByteArray()
+                    : encode(numberedRecords(m.captured(3).toInt(), qMax(1, m.captured(4).toInt())),
+                             !m.captured(5).isEmpty()));
+        }
+        context.folder = ProgramFolder(dir.path());
+        context.reporter = &reporter;
+    }
+    WordStore load(const QByteArray& data, int from = 2, int fromSub = 0, int to = 3) {
+        WordStore s;
+        context.fromLanguage = from;
+        context.fromSub = fromSub;
+        context.toLanguage = to;
+        LoadDictionaryBytes(s, data, QStringLiteral("x.dct"), context);
+        return s;
+    }
+};
+
+QString practised(const WordStore& s) {
+    QStringList words;
+    for (int k = 1; k <= s.wordCount; ++k)
+        words << s.toWord[k];
+    return words.join(u' ');
+}
+
+QByteArray langFile(const std::vector<int>& numbers) {
+    std::vector<LanguageEntry> entries;
+    for (int n : numbers) {
+        entries.push_back({n, {}});
+        for (const char* code : {"sv", "en", "de", "fr", "es"})
+            entries.back().texts << QStringLiteral("Å%1&").arg(n) + QLatin1String(code);
+    }
+    QByteArray out;
+    QString error;
+    if (!encodeLanguageFile(entries, 5, out, error))
+        qFatal("%s", qPrintable(error));
+    return out;
+}
+
+} // namespace
+
+class TstWords : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+
+    void decipher_data() {
+        QTest::addColumn<QByteArray>("stored");
+        QTest::addColumn<QByteArray>("plain");
+        QTest::addRow("empty") << QByteArray() << QByteArray();
+        QTest::addRow("one character") << QByteArray("A") << QByteArray();
+        QTest::addRow("codes below 45 pass") << QByteArray("('") << QByteArray("(");
+        QTest::addRow("check fails") << QByteArray("((") << QByteArray();
+        // 'a' (97) + key 'M' (77) = 174; check 'a' - 1 = 96 + key 'o' (111) = 207.
+        QTest::addRow("one letter") << QByteArray("\xae\xcf") << QByteArray("a");
+        // 255 + 77 = 332 - 211 = 121; check 254 + 111 = 365 - 211 = 154.
+        QTest::addRow("ring wraps") << QByteArray("\x79\x9a") << QByteArray("\xff");
+    }
+    void decipher() {
+        QFETCH(QByteArray, stored);
+        QFETCH(QByteArray, plain);
+        QCOMPARE(DecipherText(stored), plain);
+    }
+
+    // Every byte at every key position comes back, and a changed check character is refused.
+    void cipherRoundTrip() {
+        for (int position = 1; position <= 23; ++position)
+            for (int code = 1; code <= 255; ++code) {
+                const QByteArray plain = QByteArray(position - 1, 'x') + char(code);
+                QByteArray stored;
+                QVERIFY(EncipherText(plain, stored));
+                QCOMPARE(stored.size(), plain.size() + 1);
+                QCOMPARE(DecipherText(stored), plain);
+                stored.back() = char(stored.back() ^ 1);
+                QCOMPARE(DecipherText(stored), QByteArray());
+            }
+        QByteArray stored; // the key starts again at position 22
+        QVERIFY(EncipherText(QByteArray(22, 'a'), stored));
+        QCOMPARE(stored[21], stored[0]);
+        QVERIFY(stored[20] != stored[0]);
+    }
+
+    // "article|bare word", with "|genus" where the article tells the genus.
+    void splitArticle_data() {
+        QTest::addColumn<int>("code");
+        QTest::addColumn<int>("wordClass");
+        QTest::addColumn<QString>("word");
+        QTest::addColumn<QString>("split");
+        QTest::addRow("en bil") << 1 << 1 << "en bil" << QString("en|bil|genus");
+        QTest::addRow("no blank") << 1 << 1 << "enbil" << QString("|enbil");
+        QTest::addRow("die Katze") << 3 << 1 << "die Katze" << QString("die|Katze|genus");
+        QTest::addRow("case-sensitive") << 3 << 1 << "Die Katze" << QString("|Die Katze");
+        QTest::addRow("chien (m)") << 4 << 1 << "chien (m)" << QString("(m)|chien|genus");
+        QTest::addRow("plural mark") << 4 << 1 << "chiens (mpl)" << QString("(mpl)|chiens");
+        QTest::addRow("mark without blank") << 4 << 1 << "chien(m)" << QString("(m)|chien|genus");
+        QTest::addRow("only an article") << 3 << 1 << "der" << QString("|der");
+        QTest::addRow("not a noun") << 3 << 3 << " der Hund " << QString("| der Hund ");
+        QTest::addRow("English") << 2 << 1 << "the dog" << QString("|the dog");
+        QTest::addRow("blanks trimmed") << 3 << 1 << "der  Hund " << QString("der|Hund|genus");
+        QTest::addRow("unknown language") << 9 << 1 << "der Hund" << QString("|der Hund");
+    }
+    void splitArticle() {
+        QFETCH(int, code);
+        QFETCH(int, wordClass);
+        QFETCH(QString, word);
+        QFETCH(QString, split);
+        const WordForm f = SplitArticle(word, wordClass, code);
+        QCOMPARE(f.Article + u'|' + f.Bare + (f.Genus ? "|genus" : ""), split);
+        QCOMPARE(f.BeforeWord, !f.Article.isEmpty() && (code == 1 || code == 3));
+        QCOMPARE(f.AfterWord, !f.Article.isEmpty() && code >= 4);
+    }
+
+    // Each word as "practised|own|class|level". The enciphered field is a flag (any value but
+    // 0); a file cut inside its second record keeps the first word; a record needs both of
+    // its sides; own language English gives British before the slash, American after it.
+    void load_data() {
+        QTest::addColumn<QByteArray>("data");
+        QTest::addColumn<QList<int>>("languages"); // own, its variant, practised
+        QTest::addColumn<QString>("loaded");
+        for (const int field : {0, -1, 7}) {
+            QByteArray data = encode(
+                {record("en hund", "dog", "der Hund", "chien (m)", "perro (m)", 2, 1)}, field != 0);
+            data[0] = static_cast<char>(field & 0xFF);
+            data[1] = static_cast<char>((field >> 8) & 0xFF);
+            QTest::addRow("enciphered field %d", field)
+                << data << QList<int>{2, 0, 3} << "der Hund|dog|1|2";
+        }
+        const QByteArray one = encode({record("a", "b", "c", "d", "e")});
+        const QByteArray both =
+            encode({record("a", "b", "c", "d", "e"), record("f", "g", "h", "i", "j")});
+        for (qsizetype cut = one.size() + 1; cut < both.size(); ++cut)
+            QTest::addRow("cut at %d", int(cut))
+                << both.left(cut) << QList<int>{2, 0, 3} << "c|b|0|3";
+        QTest::addRow("empty") << encode({}) << QList<int>{2, 0, 3} << "";
+        QTest::addRow("one side missing")
+            << encode({record("a", "b", "", "d", "e"), record("f", "", "h", "i", "j"),
+                       record("k", "l", "m", "n", "o")})
+            << QList<int>{2, 0, 3} << "m|l|0|3";
+        QTest::addRow("own language practised") << one << QList<int>{3, 0, 3} << "";
+        const QByteArray colour =
+            encode({record("färg", "colour/color/x", "die Farbe", "couleur (f)", "color (m)")});
+        QTest::addRow("British") << colour << QList<int>{2, 0, 3} << "die Farbe|colour|0|3";
+        QTest::addRow("American") << colour << QList<int>{2, 1, 3} << "die Farbe|color/x|0|3";
+        QTest::addRow("other variant keeps all")
+            << colour << QList<int>{2, 2, 3} << "die Farbe|colour/color/x|0|3";
+        QTest::addRow("practised English")
+            << colour << QList<int>{3, 1, 2} << "colour|die Farbe|0|3";
+    }
+    void load() {
+        QFETCH(QByteArray, data);
+        QFETCH(QList<int>, languages);
+        QFETCH(QString, loaded);
+        Folder f;
+        const WordStore s = f.load(data, languages[0], languages[1], languages[2]);
+        QStringList words;
+        for (int k = 1; k <= s.wordCount; ++k)
+            words << QStringLiteral("%1|%2|%3|%4")
+                         .arg(s.toWord[k], s.fromWord[k])
+                         .arg(s.wordClass[k])
+                         .arg(s.wordLevel[k]);
+        QCOMPARE(words.join(u' '), loaded);
+        QVERIFY(f.reporter.messages.isEmpty());
+    }
+
+    // The 3500th word fills the store, with a message; a further file adds nothing.
+    void storeFull() {
+        for (const int words : {3499, 3500, 3501}) {
+            Folder f;
+            WordStore s = f.load(encode(numberedRecords(words)));
+            QCOMPARE(s.wordCount, std::min(words, 3500));
+            QCOMPARE(f.reporter.messages,
+                     words < 3500 ? QStringList()
+                                  : QStringList{"Your dictionaries contain more than 3500 words. "
+                                                "Only 3500 words will be used."});
+            LoadDictionaryBytes(s, encode(numberedRecords(3)), QStringLiteral("y"), f.context);
+            QCOMPARE(s.wordCount, std::min(words + 3, 3500));
+        }
+    }
+
+    // The command-line file, else the chosen lists in their order, else VOKABRIX.DCT and
+    // OWN.DCT; names found without regard to case. A filled store is left as it is.
+    void whichFilesLoad_data() {
+        QTest::addColumn<QStringList>("lists");
+        QTest::addColumn<QStringList>("chosen");
+        QTest::addColumn<QString>("commandLine");
+        QTest::addColumn<QString>("message"); // %1 the folder
+        QTest::addColumn<QString>("words");
+        const QStringList three{"VOKABRIX.DCT=2e", "a.dct=1@20", "B.DCT=1@30"};
+        QTest::addRow("own list missing")
+            << QStringList{"Vokabrix.dct=2e"} << QStringList() << QString()
+            << QString("The dictionary file %1/OWN.DCTwas not found.") << "Wort1 Wort2";
+        QTest::addRow("both defaults")
+            << QStringList{"Vokabrix.dct=2e", "own.dct=1@10"} << QStringList() << QString()
+            << QString() << "Wort1 Wort2 Wort10";
+        QTest::addRow("chosen") << three << QStringList{"b.dct", "a.dct"} << QString() << QString()
+                                << "Wort30 Wort20";
+        QTest::addRow("built-in chosen")
+            << three << QStringList{kBuiltInChoice} << QString() << QString() << "Wort1 Wort2";
+        QTest::addRow("command line")
+            << three << QStringList{"b.dct"} << QString("a.dct") << QString() << "Wort20";
+    }
+    void whichFilesLoad() {
+        QFETCH(QStringList, lists);
+        QFETCH(QStringList, chosen);
+        QFETCH(QString, commandLine);
+        QFETCH(QString, message);
+        QFETCH(QString, words);
+        Folder f(lists);
+        if (!commandLine.isEmpty())
+            f.context.commandLineFile = f.dir.filePath(commandLine);
+        WordStore s;
+        s.dictFiles = chosen;
+        LoadDictionaries(s, f.context);
+        QCOMPARE(practised(s), words);
+        QCOMPARE(f.reporter.messages.join(u'|'), message.replace("%1", f.dir.path()));
+        writeFile(f.dir.filePath("own.dct"), encode(numberedRecords(1, 40)));
+        LoadDictionaries(s, f.context);
+        QCOMPARE(practised(s), words);
+    }
+
+    // A length below the stored offset is a read error: the words before it stay, and the
+    // loader lets events run once per word read.
+    void readErrorKeepsWordsBefore() {
+        Folder f;
+        QByteArray data = encode(numberedRecords(3));
+        const qsizetype third = encode(numberedRecords(2)).size();
+        data[third] = static_cast<char>(0x9b); // length 31899
+        data[third + 1] = static_cast<char>(0x7c);
+        writeFile(f.dir.filePath("bad.dct"), data);
+        int pumps = 0;
+        f.context.pumpEvents = [&pumps] { ++pumps; };
+        WordStore s;
+        LoadDictionaryFile(s, QStringLiteral("bad.dct"), f.context);
+        QCOMPARE(practised(s), QStringLiteral("Wort1 Wort2"));
+        QCOMPARE(f.reporter.messages.size(), 1);
+        QVERIFY(f.reporter.messages[0].startsWith("Error reading file " +
+                                                  f.dir.filePath("bad.dct") + ": "));
+        QCOMPARE(pumps, 2);
+    }
+
+    // Plain dictionaries are listed (an empty file is a plain, empty list) and ticked by
+    // name without regard to case; enciphered ones never by name.
+    void listWordLists_data() {
+        QTest::addColumn<QStringList>("lists");
+        QTest::addColumn<QStringList>("chosen");
+        QTest::addColumn<QString>("files");
+        QTest::addColumn<QString>("ticked");
+        QTest::addRow("only the built-in dictionary")
+            << QStringList{"VOKABRIX.DCT=3e"} << defaultWordLists() << ""
+            << "vokabrix.dct";
+        QTest::addRow("plain files")
+            << QStringList{"Animals.DCT=2", "own.dct", "secret.dct=2e", "notes.txt=1"}
+            << QStringList{"vokabrix.DCT", "ANIMALS.dct"} << "Animals.DCT own.dct"
+            << "vokabrix.dct Animals.DCT";
+        QTest::addRow("nothing chosen")
+            << QStringList{"VOKABRIX.DCT=2e", "OWN.DCT=1"} << QStringList() << "OWN.DCT"
+            << "";
+    }
+    void listWordLists() {
+        QFETCH(QStringList, lists);
+        QFETCH(QStringList, chosen);
+        QFETCH(QString, files);
+        QFETCH(QString, ticked);
+        Folder f(lists);
+        const WordListChoice c = ListWordLists(f.context.folder, chosen, nullptr);
+        QStringList listed = c.files;
+        listed.sort(Qt::CaseInsensitive);
+        QCOMPARE(listed.join(u' '), files);
+        QCOMPARE(ChosenWordLists(c).join(u' '), ticked);
+    }
+
+    void atMost36Lists() {
+        Folder f;
+        for (int i = 0; i < 37; ++i)
+            writeFile(f.dir.filePath(QStringLiteral("list%1.dct").arg(i)), encode({}));
+        QCOMPARE(ListWordLists(f.context.folder, {}, nullptr).files.size(), 36);
+    }
+
+    void unreadableListIsReportedAndSkipped() {
+        Folder f({"good.dct=0"});
+        QVERIFY(QFile::link(QStringLiteral("/proc/self/mem"), f.dir.filePath("bad.dct")));
+        QCOMPARE(ListWordLists(f.context.folder, {}, &f.reporter).files, QStringList{"good.dct"});
+        QCOMPARE(f.reporter.messages.size(), 1);
+    }
+
+    // Each language reads its own text of every entry; a number above 350 is a read error
+    // that keeps what was read before it; a missing file is reported.
+    void languageFile() {
+        const QByteArray data = langFile({0, 350, 7});
+        for (int code = 1; code <= 5; ++code) {
+            TextTable t;
+            CollectingReporter r;
+            QCOMPARE(ReadLanguageBytes(data, code, t, r), LanguageFileResult::Read);
+            const QString suffix = QStringList{"sv", "en", "de", "fr", "es"}[code - 1];
+            QCOMPARE(t.uiText[0] + t.uiText[350] + t.uiText[7] + t.uiText[8],
+                     QStringLiteral("Å0&%1Å350&%1Å7&%1").arg(suffix));
+            QVERIFY(r.messages.isEmpty());
+        }
+        QByteArray damaged = langFile({1, 2, 3});
+        const qsizetype third = langFile({1, 2}).size();
+        damaged[third] = static_cast<char>(351 & 0xFF);
+        damaged[third + 1] = static_cast<char>(351 >> 8);
+        TextTable t;
+        CollectingReporter r;
+        QCOMPARE(ReadLanguageBytes(damaged, 2, t, r), LanguageFileResult::ReadError);
+        QCOMPARE(t.uiText[2], QStringLiteral("Å2&en"));
+        QCOMPARE(r.messages.size(), 1);
+        QVERIFY(r.messages[0].startsWith(QStringLiteral("Error reading LANG.CRP: ")));
+        QVERIFY(r.messages[0].endsWith(QStringLiteral(". Vokabrix should be reinstalled.")));
+        Folder f;
+        QCOMPARE(ReadLanguageFile(f.context.folder, 1, t, f.reporter), LanguageFileResult::Missing);
+        QCOMPARE(f.reporter.messages,
+                 QStringList{"The file LANG.CRP was not found. Vokabrix must be reinstalled."});
+        writeFile(f.dir.filePath("lang.crp"), langFile({5}));
+        QCOMPARE(ReadLanguageFile(f.context.folder, 4, t, f.reporter), LanguageFileResult::Read);
+        QCOMPARE(t.uiText[5], QStringLiteral("Å5&fr"));
+    }
+
+    // An access mark is dropped and a doubled "&" kept once; tag numbers read their digits
+    // only; words compare upper-cased without outer blanks; a slot beyond the store takes no
+    // word.
+    void smallHelpers() {
+        QStringList stripped;
+        for (const char* text : {"&Worm", "E&xit", "Salt && pepper", "a&&&b", "end&"})
+            stripped << StripAmpersands(QString::fromLatin1(text));
+        QCOMPARE(stripped.join(u'|'), QStringLiteral("Worm|Exit|Salt & pepper|a&&b|end"));
+        QCOMPARE(tagNumber("NOMAX") + tagNumber("0") + tagNumber("306"), 306);
+        QCOMPARE(NormalizeText(QStringLiteral("  straße ")), QStringLiteral("STRAßE"));
+        WordStore s;
+        s.SetWord(WordStore::kCapacity + 1, 1, QStringLiteral("outside"));
+        QCOMPARE(s.GetWord(WordStore::kCapacity + 1, 1), QString());
+    }
+
+    // Values out of range are corrected when read, numbers without digits read as 0. The
+    // exit writes values where they stand, keeps other lines, and writes positive numbers
+    // with a leading blank.
+    void settings_data() {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QString>("read");
+        QTest::addColumn<QString>("written"); // after the warranty was seen, From set to -1
+        QTest::addRow("first start")
+            << QByteArray() << "scheme 1, full 0, from 2/1, to 3"
+            << QString("[Misc]\r\nSeenWarranty=1\r\nColorScheme= 1\r\nFullScreen=0\r\nSpeak=0\r\n"
+                       "[Languages]\r\nFrom=-1\r\nFromSub= 1\r\nTo= 3\r\n");
+        QTest::addRow("lines kept")
+            << QByteArray("; kept\n[Misc]\nFullScreen=5\nSpeak=2\nOther=x\n\n[Languages]\nTo=4\n")
+            << "scheme 1, full 1, from 2/1, to 4"
+            << QString(
+                   "; kept\r\n[Misc]\r\nFullScreen=1\r\nSpeak=1\r\nOther=x\r\nSeenWarranty=1\r\n"
+                   "ColorScheme= 1\r\n\r\n[Languages]\r\nTo= 4\r\nFrom=-1\r\nFromSub= 1\r\n");
+        QTest::addRow("From 0") << QByteArray("[Languages]\nFrom=0\nFromSub=0\nTo=5\n")
+                                << "scheme 1, full 0, from 2/1, to 5" << QString();
+        QTest::addRow("From -1") << QByteArray("[languages]\nfrom= -1\nFromSub=0\n")
+                                 << "scheme 1, full 0, from 2/1, to 3" << QString();
+        QTest::addRow("From 65535") << QByteArray("[Languages]\nFrom=65535\n")
+                                    << "scheme 1, full 0, from 2/1, to 3" << QString();
+        QTest::addRow("From 7 stays") << QByteArray("[Languages]\nFrom= 7\nFromSub= 0\nTo= 1\n")
+                                      << "scheme 1, full 0, from 7/0, to 1" << QString();
+        QTest::addRow("To 0") << QByteArray("[Languages]\nFrom= 4\nTo=0\n")
+                              << "scheme 1, full 0, from 4/0, to 3" << QString();
+        QTest::addRow("scheme 3, full screen 5")
+            << QByteArray("[MISC]\r\nColorScheme= 3\r\nFullScreen=5\r\n")
+            << "scheme 3, full 1, from 2/1, to 3" << QString();
+        QTest::addRow("no digits") << QByteArray("[Misc]\nColorScheme=x\nFullScreen=abc\n")
+                                   << "scheme 1, full 0, from 2/1, to 3" << QString();
+    }
+    void settings() {
+        QFETCH(QByteArray, file);
+        QFETCH(QString, read);
+        QFETCH(QString, written);
+        Folder f;
+        const ProfileFile profile(f.dir.filePath("VOKABRIX.INI"));
+        if (!file.isEmpty())
+            writeFile(profile.path(), file);
+        AppSettings s;
+        ReadMiscSettings(profile, s);
+        ReadLanguageSettings(profile, s);
+        QCOMPARE(QStringLiteral("scheme %1, full %2, from %3/%4, to %5")
+                     .arg(s.colorScheme)
+                     .arg(int(s.fullScreen))
+                     .arg(s.fromLanguage)
+                     .arg(s.fromSub)
+                     .arg(s.toLanguage),
+                 read);
+        if (written.isEmpty())
+            return;
+        MarkWarrantySeen(profile);
+        s.fromLanguage = -1;
+        SaveExitSettings(profile, s);
+        QCOMPARE(QString::fromLatin1(readFile(profile.path())), written);
+        QVERIFY(ProfileFile::defaultPath().endsWith("/VOKABRIX.INI"));
+        QVERIFY(ProfileFile::defaultPath().startsWith(
+            QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)));
+    }
+};
+
+QTEST_GUILESS_MAIN(TstWords)
+#include "tst_words.moc"
