@@ -554,6 +554,26 @@ private slots:
             QCOMPARE(seen.size(), v.VerbCount);
         }
     }
+
+    // No drill draws from an empty store (a draw among no words divided by zero): each asks
+    // nothing.
+    void anEmptyStoreAsksNothing() {
+        WordStore empty;
+        Random rng;
+        QuattroState quattro;
+        NewQuestion(quattro, empty, 30, 1, rng);
+        QCOMPARE(quattro.CorrectOption, 0);
+        WormState worm;
+        QVERIFY(!NewWord(worm, empty, 30, 1, 3, 20, rng));
+        QuickState quick;
+        QVERIFY(!BuildGrid(quick, empty, 30, true, 1, rng));
+        SynonymState synonym;
+        NewSynonymRound(synonym, empty, 30, 1, rng);
+        QVERIFY(synonym.RAD1[0].isEmpty());
+        GenusState genus;
+        QCOMPARE(NewSet(genus, empty, 30, 1, 3, rng), 0);
+        QCOMPARE(PickVerb(VerbState{}, rng), 0);
+    }
 };
 
 QTEST_GUILESS_MAIN(TstDrills)
