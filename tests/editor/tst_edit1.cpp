@@ -80,20 +80,10 @@ struct SaveCase {
     QString message{};
 };
 
-struct GridCase {
-    int records;
-    QList<int> sel; // row, column, far row, far column
-    QString action, text;
-    int count;
-    QStringList cells; // "row:column=text" afterwards
-    QString message{};
-};
-
 } // namespace
 
 Q_DECLARE_METATYPE(LoadCase)
 Q_DECLARE_METATYPE(SaveCase)
-Q_DECLARE_METATYPE(GridCase)
 
 class TstEdit1 : public QObject {
     Q_OBJECT
@@ -192,89 +182,76 @@ private slots:
     }
 
     // Edits of the grid: the cells they give, the rows outside the selection as they were.
+    // The selection is "row column far-row far-column"; cells are "row:column=text".
     void gridEdits_data() {
-        QTest::addColumn<GridCase>("c");
+        for (const char* c : {"records", "sel", "action", "text", "count", "cells", "message"})
+            QTest::addColumn<QString>(c);
+        const auto g = [](const char* name, int records, const char* sel, const char* action,
+                          const QString& text, int count, const QString& cells,
+                          const QString& message = {}) {
+            row(name, QString::number(records), QString(sel), QString(action), text,
+                QString::number(count), cells, message);
+        };
         const QString line = "a\t1\tb\t2\tc\t3\td\t4\te\t5\t2\r\n";
-        row("paste into column 0 only",
-            GridCase{10, {7, 0, 7, 0}, "paste", line, 10, {"7:0=a", "7:1=3", "7:2=word7"}});
-        row("paste two lines on the last row",
-            GridCase{10,
-                     {10, 0, 11, 10},
-                     "paste",
-                     line + line,
-                     11,
-                     {"10:8=e", "10:9=5", "10:10=2", "11:0=a", "11:10=2"}});
-        row("paste as many lines as records",
-            GridCase{
-                3, {1, 0, 3, 10}, "paste", line + line + line, 3, {"1:0=a", "2:2=b", "3:4=c"}});
-        row("paste into an empty dictionary",
-            GridCase{0, {1, 0, 3, 10}, "paste", line + line + line, 3, {"3:0=a"}});
-        row("paste lines ending in LF",
-            GridCase{0, {1, 0, 2, 10}, "paste", "x\t1\ny\t2\n", 2, {"2:0=y", "2:1=2"}});
-        row("paste a cell without line end", GridCase{3, {2, 0, 2, 0}, "paste", "z", 3, {"2:0=z"}});
+        g("paste into column 0 only", 10, "7 0 7 0", "paste", line, 10, "7:0=a 7:1=3 7:2=word7");
+        g("paste two lines on the last row", 10, "10 0 11 10", "paste", line + line, 11,
+          "10:8=e 10:9=5 10:10=2 11:0=a 11:10=2");
+        g("paste as many lines as records", 3, "1 0 3 10", "paste", line + line + line, 3,
+          "1:0=a 2:2=b 3:4=c");
+        g("paste into an empty dictionary", 0, "1 0 3 10", "paste", line + line + line, 3, "3:0=a");
+        g("paste lines ending in LF", 0, "1 0 2 10", "paste", "x\t1\ny\t2\n", 2, "2:0=y 2:1=2");
+        g("paste a cell without line end", 3, "2 0 2 0", "paste", "z", 3, "2:0=z");
         // A level is the number rounded halves to even when it lies between 0 and 6, else 3.
-        row("paste levels", GridCase{0,
-                                     {1, 0, 6, 1},
-                                     "paste",
-                                     "a\t0\nb\t6\nc\t4.5\nd\t5.5\ne\t0.4\nf\tx\n",
-                                     6,
-                                     {"1:1=3", "2:1=3", "3:1=4", "4:1=6", "5:1=", "6:1=3"}});
+        g("paste levels", 0, "1 0 6 1", "paste", "a\t0\nb\t6\nc\t4.5\nd\t5.5\ne\t0.4\nf\tx\n", 6,
+          "1:1=3 2:1=3 3:1=4 4:1=6 5:1= 6:1=3");
         // A class cell holds any number; the store keeps the nearest 16-bit one.
-        const std::pair<QString, const char*> classes[] = {{"2.5", "2"},
-                                                           {"99999999999999999999999", "32767"},
-                                                           {"-99999999999999999999999", "-32768"},
-                                                           {QString(300, u'9'), "32767"}};
-        for (const auto& [cell, stored] : classes)
-            row(qPrintable("paste class " + cell.left(24)),
-                GridCase{0,
-                         {1, 0, 1, 10},
-                         "paste",
-                         "x\t1\ty\t\t\t\t\t\t\t\t" + cell + "\n",
-                         1,
-                         {QStringLiteral("1:10=") + stored}});
-        row("paste past the capacity", GridCase{9999,
-                                                {9998, 0, 10001, 10},
-                                                "paste",
-                                                "a\nb\nc\nd\n",
-                                                9999,
-                                                {"9998:0=ord9998"},
-                                                kNoMoreWords});
-        row("cut dragged upwards",
-            GridCase{10, {9, 0, 3, 1}, "cut", "", 10, {"3:0=", "9:1=", "9:2=word9"}});
-        row("cut of a level cell gives 3", GridCase{3, {2, 3, 2, 3}, "cut", "", 3, {"2:3=3"}});
-        row("delete the first",
-            GridCase{3, {1, 0, 99, 0}, "delete", "", 2, {"1:0=ord2", "2:0=ord3"}});
-        row("delete the last", GridCase{3, {3, 0, 99, 0}, "delete", "", 2, {}});
-        row("delete the only", GridCase{1, {1, 0, 99, 0}, "delete", "", 0, {"1:0="}});
-        row("add", GridCase{3, {4, 0, 4, 0}, "add", "", 4, {"4:0=", "4:10=1"}});
-        row("add at the capacity",
-            GridCase{10000, {10001, 0, 10001, 0}, "add", "", 10000, {}, kNoMoreWords});
+        for (const auto& [cell, stored] : {std::pair<QString, const char*>{"2.5", "2"},
+                                           {"99999999999999999999999", "32767"},
+                                           {"-99999999999999999999999", "-32768"},
+                                           {QString(300, u'9'), "32767"}})
+            g(qPrintable("paste class " + cell.left(24)), 0, "1 0 1 10", "paste",
+              "x\t1\ty\t\t\t\t\t\t\t\t" + cell + "\n", 1, QStringLiteral("1:10=") + stored);
+        g("paste past the capacity", 9999, "9998 0 10001 10", "paste", "a\nb\nc\nd\n", 9999,
+          "9998:0=ord9998", kNoMoreWords);
+        g("cut dragged upwards", 10, "9 0 3 1", "cut", "", 10, "3:0= 9:1= 9:2=word9");
+        g("cut of a level cell gives 3", 3, "2 3 2 3", "cut", "", 3, "2:3=3");
+        g("delete the first", 3, "1 0 99 0", "delete", "", 2, "1:0=ord2 2:0=ord3");
+        g("delete the last", 3, "3 0 99 0", "delete", "", 2, "");
+        g("delete the only", 1, "1 0 99 0", "delete", "", 0, "1:0=");
+        g("add", 3, "4 0 4 0", "add", "", 4, "4:0= 4:10=1");
+        g("add at the capacity", 10000, "10001 0 10001 0", "add", "", 10000, "", kNoMoreWords);
     }
     void gridEdits() {
-        QFETCH(GridCase, c);
+        QFETCH(QString, records);
+        QFETCH(QString, sel);
+        QFETCH(QString, action);
+        QFETCH(QString, text);
+        QFETCH(QString, count);
+        QFETCH(QString, cells);
+        QFETCH(QString, message);
         Editor e;
-        e.withRecords(c.records);
-        e.grid.row = c.sel[0];
-        e.grid.col = c.sel[1];
-        e.grid.rowSel = c.sel[2];
-        e.grid.colSel = c.sel[3];
+        e.withRecords(records.toInt());
+        QList<int> s;
+        for (const QString& n : sel.split(u' '))
+            s << n.toInt();
+        std::tie(e.grid.row, e.grid.col, e.grid.rowSel, e.grid.colSel) =
+            std::tuple(s[0], s[1], s[2], s[3]);
         const std::vector<GridState::Row> before = e.grid.cells;
-        int row = c.sel[0];
-        if (c.action == "paste")
-            QCOMPARE(e.edit.Paste(c.text), c.message.isEmpty());
-        else if (c.action == "cut")
+        if (action == "paste")
+            QCOMPARE(e.edit.Paste(text), message.isEmpty());
+        else if (action == "cut")
             e.edit.ClearSelection();
-        else if (c.action == "delete")
-            e.edit.DeleteRecord(row);
+        else if (action == "delete")
+            e.edit.DeleteRecord(s[0]);
         else
-            QCOMPARE(e.edit.AddRecord(), c.message.isEmpty());
-        QCOMPARE(e.store.recordCount, c.count);
-        QCOMPARE(e.reporter.messages, e.messages(c.message));
-        QCOMPARE(e.grid.rows(), std::max(c.count, 1) + 1);
+            QCOMPARE(e.edit.AddRecord(), message.isEmpty());
+        QCOMPARE(e.store.recordCount, count.toInt());
+        QCOMPARE(e.reporter.messages, e.messages(message));
+        QCOMPARE(e.grid.rows(), std::max(count.toInt(), 1) + 1);
         for (size_t r = 1; r < std::min(before.size(), e.grid.cells.size()); ++r)
-            if (int(r) < std::min(c.sel[0], c.sel[2]) || int(r) > std::max(c.sel[0], c.sel[2]))
+            if (int(r) < std::min(s[0], s[2]) || int(r) > std::max(s[0], s[2]))
                 QCOMPARE(e.grid.cells[r], before[r]);
-        for (const QString& cell : c.cells) {
+        for (const QString& cell : cells.split(u' ', Qt::SkipEmptyParts)) {
             const QStringList p = cell.split(QRegularExpression("[:=]"));
             QCOMPARE(e.grid.cells[p[0].toUInt()][p[1].toUInt()], p[2]);
         }
