@@ -26,19 +26,8 @@ template <typename... T> void row(const char* name, const T&... values) {
     (QTest::addRow("%s", name) << ... << values);
 }
 
-const QByteArray kGermanEnglish =
-    "<?xml version=\"1.0\"?><kvtml version=\"2.0\"><identifiers>"
-    "<identifier id=\"0\"><locale>de</locale></identifier>"
-    "<identifier id=\"1\"><name>English</name></identifier>"
-    "<identifier id=\"2\"><locale>nb</locale><name>Norsk</name></identifier></identifiers>"
-    "<entries><entry id=\"0\"><translation id=\"0\"><text>Hund</text></translation>"
-    "<translation id=\"1\"><text>dog</text></translation><translation id=\"2\"><text>hund</text>"
-    "</translation></entry><entry id=\"1\"><translation id=\"0\"><text>rot</text></translation>"
-    "<translation id=\"1\"><text>red</text></translation></entry></entries>"
-    "<wordtypes><container><name>Noun</name><specialwordtype>noun/male</specialwordtype>"
-    "<entry id=\"0\"><translation id=\"0\"/><translation id=\"1\"/></entry></container>"
-    "<container><name>Adjective</name><specialwordtype>adjective</specialwordtype>"
-    "<entry id=\"1\"><translation id=\"0\"/></entry></container></wordtypes></kvtml>";
+// German, English and Norwegian: a noun and an adjective.
+const QByteArray kGermanEnglish = readFile(VOKABRIX_TEST_DIR "/animals.kvtml");
 
 // Picks the languages of the column window as the user does: each list opened by the
 // keyboard and moved down to its entry, then OK; Cancel for a choice below 0.
