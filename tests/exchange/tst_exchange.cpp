@@ -107,22 +107,17 @@ private slots:
     }
     void nounForms() {
         QFETCH(QStringList, c);
+        // The earlier type definitions, and a container holding the entry in a child.
+        const QStringList types =
+            QString::fromUtf8(test::readFile(VOKABRIX_TEST_DIR "/wordtypes.xml")).split(u'\n');
         QString more, extra;
         if (c[2].startsWith("draft:")) {
             more = QStringLiteral("<wordtype><typename>%1</typename><subtypename>%2</subtypename>"
                                   "</wordtype>")
                        .arg(c[2].mid(6).section(u'/', 0, 0), c[2].section(u'/', 1));
-            extra = "<wordtypedefinitions><wordtypedefinition><typename>Noun</typename>"
-                    "<specialwordtype>noun</specialwordtype><subwordtypedefinition><subtypename>"
-                    "Male</subtypename><specialwordtype>male</specialwordtype>"
-                    "</subwordtypedefinition></wordtypedefinition><wordtypedefinition><typename>"
-                    "Substantiv</typename><specialwordtype>noun</specialwordtype>"
-                    "</wordtypedefinition></wordtypedefinitions>";
+            extra = types[0];
         } else if (!c[2].isEmpty()) {
-            // The entry sits in a child container without a type of its own.
-            extra = "<wordtypes><container><name>T</name><specialwordtype>" + c[2] +
-                    "</specialwordtype><container><name>Sub</name><entry id=\"0\"><translation "
-                    "id=\"0\"/></entry></container></container></wordtypes>";
+            extra = types[1].arg(c[2]); // in a child container without a type of its own
         }
         const std::vector<WordRecord> r =
             readOk(kvtml({c[0]}, {translation(0, c[1], more)}, extra));
