@@ -1,7 +1,4 @@
-// The editor's windows driven as a teacher uses them: the clipboard, switching and new
-// files with unsaved changes, clicks that arrive during long work, the word window beside a
-// store that changes under it, the keyboard, scrolling, the header, the messages and the
-// word lists of other programs.
+// The editor's windows driven as a teacher uses them, the clipboard and message boxes real.
 #include "common/modalbox.h"
 #include "editor/editorapp.h"
 #include "editor/frmcolumns.h"
@@ -62,16 +59,14 @@ private slots:
     void copyPasteRoundTrip_data() {
         QTest::addColumn<QList<int>>("rect"); // top, left, bottom, right
         QTest::addColumn<QString>("lineEnd");
-        const std::pair<const char*, QList<int>> rects[] = {{"a level column", {2, 1, 4, 1}},
-                                                            {"the class column", {2, 10, 5, 10}},
-                                                            {"whole rows", {1, 0, 3, 10}},
-                                                            {"texts and levels", {2, 3, 5, 6}},
-                                                            {"one cell", {4, 5, 4, 5}}};
-        const std::pair<const char*, const char*> ends[] = {
-            {"CR LF", "\r\n"}, {"LF", "\n"}, {"CR", "\r"}};
-        for (const auto& [rectName, rect] : rects)
-            for (const auto& [endName, end] : ends)
-                QTest::addRow("%s, %s", rectName, endName) << rect << QString(end);
+        for (const QList<int>& rect :
+             {QList<int>{2, 1, 4, 1}, {2, 10, 5, 10}, {1, 0, 3, 10}, {2, 3, 5, 6}, {4, 5, 4, 5}})
+            for (const char* end : {"\r\n", "\n", "\r"})
+                QTest::addRow("%d,%d-%d,%d %s", rect[0], rect[1], rect[2], rect[3],
+                              end[1]           ? "CR LF"
+                              : end[0] == '\n' ? "LF"
+                                               : "CR")
+                    << rect << QString(end);
     }
     void copyPasteRoundTrip() {
         QFETCH(QList<int>, rect);
@@ -95,21 +90,25 @@ private slots:
         QVERIFY(app.store.changed);
     }
 
-    // Switching dictionaries and making a new one with changes typed in the word window.
-    void unsavedChangesBeforeReplacing_data() {
-        QTest::addColumn<bool>("newFile"); // else a switch to b.dct
-        QTest::addColumn<QMessageBox::StandardButton>("answer");
+    // A word typed in the open word window, then every way on: switching, a new file and
+    // Exit ask first and replace or quit only after an answer that loses nothing; the other
+    // ways keep the word in the store.
+    void typedWordIsKept_data() {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QMessageBox::StandardButton>("answer"); // to the save question
         QTest::addColumn<bool>("saveFails");
-        for (bool newFile : {false, true}) {
-            const char* path = newFile ? "new file" : "switch";
-            QTest::addRow("%s, Yes", path) << newFile << QMessageBox::Yes << false;
-            QTest::addRow("%s, Yes, save fails", path) << newFile << QMessageBox::Yes << true;
-            QTest::addRow("%s, No", path) << newFile << QMessageBox::No << false;
-            QTest::addRow("%s, Cancel", path) << newFile << QMessageBox::Cancel << false;
-        }
+        for (const char* path : {"switch", "new file", "Exit"})
+            for (auto [answer, fails] : {std::pair{QMessageBox::Yes, false},
+                                         {QMessageBox::Yes, true},
+                                         {QMessageBox::No, false},
+                                         {QMessageBox::Cancel, false}})
+                QTest::addRow("%s, %x%s", path, answer, fails ? ", save fails" : "")
+                    << QString(path) << answer << fails;
+        for (const char* path : {"Save", "close box", "Escape", "New Word", "Edit Word"})
+            row(path, QString(path), QMessageBox::NoButton, false);
     }
-    void unsavedChangesBeforeReplacing() {
-        QFETCH(bool, newFile);
+    void typedWordIsKept() {
+        QFETCH(QString, path);
         QFETCH(QMessageBox::StandardButton, answer);
         QFETCH(bool, saveFails);
         EditorApp app(3);
@@ -117,29 +116,50 @@ private slots:
         if (saveFails)
             QVERIFY(QDir(app.dir.path()).mkdir("OWN.BAK")); // the backup cannot be written
         const QByteArray ownBefore = app.file("own.dct");
-        app.typeInWordWindow(1, "X");
+        app.typeInWordWindow(2, "X");
         auto question = std::make_shared<SeenBox>();
-        if (newFile) {
+        if (path == "new file")
             app.newFile("Neu", [answer, question] { answerNextBox(answer, question); });
-        } else {
+        else if (answer != QMessageBox::NoButton)
             answerNextBox(answer, question);
+        if (path == "switch") {
             app.pick("b.dct");
+        } else if (path == "Exit") {
+            app.click(app.window->cmdExit);
+        } else if (path == "Save") {
+            app.click(app.window->cmdSave);
+        } else if (path == "close box") {
+            app.word()->close();
+        } else if (path == "Escape") {
+            QTest::keyClick(app.word()->txtWord[2], Qt::Key_Escape);
+            QVERIFY(!app.wordShown());
+        } else if (path == "New Word") {
+            app.click(app.window->cmdAdd);
+            QCOMPARE(app.store.recordCount, 4);
+        } else if (path == "Edit Word") {
+            app.edit(3);
+            QCOMPARE(app.word()->txtWord[2]->text(), QStringLiteral("word3"));
         }
-        QCOMPARE(question->text, QStringLiteral("Vill du spara dina ändringar?"));
-        const bool replaced =
-            answer == QMessageBox::No || (answer == QMessageBox::Yes && !saveFails);
-        QCOMPARE(app.store.currentFile, replaced ? newFile ? "Neu.DCT" : "b.dct" : "own.dct");
+        if (answer != QMessageBox::NoButton)
+            QCOMPARE(question->text, path == "Exit" ? "Do you want to save your changes to the "
+                                                      "dictionary before exiting the program?"
+                                                    : "Vill du spara dina ändringar?");
+        const bool saved = path == "Save" || (answer == QMessageBox::Yes && !saveFails);
+        const bool left = answer == QMessageBox::No || (saved && path != "Save");
+        QCOMPARE(app.quits, path == "Exit" && left ? 1 : 0);
+        QCOMPARE(app.store.currentFile, !left || path == "Exit" ? "own.dct"
+                                        : path == "switch"      ? "b.dct"
+                                                                : "Neu.DCT");
         QCOMPARE(app.window->cboDct->currentText(), app.store.currentFile);
-        QCOMPARE(QFile::exists(app.dir.filePath("Neu.DCT")), newFile && replaced);
-        if (answer == QMessageBox::Yes && !saveFails)
-            QCOMPARE(decoded(app.file("own.dct"))[0].text[1], QStringLiteral("word1X"));
+        QCOMPARE(QFile::exists(app.dir.filePath("Neu.DCT")), path == "new file" && left);
+        if (saved)
+            QCOMPARE(decoded(app.file("own.dct"))[1].text[1], QStringLiteral("word2X"));
         else
             QCOMPARE(app.file("own.dct"), ownBefore);
-        if (!replaced) {
-            // Nothing is lost: the change is in the store, still marked unsaved.
-            QCOMPARE(app.records()[0].text[1], QStringLiteral("word1X"));
-            QCOMPARE(app.store.recordCount, 3);
-            QVERIFY(app.store.changed);
+        if (!left) { // nothing is lost: the word is in the store and the grid
+            QCOMPARE(app.records()[1].text[1], QStringLiteral("word2X"));
+            QCOMPARE(app.window->grid().cells[2][2], QStringLiteral("word2X"));
+            QCOMPARE(app.store.changed, !saved);
             QCOMPARE(app.collected.messages.size(), saveFails ? 1 : 0);
         }
     }
@@ -187,44 +207,6 @@ private slots:
             QCOMPARE(app.file("own.dct"), own);
         QCOMPARE(app.file("big.dct"), big);
         QCOMPARE(app.quits, button == "cmdExit" ? 1 : 0);
-    }
-
-    // Whatever is typed in the open word window is part of what is saved or kept.
-    void typedWordIsKept_data() {
-        QTest::addColumn<QString>("path");
-        for (const char* path :
-             {"Exit, Yes", "Save", "close box", "Escape", "New Word", "Edit Word"})
-            row(path, QString(path));
-    }
-    void typedWordIsKept() {
-        QFETCH(QString, path);
-        EditorApp app(3);
-        app.typeInWordWindow(2, " CHANGED");
-        if (path == "Exit, Yes") {
-            answerNextBox(QMessageBox::Yes, std::make_shared<SeenBox>());
-            app.click(app.window->cmdExit);
-            QCOMPARE(app.quits, 1);
-        } else if (path == "Save") {
-            app.click(app.window->cmdSave);
-            QVERIFY(!app.store.changed);
-        } else if (path == "close box") {
-            app.word()->close();
-        } else if (path == "Escape") {
-            QTest::keyClick(app.word()->txtWord[2], Qt::Key_Escape);
-            QVERIFY(!app.wordShown());
-        } else if (path == "New Word") {
-            app.click(app.window->cmdAdd);
-            QCOMPARE(app.store.recordCount, 4);
-        } else {
-            app.edit(3);
-            QCOMPARE(app.word()->txtWord[2]->text(), QStringLiteral("word3"));
-        }
-        QCOMPARE(app.records()[1].text[1], QStringLiteral("word2 CHANGED"));
-        QCOMPARE(app.window->grid().cells[2][2], QStringLiteral("word2 CHANGED"));
-        if (path == "Exit, Yes" || path == "Save")
-            QCOMPARE(decoded(app.file("own.dct"))[1].text[1], QStringLiteral("word2 CHANGED"));
-        else
-            QVERIFY(app.store.changed);
     }
 
     // The word window shows record 4 of 6 while the store changes under it; closing it
