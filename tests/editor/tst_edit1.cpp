@@ -264,15 +264,17 @@ private slots:
         s.currentWord = 1;
         s.recordClass[1] = 7;
         WordFields f;
-        f.edited[3] = true;
+        f.edited[3] = f.edited[5] = true;
         StoreWordFields(s, f);
         QCOMPARE(s.recordCount, 0); // nothing typed: still empty
         f.text[3] = " Hund ";
-        f.diffi[3] = "4.5";
+        f.diffi[3] = f.diffi[5] = "4.5";
+        f.text[5] = "perro";
         StoreWordFields(s, f);
         QCOMPARE(s.recordCount, 1);
-        QCOMPARE(s.record(1), record("", "", " Hund ", "", "", 4, 7));
-        QCOMPARE(FieldsOfRecord(s, 1).diffi[3], "4");
+        QCOMPARE(s.record(1), record("", "", " Hund ", "", "perro", 4, 7));
+        QCOMPARE(FieldsOfRecord(s, 1).text[5], "perro");
+        QCOMPARE(FieldsOfRecord(s, 1).diffi[5], "4");
         QCOMPARE(FieldsOfRecord(s, 1).classIndex, -1); // no class chosen: the stored one stays
         for (int chosen : {3, 0}) {
             f.classIndex = chosen;
