@@ -97,12 +97,11 @@ private slots:
         QTest::addColumn<QMessageBox::StandardButton>("answer"); // to the save question
         QTest::addColumn<bool>("saveFails");
         for (const char* path : {"switch", "new file", "Exit"})
-            for (auto [answer, fails] : {std::pair{QMessageBox::Yes, false},
-                                         {QMessageBox::Yes, true},
-                                         {QMessageBox::No, false},
-                                         {QMessageBox::Cancel, false}})
-                QTest::addRow("%s, %x%s", path, answer, fails ? ", save fails" : "")
-                    << QString(path) << answer << fails;
+            for (auto [name, answer, fails] : {std::tuple{"Yes", QMessageBox::Yes, false},
+                                               {"Yes, save fails", QMessageBox::Yes, true},
+                                               {"No", QMessageBox::No, false},
+                                               {"Cancel", QMessageBox::Cancel, false}})
+                QTest::addRow("%s, %s", path, name) << QString(path) << answer << fails;
         for (const char* path : {"Save", "close box", "Escape", "New Word", "Edit Word"})
             row(path, QString(path), QMessageBox::NoButton, false);
     }
