@@ -413,33 +413,29 @@ private slots:
         QTest::addColumn<QList<int>>("columns"); // chosen in the column window, if it opens
         QTest::addColumn<std::vector<WordRecord>>("added");
         QTest::addColumn<QString>("message"); // its beginning
-        const std::vector<WordRecord> none;
-        row("exported KVTML", 12, QString("out.kvtml"), QByteArray(), QList<int>{},
-            variedRecords(12), QString("12 words were added from out.kvtml."));
-        row("exported text", 12, QString("out.txt"), QByteArray(), QList<int>{}, variedRecords(12),
-            QString("12 words were added from out.txt."));
-        row("KVTML", 3, QString("animals.kvtml"), kGermanEnglish, QList<int>{},
-            std::vector<WordRecord>{record("", "dog", "der Hund", "", "", 3, 1),
-                                    record("", "red", "rot", "", "", 3, 2)},
-            QString("2 words were added from animals.kvtml.\nSkipped: the language \"Norsk\"."));
-        row("text with a header", 3, QString("words.csv"),
-            QByteArray("English;Deutsch;Notes\ncat;die Katze;x\n"), QList<int>{},
-            std::vector<WordRecord>{record("", "cat", "die Katze", "", "", 3, 1)},
-            QString("1 word was added from words.csv.\nSkipped: the column \"Notes\"."));
-        row("text, columns chosen", 3, QString("words.txt"),
-            QByteArray("Haus\thouse\nBaum\ttree\n"), QList<int>{4, 2},
-            std::vector<WordRecord>{record("", "house", "Haus", "", ""),
-                                    record("", "tree", "Baum", "", "")},
-            QString("2 words were added from words.txt."));
-        row("no room", 9999, QString("animals.kvtml"), kGermanEnglish, QList<int>{}, none,
-            QString(kNoMoreWords));
-        row("malformed", 3, QString("animals.kvtml"),
-            QByteArray(kGermanEnglish).replace("</entries>", ""), QList<int>{}, none,
-            QString("animals.kvtml, line 1"));
-        row("no words", 3, QString("empty.txt"), QByteArray("\n\n \n"), QList<int>{}, none,
-            QString("The word list empty.txt holds no words."));
-        row("columns cancelled", 3, QString("words.txt"), QByteArray("Haus\thouse\n"),
-            QList<int>{-1}, none, QString());
+        const auto g = [](const char* name, int records, const char* file, const QByteArray& data,
+                          const std::vector<WordRecord>& added, const QString& message,
+                          const QList<int>& columns = {}) {
+            row(name, records, QString(file), data, columns, added, message);
+        };
+        g("exported KVTML", 12, "out.kvtml", {}, variedRecords(12),
+          "12 words were added from out.kvtml.");
+        g("exported text", 12, "out.txt", {}, variedRecords(12),
+          "12 words were added from out.txt.");
+        g("KVTML", 3, "animals.kvtml", kGermanEnglish,
+          {record("", "dog", "der Hund", "", "", 3, 1), record("", "red", "rot", "", "", 3, 2)},
+          "2 words were added from animals.kvtml.\nSkipped: the language \"Norsk\".");
+        g("text with a header", 3, "words.csv", "English;Deutsch;Notes\ncat;die Katze;x\n",
+          {record("", "cat", "die Katze", "", "", 3, 1)},
+          "1 word was added from words.csv.\nSkipped: the column \"Notes\".");
+        g("text, columns chosen", 3, "words.txt", "Haus\thouse\nBaum\ttree\n",
+          {record("", "house", "Haus", "", ""), record("", "tree", "Baum", "", "")},
+          "2 words were added from words.txt.", {4, 2});
+        g("no room", 9999, "animals.kvtml", kGermanEnglish, {}, kNoMoreWords);
+        g("malformed", 3, "animals.kvtml", QByteArray(kGermanEnglish).replace("</entries>", ""), {},
+          "animals.kvtml, line 1");
+        g("no words", 3, "empty.txt", "\n\n \n", {}, "The word list empty.txt holds no words.");
+        g("columns cancelled", 3, "words.txt", "Haus\thouse\n", {}, {}, {-1});
     }
     void wordLists() {
         QFETCH(int, records);
