@@ -220,6 +220,8 @@ private slots:
         row("delete of a row above", QString("delete above"), QString("word5"));
         row("delete of the last rows", QString("delete last"), QString());
         row("the next record shown", QString("next"), QString("word5"));
+        row("typing undone by Restore", QString("restore"), QString("word4"));
+        row("Delete in the word window", QString("word delete"), QString("word5"));
     }
     void wordWindowFollowsTheStore() {
         QFETCH(QString, change);
@@ -239,6 +241,16 @@ private slots:
         } else if (change == "cut") {
             app.selectCells(4, 0, 4, 10);
             app.menu("mnuEditCut");
+        } else if (change == "restore") {
+            QTest::keyClick(app.word()->txtWord[2], Qt::Key_X);
+            app.click(app.word()->cmdRestore);
+        } else if (change == "word delete") {
+            app.click(app.word()->cmdDelete);
+            QCOMPARE(app.records(), [] {
+                std::vector<WordRecord> r = variedRecords(6);
+                r.erase(r.begin() + 3);
+                return r;
+            }());
         } else if (change == "next") {
             app.click(app.word()->cmdNext);
             QCOMPARE(app.window->grid().row, 5);
