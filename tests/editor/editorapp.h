@@ -2,6 +2,7 @@
 #pragma once
 
 #include "editor/frmedit.h"
+#include "editor/frmnyfil.h"
 #include "editor/frmword.h"
 #include "words/dictbuilder.h"
 
@@ -10,6 +11,7 @@
 #include <QListView>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 namespace vx::test {
 
@@ -21,9 +23,17 @@ inline std::vector<WordRecord> variedRecords(int count, int first = 1) {
     std::vector<WordRecord> out = numberedRecords(count, first);
     for (int i = 0; i < count; ++i) {
         for (int l = 0; l < kLanguageCount; ++l)
-            out[static_cast<size_t>(i)].level[static_cast<size_t>(l)] = (i + l) % 5 + 1;
-        out[static_cast<size_t>(i)].wordClass = i % 4;
+            out[size_t(i)].level[size_t(l)] = (i + l) % 5 + 1;
+        out[size_t(i)].wordClass = i % 4;
     }
+    return out;
+}
+
+inline std::vector<WordRecord> decoded(const QByteArray& data) {
+    std::vector<WordRecord> out;
+    bool enciphered = false;
+    QString error;
+    decodeDictionary(data, out, enciphered, error);
     return out;
 }
 
@@ -37,8 +47,10 @@ struct EditorApp {
     std::unique_ptr<frmEdit> window;
     int quits = 0;
 
-    explicit EditorApp(int records, bool realBoxes = false) {
-        write("own.dct", encode(variedRecords(records)));
+    explicit EditorApp(int records, bool realBoxes = false)
+        : EditorApp(encode(variedRecords(records)), realBoxes) {}
+    explicit EditorApp(const QByteArray& own, bool realBoxes = false) {
+        write("own.dct", own);
         window = std::make_unique<frmEdit>(store, ProgramFolder(dir.path()),
                                            realBoxes ? static_cast<Reporter&>(boxes) : collected);
         window->quit = [this] { ++quits; };
@@ -52,6 +64,7 @@ struct EditorApp {
     }
     QByteArray file(const QString& name) const { return readFile(dir.filePath(name)); }
     frmWord* word() const { return window->wordWindow(); }
+    bool wordShown() const { return word() && word()->isVisible(); }
     QTableView* grid() const { return window->grdEdit; }
 
     QRect cellRect(int row, int col) const {
@@ -65,6 +78,7 @@ struct EditorApp {
         clickCell(top, left);
         clickCell(bottom, right, Qt::ShiftModifier);
     }
+    void click(QWidget* button) const { QTest::mouseClick(button, Qt::LeftButton); }
     void menu(const char* name) const {
         window->findChild<QAction*>(QString::fromLatin1(name))->trigger();
     }
@@ -77,10 +91,29 @@ struct EditorApp {
         const QModelIndex index = view->model()->index(box->findText(name), 0);
         QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(index).center());
     }
+    // New: `name` typed in the window and OK clicked, `beforeOk` run just before; the window
+    // is closed if it is still open then.
+    void newFile(const QString& name, const std::function<void()>& beforeOk = {}) const {
+        QTimer::singleShot(0, [name, beforeOk] {
+            auto* window = qobject_cast<frmNyFil*>(QApplication::activeModalWidget());
+            QVERIFY(window);
+            QTest::keyClicks(window->txtFilnamn, name);
+            if (beforeOk)
+                beforeOk();
+            QTest::mouseClick(window->cmdOK, Qt::LeftButton);
+            if (window->isVisible())
+                window->reject();
+        });
+        click(window->cmdNew);
+    }
+    // Record r in the word window, as Edit Word on its row shows it.
+    void edit(int r) const {
+        clickCell(r, 0);
+        click(window->cmdEdit);
+    }
     // Edits record r in the word window and types `typed` at the end of its English text.
     void typeInWordWindow(int r, const QString& typed) const {
-        clickCell(r, 0);
-        QTest::mouseClick(window->cmdEdit, Qt::LeftButton);
+        edit(r);
         QLineEdit* box = word()->txtWord[2];
         box->setFocus();
         box->end(false);

@@ -16,42 +16,41 @@ using namespace vx::exchange;
 
 namespace {
 
-// KDE's word lists for the five languages, from Debian's kdeedu-kvtml-data.
+// KDE's word lists, from Debian's kdeedu-kvtml-data (test.sh installs it).
 const QString kKdeData = QStringLiteral("/usr/share/apps/kvtml");
-const QStringList kKdeLanguages{"sv", "en", "en_GB", "de", "fr", "es"};
 
-// A KVTML 2.0 document: identifiers (locale, and article XML) and entries (XML of their
-// translations), with `extra` after the entries (word types, definitions).
-QByteArray kvtml(const QList<std::pair<QString, QString>>& identifiers, const QStringList& entries,
+template <typename... T> void row(const char* name, const T&... values) {
+    (QTest::addRow("%s", name) << ... << values);
+}
+
+// A KVTML 2.0 document: identifiers as "locale|name", entries as the XML of their
+// translations, `extra` after the entries (word types, definitions).
+QByteArray kvtml(const QStringList& identifiers, const QStringList& entries,
                  const QString& extra = {}) {
-    QString x =
-        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<kvtml version=\"2.0\">\n<identifiers>\n";
+    QString x = "<?xml version=\"1.0\"?>\n<kvtml version=\"2.0\">\n<identifiers>\n";
     for (qsizetype i = 0; i < identifiers.size(); ++i)
-        x += QStringLiteral("<identifier id=\"%1\"><locale>%2</locale>%3</identifier>\n")
+        x += QStringLiteral("<identifier id=\"%1\"><locale>%2</locale><name>%3</name>"
+                            "</identifier>\n")
                  .arg(i)
-                 .arg(identifiers[i].first, identifiers[i].second);
+                 .arg(identifiers[i].section(u'|', 0, 0), identifiers[i].section(u'|', 1));
     x += "</identifiers>\n<entries>\n";
     for (qsizetype i = 0; i < entries.size(); ++i)
         x += QStringLiteral("<entry id=\"%1\">%2</entry>\n").arg(i).arg(entries[i]);
     return (x + "</entries>\n" + extra + "</kvtml>\n").toUtf8();
 }
 
-QString translation(int id, const QString& text, const QString& more = {}) {
+QString translation(qsizetype id, const QString& text, const QString& more = {}) {
     return QStringLiteral("<translation id=\"%1\"><text>%2</text>%3</translation>")
         .arg(id)
         .arg(text, more);
 }
 
-ImportResult readOk(const QByteArray& data) {
+std::vector<WordRecord> readOk(const QByteArray& data) {
     ImportResult result;
     QString error;
     if (!readKvtml(data, QStringLiteral("list.kvtml"), result, error))
         qWarning("%s", qPrintable(error));
-    return result;
-}
-
-QString dataPath(const QString& name) {
-    return QStringLiteral(VOKABRIX_DATA_DIR "/") + name;
+    return result.records;
 }
 
 } // namespace
@@ -60,16 +59,15 @@ class TstExchange : public QObject {
     Q_OBJECT
 private slots:
     // Every list of KDE's data for the five languages imports, one record a word, into
-    // the column of its locale; or it is refused with a message naming it.
+    // the column of its locale at level 3; or it is refused with a message naming it.
     void kdeDataFiles_data() {
         QTest::addColumn<QString>("path");
         if (!QDir(kKdeData).exists())
             QSKIP("kdeedu-kvtml-data is not installed (test.sh installs it)");
-        for (const QString& lang : kKdeLanguages)
-            for (const QString& f :
-                 QDir(kKdeData + u'/' + lang).entryList({"*.kvtml"}, QDir::Files))
-                QTest::addRow("%s", qPrintable(lang + u'/' + f))
-                    << kKdeData + u'/' + lang + u'/' + f;
+        for (const QString lang : {"sv", "en", "en_GB", "de", "fr", "es"})
+            for (const QFileInfo& f :
+                 QDir(kKdeData + u'/' + lang).entryInfoList({"*.kvtml"}, QDir::Files))
+                row(qPrintable(lang + u'/' + f.fileName()), f.filePath());
     }
     void kdeDataFiles() {
         QFETCH(QString, path);
@@ -81,277 +79,166 @@ private slots:
             QVERIFY(result.records.empty());
             return;
         }
-        // The words, found independently of the reader: these lists have one language,
+        // The words, found apart from the reader: these lists have one language,
         // identifier 0; the texts of translation 1 are hints that belong to no language.
-        static const QRegularExpression text(
-            QStringLiteral("<translation id=\"0\"\\s*>\\s*<text>([^<]*)</text>"));
-        QStringList expected;
+        static const QRegularExpression text("<translation id=\"0\"\\s*>\\s*<text>([^<]*)</text>"),
+            locale("<locale>([^<]*)</locale>");
+        QStringList expected, got;
         for (const auto& m : text.globalMatch(QString::fromUtf8(data)))
             if (!m.captured(1).trimmed().isEmpty())
-                expected << m.captured(1).trimmed().replace(QStringLiteral("&amp;"),
-                                                            QStringLiteral("&"));
-        static const QRegularExpression locale(QStringLiteral("<locale>([^<]*)</locale>"));
-        const int code = matchLanguage(locale.match(QString::fromUtf8(data)).captured(1)).code;
-        QStringList got;
+                expected << m.captured(1).trimmed().replace("&amp;", "&");
+        const int l = matchLanguage(locale.match(QString::fromUtf8(data)).captured(1)).code - 1;
         for (const WordRecord& r : result.records) {
-            for (int l = 0; l < kLanguageCount; ++l)
-                QCOMPARE(r.text[l].isEmpty(), l != code - 1);
-            QCOMPARE(r.level[code - 1], 3);
-            got << r.text[code - 1];
+            for (int i = 0; i < kLanguageCount; ++i)
+                QCOMPARE(r.level[size_t(i)], i == l ? 3 : 0); // and no text
+            got << r.text[size_t(l)];
         }
         QCOMPARE(got, expected);
     }
 
-    void kdeSample_data() {
-        QTest::addColumn<QString>("file");
-        QTest::addColumn<int>("index");
-        QTest::addColumn<int>("code");
-        QTest::addColumn<QString>("text");
-        QTest::addRow("German animals") << "de/animals.kvtml" << 1 << 3 << "Bär";
-        QTest::addRow("French house") << "fr/maison.kvtml" << 0 << 4 << QString();
-        QTest::addRow("Swedish list with an English locale")
-            << "sv/clothing.kvtml" << 0 << 2 << QString();
-    }
-    void kdeSample() {
-        QFETCH(QString, file);
-        QFETCH(int, index);
-        QFETCH(int, code);
-        QFETCH(QString, text);
-        const QByteArray data = test::readFile(kKdeData + u'/' + file);
-        if (data.isEmpty())
-            QSKIP("kdeedu-kvtml-data is not installed (test.sh installs it)");
-        const ImportResult r = readOk(data);
-        QVERIFY(r.records.size() > static_cast<size_t>(index));
-        const WordRecord& w = r.records[static_cast<size_t>(index)];
-        QVERIFY(!w.text[code - 1].isEmpty());
-        if (!text.isEmpty())
-            QCOMPARE(w.text[code - 1], text);
-        QCOMPARE(w.wordClass, 0);
-    }
-
     // Genders and articles become the stored forms, and the exercises split them back.
     void nounForms_data() {
-        QTest::addColumn<QString>("locale");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("type"); // container special type, or "draft:Type/Sub"
-        QTest::addColumn<QString>("stored");
-        QTest::addColumn<int>("wordClass");
-        QTest::addColumn<QString>("article");
-        const auto row = [](const char* name, const char* locale, const QString& text,
-                            const char* type, const QString& stored, int cls, const char* article) {
-            QTest::addRow("%s", name) << locale << text << type << stored << cls << article;
-        };
-        row("German male", "de", "Hund", "noun/male", "der Hund", 1, "der");
-        row("German female", "de_AT", "Katze", "noun female", "die Katze", 1, "die");
-        row("German neutral", "de", "Haus", "noun/neutral", "das Haus", 1, "das");
-        row("Swedish common", "sv", "hund", "noun/male", "en hund", 1, "en");
-        row("Swedish female is common", "sv", "bok", "noun/female", "en bok", 1, "en");
-        row("Swedish neuter", "sv_SE", "hus", "noun/neutral", "ett hus", 1, "ett");
-        row("French male", "fr", "chien", "noun/male", "chien (m)", 1, "(m)");
-        row("French female", "fr_CA", "table", "noun/female", "table (f)", 1, "(f)");
-        row("Spanish male", "es", "perro", "noun/male", "perro (m)", 1, "(m)");
-        row("Spanish female", "es_MX", "mesa", "noun/female", "mesa (f)", 1, "(f)");
-        row("English has no article", "en", "dog", "noun/male", "dog", 1, "");
-        row("English article dropped", "en_GB", "the dog", "noun", "dog", 1, "");
-        row("French article gives the gender", "fr", "le chien", "noun", "chien (m)", 1, "(m)");
-        row("Spanish plural article", "es", "los perros", "noun", "perros (mpl)", 1, "(mpl)");
-        row("French l' tells no gender", "fr", "l'arbre", "noun", "l'arbre", 1, "");
-        row("French les tells no gender", "fr", "les chiens", "noun", "les chiens", 1, "");
-        row("capitalised article", "de", "Der Hund", "noun/male", "der Hund", 1, "der");
-        row("stored form kept", "de", "der Hund", "noun/male", "der Hund", 1, "der");
-        row("German noun without gender", "de", "Hund", "noun", "Hund", 1, "");
-        row("untyped with an article", "de", "die Million", "", "die Million", 1, "die");
-        row("untyped with a mark", "es", "casa (f)", "", "casa (f)", 1, "(f)");
-        row("untyped word", "de", "Katze", "", "Katze", 0, "");
-        row("verb", "de", "laufen", "verb", "laufen", 3, "");
-        row("adjective", "fr", "grand", "adjective", "grand", 2, "");
-        row("adverb", "fr", "vite", "adverb", "vite", 0, "");
-        row("draft noun subtype", "de", "Hund", "draft:Noun/Male", "der Hund", 1, "der");
-        row("draft subtype without definition", "sv", "hus", "draft:Substantiv/Neutral", "ett hus",
-            1, "ett");
-        row("draft adjective", "de", "rot", "draft:Adjective/", "rot", 2, "");
+        QTest::addColumn<QStringList>("c"); // locale, text, type, stored, class, article
+        const QStringList lines =
+            QString::fromUtf8(test::readFile(VOKABRIX_TEST_DIR "/nouns.tsv")).split(u'\n');
+        for (const QString& line : lines)
+            if (!line.startsWith(u'#') && !line.isEmpty())
+                row(qPrintable(line.section(u'\t', 0, 2).replace(u'\t', u' ')), line.split(u'\t'));
     }
     void nounForms() {
-        QFETCH(QString, locale);
-        QFETCH(QString, text);
-        QFETCH(QString, type);
-        QFETCH(QString, stored);
-        QFETCH(int, wordClass);
-        QFETCH(QString, article);
-        QString more;
-        QString extra;
-        if (type.startsWith("draft:")) {
-            const QStringList t = type.mid(6).split(u'/');
-            more = QStringLiteral(
-                       "<wordtype><typename>%1</typename><subtypename>%2</subtypename></wordtype>")
-                       .arg(t[0], t[1]);
-            extra =
-                "<wordtypedefinitions><wordtypedefinition><typename>Noun</typename>"
-                "<specialwordtype>noun</specialwordtype><subwordtypedefinition><subtypename>Male"
-                "</subtypename><specialwordtype>male</specialwordtype></subwordtypedefinition>"
-                "</wordtypedefinition><wordtypedefinition><typename>Substantiv</typename>"
-                "<specialwordtype>noun</specialwordtype></wordtypedefinition></"
-                "wordtypedefinitions>";
-        } else if (!type.isEmpty()) {
-            // The entry sits in a child container without a type of its own.
-            extra = QStringLiteral(
-                        "<wordtypes><container><name>T</name><specialwordtype>%1"
-                        "</specialwordtype><container><name>Sub</name><entry id=\"0\">"
-                        "<translation id=\"0\"/></entry></container></container></wordtypes>")
-                        .arg(type);
+        QFETCH(QStringList, c);
+        // The earlier type definitions, and a container holding the entry in a child.
+        const QStringList types =
+            QString::fromUtf8(test::readFile(VOKABRIX_TEST_DIR "/wordtypes.xml")).split(u'\n');
+        QString more, extra;
+        if (c[2].startsWith("draft:")) {
+            more = QStringLiteral("<wordtype><typename>%1</typename><subtypename>%2</subtypename>"
+                                  "</wordtype>")
+                       .arg(c[2].mid(6).section(u'/', 0, 0), c[2].section(u'/', 1));
+            extra = types[0];
+        } else if (!c[2].isEmpty()) {
+            extra = types[1].arg(c[2]); // in a child container without a type of its own
         }
-        const ImportResult r = readOk(kvtml({{locale, {}}}, {translation(0, text, more)}, extra));
-        QCOMPARE(r.records.size(), size_t(1));
-        const int code = matchLanguage(locale).code;
-        QCOMPARE(r.records[0].text[code - 1], stored);
-        QCOMPARE(r.records[0].wordClass, wordClass);
-        const WordForm form = SplitArticle(stored, wordClass, code);
-        QCOMPARE(form.Article, article);
-        QVERIFY(!form.Bare.isEmpty());
+        const std::vector<WordRecord> r =
+            readOk(kvtml({c[0]}, {translation(0, c[1], more)}, extra));
+        QCOMPARE(r.size(), size_t(1));
+        const int code = matchLanguage(c[0]).code;
+        QCOMPARE(r[0].text[size_t(code - 1)], c[3]);
+        QCOMPARE(r[0].wordClass, c[4].toInt());
+        QCOMPARE(SplitArticle(c[3], r[0].wordClass, code).Article, c[5]);
     }
 
     // Languages by locale or name; English in two spellings; the others named as skipped.
     void languages_data() {
-        QTest::addColumn<QStringList>("identifiers"); // locale|name
-        QTest::addColumn<QStringList>("texts");
-        QTest::addColumn<QStringList>("stored"); // the five columns
-        QTest::addColumn<QStringList>("skipped");
-        QTest::addRow("names") << QStringList{"|Deutsch", "|Svenska", "x|Français"}
-                               << QStringList{"Hund", "hund", "chien"}
-                               << QStringList{"hund", "", "Hund", "chien", ""} << QStringList{};
-        QTest::addRow("British and American")
-            << QStringList{"en_GB|", "en-US|"} << QStringList{"colour", "color"}
-            << QStringList{"", "colour/color", "", "", ""} << QStringList{};
-        QTest::addRow("same in both")
-            << QStringList{"en|English", "|English (US)"} << QStringList{"dog", "dog"}
-            << QStringList{"", "dog", "", "", ""} << QStringList{};
-        QTest::addRow("others skipped")
-            << QStringList{"nb|Norsk", "es|", "es|Second"} << QStringList{"hund", "perro", "can"}
-            << QStringList{"", "", "", "", "perro"} << QStringList{"Norsk", "Second"};
+        QTest::addColumn<QStringList>("c"); // identifiers, texts, the five columns, skipped
+        row("names", QStringList{"|Deutsch,|Svenska,x|Français", "Hund,hund,chien",
+                                 "hund,,Hund,chien,", ""});
+        row("British and American",
+            QStringList{"en_GB,en-US", "colour,color", ",colour/color,,,", ""});
+        row("same in both", QStringList{"en|English,|English (US)", "dog,dog", ",dog,,,", ""});
+        row("others skipped",
+            QStringList{"nb|Norsk,es,es|Second", "hund,perro,can", ",,,,perro", "Norsk,Second"});
     }
     void languages() {
-        QFETCH(QStringList, identifiers);
-        QFETCH(QStringList, texts);
-        QFETCH(QStringList, stored);
-        QFETCH(QStringList, skipped);
-        QList<std::pair<QString, QString>> ids;
+        QFETCH(QStringList, c);
+        const QStringList texts = c[1].split(u','), stored = c[2].split(u',');
         QString entry;
-        for (qsizetype i = 0; i < identifiers.size(); ++i) {
-            const QStringList p = identifiers[i].split(u'|');
-            ids.append({p[0], p[1].isEmpty() ? QString() : "<name>" + p[1] + "</name>"});
-            entry += translation(int(i), texts[i]);
-        }
-        const ImportResult r = readOk(kvtml(ids, {entry}));
-        QCOMPARE(r.records.size(), size_t(1));
-        for (int l = 0; l < kLanguageCount; ++l)
-            QCOMPARE(r.records[0].text[l], stored[l]);
-        QCOMPARE(r.skippedLanguages, skipped);
+        for (qsizetype i = 0; i < texts.size(); ++i)
+            entry += translation(i, texts[i]);
+        ImportResult r;
+        QString error;
+        QVERIFY(readKvtml(kvtml(c[0].split(u','), {entry}), "list.kvtml", r, error));
+        QCOMPARE(r.records, std::vector<WordRecord>{test::record(stored[0], stored[1], stored[2],
+                                                                 stored[3], stored[4])});
+        QCOMPARE(r.skippedLanguages, c[3].split(u',', Qt::SkipEmptyParts));
     }
 
     // Vokabrix -> KVTML -> Vokabrix, and through the text form: every text, level and class.
     void roundTrip_data() {
         QTest::addColumn<std::vector<WordRecord>>("records");
-        std::vector<WordRecord> builtIn;
+        std::vector<WordRecord> builtIn, odd;
         QString error;
-        QVERIFY2(tsv::importDictionary(test::readFile(dataPath("dictionary.tsv")), "dictionary.tsv",
-                                       false, builtIn, error),
+        QVERIFY2(tsv::importDictionary(test::readFile(VOKABRIX_DATA_DIR "/dictionary.tsv"),
+                                       "dictionary.tsv", false, builtIn, error),
                  qPrintable(error));
-        QTest::addRow("built-in dictionary") << builtIn;
-        std::vector<WordRecord> odd;
+        row("built-in dictionary", builtIn);
         const QStringList texts{
             "a & b <c> \"d\"", "der  Hund", "chien(m)", "ciseaux (mpl)", "enfant (mf)", "mum/mom",
             "Straße",          "œuvre €",   "ett",      "la casa (f)",   "Die Katze"};
         for (qsizetype i = 0; i < texts.size(); ++i)
-            for (int cls = 0; cls <= 3; ++cls) {
-                WordRecord r = test::record(texts[i], i % 2 ? texts[i] : QString(), texts[i],
-                                            texts[i], texts[i], 1 + int(i + cls) % 5, cls);
-                odd.push_back(r);
-            }
-        QTest::addRow("odd texts, every level and class") << odd;
+            for (int cls = 0; cls <= 3; ++cls)
+                odd.push_back(test::record(texts[i], i % 2 ? texts[i] : QString(), texts[i],
+                                           texts[i], texts[i], 1 + int(i + cls) % 5, cls));
+        row("odd texts, every level and class", odd);
     }
     void roundTrip() {
         QFETCH(std::vector<WordRecord>, records);
-        const QByteArray file = writeKvtml(records, "dictionary");
+        const QString xml = QString::fromUtf8(writeKvtml(records, "dictionary"));
         // KDE's trainers take an entry's translations by their place: each entry lists
         // every language in the order of the identifiers, empty ones included.
-        const QString xml = QString::fromUtf8(file);
-        const qsizetype languages = xml.count("<identifier id=");
-        static const QRegularExpression entry(QStringLiteral("<entry id=\"\\d+\">(.*?)</entry>"),
-                                              QRegularExpression::DotMatchesEverythingOption);
-        static const QRegularExpression id(QStringLiteral("<translation id=\"(\\d+)\""));
+        static const QRegularExpression entry("<entry id=\"\\d+\">(.*?)</entry>",
+                                              QRegularExpression::DotMatchesEverythingOption),
+            id("<translation id=\"(\\d+)\"");
+        QStringList expected;
+        for (qsizetype i = 0; i < xml.count("<identifier id="); ++i)
+            expected << QString::number(i);
         for (const auto& e : entry.globalMatch(xml.left(xml.indexOf("</entries>")))) {
             QStringList ids;
             for (const auto& t : id.globalMatch(e.captured(1)))
                 ids << t.captured(1);
-            QCOMPARE(ids.size(), languages);
-            for (qsizetype i = 0; i < ids.size(); ++i)
-                QCOMPARE(ids[i], QString::number(i));
+            QCOMPARE(ids, expected);
         }
-        const ImportResult viaKvtml = readOk(file);
-        QCOMPARE(viaKvtml.records.size(), records.size());
-        for (size_t i = 0; i < records.size(); ++i)
-            QCOMPARE(viaKvtml.records[i], records[i]);
-
+        QCOMPARE(readOk(xml.toUtf8()), records);
         const TextList list = readTextList(writeTextList(records));
         ImportResult viaText;
         QString error;
         QVERIFY2(textRecords(list, list.header, "list.txt", viaText, error), qPrintable(error));
-        QCOMPARE(viaText.records.size(), records.size());
-        for (size_t i = 0; i < records.size(); ++i)
-            QCOMPARE(viaText.records[i], records[i]);
+        QCOMPARE(viaText.records, records);
     }
 
     // Text lists in each encoding and separator, with and without a header.
     void textLists_data() {
         QTest::addColumn<QByteArray>("data");
         QTest::addColumn<QString>("columns"); // for a list without a header
-        QTest::addColumn<QStringList>("german");
-        QTest::addColumn<QStringList>("english");
-        QTest::addColumn<QList<int>>("classes");
+        QTest::addColumn<int>("level");
+        QTest::addColumn<int>("wordClass"); // of the first row
         const QString text = "der Hund;dog\n\"Haus, \"\"alt\"\"\";\"old\nhouse\"\r\n;\nGroß;big\n";
         QStringEncoder cp1252("Windows-1252");
         QStringEncoder utf16(QStringEncoder::Utf16LE, QStringEncoder::Flag::WriteBom);
-        const QStringList german{"der Hund", "Haus, \"alt\"", "Groß"};
-        const QStringList english{"dog", "old house", "big"};
-        QTest::addRow("semicolons, UTF-8, no header")
-            << text.toUtf8() << "de,en" << german << english << QList<int>{1, 0, 0};
-        QTest::addRow("semicolons, Windows-1252") << QByteArray(cp1252.encode(text)) << "de,en"
-                                                  << german << english << QList<int>{1, 0, 0};
-        QString commas = "Deutsch,English (UK)\n" + text;
-        commas.replace(u';', u',');
-        QTest::addRow("commas, UTF-8 with BOM, header")
-            << "\xEF\xBB\xBF" + commas.toUtf8() << "" << german << english << QList<int>{1, 0, 0};
-        const QString tabs =
-            "German\tGerman level\tEnglish\tWord class\nder Hund\t4\tdog\t3\n"
-            "\"Haus, \"\"alt\"\"\"\t4\t\"old\nhouse\"\t3\r\n\t\t\t\nGroß\t4\tbig\t3\n";
-        QTest::addRow("tabs, UTF-16, levels and classes")
-            << QByteArray(utf16.encode(tabs)) << "" << german << english << QList<int>{3, 3, 3};
+        row("semicolons, UTF-8, no header", text.toUtf8(), QString("de,en"), 3, 1);
+        row("semicolons, Windows-1252", QByteArray(cp1252.encode(text)), QString("de,en"), 3, 1);
+        row("commas, UTF-8 with BOM, header",
+            "\xEF\xBB\xBF" + QString("Deutsch,English (UK)\n" + text).replace(u';', u',').toUtf8(),
+            QString(), 3, 1);
+        row("tabs, UTF-16, levels and classes",
+            QByteArray(
+                utf16.encode("German\tGerman level\tEnglish\tWord class\nder Hund\t4\tdog\t3\n"
+                             "\"Haus, \"\"alt\"\"\"\t4\t\"old\nhouse\"\t\r\n\t\t\t\nGroß\t4"
+                             "\tbig\t0\n")),
+            QString(), 4, 3);
     }
     void textLists() {
         QFETCH(QByteArray, data);
         QFETCH(QString, columns);
-        QFETCH(QStringList, german);
-        QFETCH(QStringList, english);
-        QFETCH(QList<int>, classes);
+        QFETCH(int, level);
+        QFETCH(int, wordClass);
         const TextList list = readTextList(data);
         QList<TextColumn> cols = list.header;
-        if (!columns.isEmpty()) {
-            QVERIFY(cols.isEmpty());
-            for (const QString& c : columns.split(u','))
-                cols << headerColumn(c, 0);
-        }
+        QCOMPARE(cols.isEmpty(), !columns.isEmpty());
+        for (const QString& c : columns.split(u',', Qt::SkipEmptyParts))
+            cols << headerColumn(c, 0);
         ImportResult r;
         QString error;
         QVERIFY2(textRecords(list, cols, "list.txt", r, error), qPrintable(error));
-        QCOMPARE(r.records.size(), size_t(german.size()));
-        const bool levels = list.headerCells.contains("German level");
-        for (qsizetype i = 0; i < german.size(); ++i) {
-            const WordRecord& w = r.records[size_t(i)];
-            QCOMPARE(w.text[2], german[i]);
-            QCOMPARE(w.text[1], english[i]);
-            QCOMPARE(w.level[2], levels ? 4 : 3);
-            QCOMPARE(w.wordClass, classes[i]);
-        }
+        // German at `level`, English at 3; the other rows without a class.
+        const auto word = [level](const QString& en, const QString& de, int cls = 0) {
+            WordRecord w = test::record("", en, de, "", "", 3, cls);
+            w.level[2] = level;
+            return w;
+        };
+        QCOMPARE(r.records, (std::vector<WordRecord>{word("dog", "der Hund", wordClass),
+                                                     word("old house", "Haus, \"alt\""),
+                                                     word("big", "Groß")}));
     }
 
     // Bad input: a message naming the file and the place, and nothing read.
@@ -359,30 +246,28 @@ private slots:
         QTest::addColumn<QByteArray>("data");
         QTest::addColumn<bool>("text");
         QTest::addColumn<QStringList>("message");
-        const QByteArray de = kvtml({{"de", {}}}, {translation(0, "Hund")});
-        QTest::addRow("malformed XML") << QByteArray(de).replace("</entries>", "") << false
-                                       << QStringList{"list.kvtml, line", "not well-formed"};
-        QTest::addRow("not KVTML") << QByteArray("<html><body/></html>") << false
-                                   << QStringList{"list.kvtml is not a KVTML", "<html>"};
-        QTest::addRow("KVTML 1")
-            << QByteArray(
-                   "<?xml version=\"1.0\"?><kvtml encoding=\"UTF-8\"><e><o>x</o></e></kvtml>")
-            << false << QStringList{"version 1", "only KVTML 2.0"};
-        QTest::addRow("none of the five")
-            << kvtml({{"nb", "<name>Norsk</name>"}}, {translation(0, "hund")}) << false
-            << QStringList{"none of the languages", "Norsk"};
-        QTest::addRow("outside Windows-1252")
-            << kvtml({{"de", {}}}, {translation(0, "Hund"), translation(0, "Győr")}) << false
-            << QStringList{"entry 1 (line", "German", "\"ő\""};
-        QTest::addRow("too long") << kvtml({{"fr", {}}}, {translation(0, QString(868, u'a'))})
-                                  << false << QStringList{"entry 0", "French", "longer than 867"};
+        const QByteArray de = kvtml({"de"}, {translation(0, "Hund")});
         QStringList many;
         for (int i = 0; i <= kMaxWordListRecords; ++i)
             many << translation(0, "w" + QString::number(i));
-        QTest::addRow("more than 10000")
-            << kvtml({{"sv", {}}}, many) << false << QStringList{"more than 10000 words"};
-        QTest::addRow("text outside Windows-1252") << QByteArray("Deutsch\nHund\nŁódź\n") << true
-                                                   << QStringList{"list.kvtml, line 3", "\"Ł\""};
+        const auto kvtmlRow = [](const char* name, const QByteArray& data, QStringList message) {
+            row(name, data, false, message);
+        };
+        kvtmlRow("malformed XML", QByteArray(de).replace("</entries>", ""),
+                 {"list.kvtml, line", "not well-formed"});
+        kvtmlRow("not KVTML", "<html><body/></html>", {"list.kvtml is not a KVTML", "<html>"});
+        kvtmlRow("KVTML 1", "<?xml version=\"1.0\"?><kvtml encoding=\"UTF-8\"><e/></kvtml>",
+                 {"version 1", "only KVTML 2.0"});
+        kvtmlRow("none of the five", kvtml({"nb|Norsk"}, {translation(0, "hund")}),
+                 {"none of the languages", "Norsk"});
+        kvtmlRow("outside Windows-1252",
+                 kvtml({"de"}, {translation(0, "Hund"), translation(0, "Győr")}),
+                 {"entry 1 (line", "German", "\"ő\""});
+        kvtmlRow("too long", kvtml({"fr"}, {translation(0, QString(868, u'a'))}),
+                 {"entry 0", "French", "longer than 867"});
+        kvtmlRow("more than 10000", kvtml({"sv"}, many), {"more than 10000 words"});
+        row("text outside Windows-1252", QByteArray("Deutsch\nHund\nŁódź\n"), true,
+            QStringList{"list.kvtml, line 3", "\"Ł\""});
     }
     void badInput() {
         QFETCH(QByteArray, data);
@@ -392,9 +277,8 @@ private slots:
         r.records.push_back(test::record("kvar", "", "", "", ""));
         QString error;
         const TextList list = readTextList(data);
-        const bool ok = text ? textRecords(list, list.header, "list.kvtml", r, error)
-                             : readKvtml(data, "list.kvtml", r, error);
-        QVERIFY(!ok);
+        QVERIFY(!(text ? textRecords(list, list.header, "list.kvtml", r, error)
+                       : readKvtml(data, "list.kvtml", r, error)));
         for (const QString& m : message)
             QVERIFY2(error.contains(m), qPrintable(error));
         QVERIFY(r.records.empty());
