@@ -42,8 +42,10 @@ struct Document {
 Document readDocument(const QString& path) {
     Document d;
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {path + QStringLiteral(" cannot be read")};
+    if (!file.open(QIODevice::ReadOnly)) {
+        d.error = path + QStringLiteral(" cannot be read");
+        return d;
+    }
     QXmlStreamReader xml(&file);
     QString language;
     QList<bool> foreign{false}; // per open element: its text is not checked for spelling
