@@ -347,6 +347,14 @@ private slots:
         writeFile(f.dir.filePath("lang.crp"), langFile({5}));
         QCOMPARE(ReadLanguageFile(f.context.folder, 4, t, f.reporter), LanguageFileResult::Read);
         QCOMPARE(t.uiText[5], QStringLiteral("Å5&fr"));
+        // The writer refuses a number the reader would refuse, rather than writing a file
+        // that breaks the program at start-up.
+        for (int number : {-1, 351}) {
+            QByteArray out;
+            QString error;
+            QVERIFY(!encodeLanguageFile({{number, {"a", "b", "c", "d", "e"}}}, 5, out, error));
+            QVERIFY(out.isEmpty() && error.contains(QString::number(number)));
+        }
     }
 
     // An access mark is dropped and a doubled "&" kept once; tag numbers read their digits
