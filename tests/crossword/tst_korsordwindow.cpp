@@ -135,7 +135,12 @@ struct Crossword {
                 doubleClick(Qt::LeftButton, at(cell()));
             else if (step.startsWith(u'>'))
                 goTo(cell().y(), cell().x());
-            else if (step == "?c")
+            else if (step.startsWith(u'#')) { // the clues shown while the right button is down
+                QTest::mousePress(w->Bild, Qt::RightButton, {}, at(cell()));
+                seen << w->HintAcross->text().section(u':', 1) + u'/' +
+                            w->HintDown->text().section(u':', 1);
+                QTest::mouseRelease(w->Bild, Qt::RightButton, {}, at(cell()));
+            } else if (step == "?c")
                 seen << cursor();
             else if (step == "?sel")
                 seen << QStringLiteral("%1/%2").arg(state.AcrossSelected).arg(state.DownSelected);
@@ -215,6 +220,8 @@ private slots:
         QTest::addRow("speaking")
             << "HUN F5 ?heard @A1 @B1 @C1 @D1 >B1 F5 ?heard >D3 F5 ?heard Check Speaker ?heard"
             << "|hund @de_DE||dorf @de_DE";
+        QTest::addRow("clues under the right button") << "#A1 #D1 #D4"
+                                                      << " across (4)/ | / down (4)| / ";
         for (const char* after : {"", " X", " Backspace"})
             QTest::addRow("check, revealed%s", after)
                 << QStringLiteral("HUND Down X @B1 ?B1%1 Down !B1 Check !A1 !D1 !B1 ?B1 !D2 ?D2 "
