@@ -484,6 +484,8 @@ private slots:
         QTest::addRow("last row cut short")
             << QByteArray("2\r\na,b\r\ngo,went\r\nsee") << 1 << "went";
         QTest::addRow("LF line ends") << QByteArray("2\na,b\ngo,went\n") << 1 << "went";
+        QTest::addRow("text after a closing quote")
+            << QByteArray("2\r\na,b\r\n\"go\" x,\"went\"en\r\n") << 1 << "went";
         QTest::addRow("more than 500 verbs") << many << 0 << "more than 500 verbs";
         QTest::addRow("more than 4 forms")
             << QByteArray("5\r\na,b,c,d,e\r\n") << 0 << "form count 5";
