@@ -379,6 +379,18 @@ private:
                 QCOMPARE(list[i].mid(5), s.ClueText[dir][row][col]);
                 QCOMPARE(dir == 1 ? s.AcrossSelected : s.DownSelected, i);
                 QCOMPARE(s.TypingDirection, dir);
+                // Typed from its first cell, the answer fills its own cells, also where
+                // another answer crosses it.
+                QString answer, typed;
+                for (int q = 0; row + q * (dir - 1) <= n && col + q * (2 - dir) <= n &&
+                                s.Grid[row + q * (dir - 1)][col + q * (2 - dir)] != kBlack;
+                     ++q)
+                    answer += s.Grid[row + q * (dir - 1)][col + q * (2 - dir)];
+                for (const QChar ch : answer)
+                    k.KeyPress(ch.toLower());
+                for (int q = 0; q < answer.size(); ++q)
+                    typed += s.TypedLetter[row + q * (dir - 1)][col + q * (2 - dir)];
+                QVERIFY2(typed == answer, qPrintable(where + list[i] + ": " + typed));
                 QVERIFY(std::pair(col, row) > previous);
                 previous = {col, row};
             }
