@@ -170,6 +170,19 @@ private slots:
         }
     }
 
+    // When every draw repeats the asked word, the boxes still show four different words.
+    void quattroDrawsOnlyRepeats() {
+        WordStore s;
+        for (int i = 1; i <= 4; ++i)
+            addWord(s, QStringLiteral("W%1").arg(i), QStringLiteral("o%1").arg(i), 3, 1);
+        Random rng;
+        rng.script(QList<double>(1502, 0.0)); // word 1 asked in box 1, then drawn 1500 times
+        QuattroState state;
+        NewQuestion(state, s, 30, 1, rng);
+        QCOMPARE(state.Options[1] + state.Options[2] + state.Options[3] + state.Options[4],
+                 QStringLiteral("o1o2o3o4"));
+    }
+
     // A new word: its row without the article, the article beside it, the drawn letter and
     // the marks uncovered; then the keys typed on it.
     void wormKeys_data() {
