@@ -196,6 +196,14 @@ private slots:
         QCOMPARE(viaText.records, records);
     }
 
+    // Nouns leave as KDE's trainers keep them: the bare word, its gender given by its type.
+    void exportedNounsAreBare() {
+        const QString xml = QString::fromUtf8(writeKvtml(
+            {test::record("ett hus", "house", "das Haus", "maison (f)", "casa (f)", 1, 1)}, "d"));
+        for (const char* bare : {"hus", "house", "Haus", "maison", "casa"})
+            QVERIFY2(xml.contains(QStringLiteral("<text>%1</text>").arg(bare)), bare);
+    }
+
     // Text lists in each encoding and separator, with and without a header.
     void textLists_data() {
         QTest::addColumn<QByteArray>("data");
