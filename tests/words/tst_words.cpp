@@ -347,13 +347,19 @@ private slots:
         writeFile(f.dir.filePath("lang.crp"), langFile({5}));
         QCOMPARE(ReadLanguageFile(f.context.folder, 4, t, f.reporter), LanguageFileResult::Read);
         QCOMPARE(t.uiText[5], QStringLiteral("Å5&fr"));
-        // The writer refuses a number the reader would refuse, rather than writing a file
-        // that breaks the program at start-up.
-        for (int number : {-1, 351}) {
+        // The writer refuses what the reader would refuse, rather than writing a file that
+        // breaks the program at start-up: a number outside 0..350, a text over 866 bytes.
+        const QString longest(866, u'x');
+        for (const auto& [number, text, fits] : {std::tuple{5, longest, true},
+                                                 {5, longest + u'x', false},
+                                                 {-1, QString("a"), false},
+                                                 {351, QString("a"), false}}) {
             QByteArray out;
             QString error;
-            QVERIFY(!encodeLanguageFile({{number, {"a", "b", "c", "d", "e"}}}, 5, out, error));
-            QVERIFY(out.isEmpty() && error.contains(QString::number(number)));
+            QCOMPARE(encodeLanguageFile({{number, {text, "b", "c", "d", "e"}}}, 5, out, error),
+                     fits);
+            QVERIFY(fits || (out.isEmpty() && error.startsWith("text") &&
+                             error.contains(QString::number(number))));
         }
     }
 
