@@ -26,9 +26,10 @@ struct Folder {
     LoadContext context;
 
     explicit Folder(const QStringList& lists = {}) {
-        static const QRegularExpression spec(QStringLiteral("([^=]+)(=(\\d+)(?:@(\\d+))?(e?))?"));
+        static const QRegularExpression fileEntry(
+            QStringLiteral("([^=]+)(=(\\d+)(?:@(\\d+))?(e?))?"));
         for (const QString& list : lists) {
-            const QRegularExpressionMatch m = spec.match(list);
+            const QRegularExpressionMatch m = fileEntry.match(list);
             writeFile(
                 dir.filePath(m.captured(1)),
                 m.captured(2).isEmpty()
