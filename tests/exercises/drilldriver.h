@@ -25,26 +25,20 @@ inline void showActive(QWidget& w) {
         qFatal("window not active");
 }
 
-// Ten nouns in Swedish, English, German and French, as a store keeps them.
-inline const QList<QStringList> kNouns = {
-    {"en hund", "dog", "der Hund", "chien (m)"},
-    {"ett paraply", "umbrella", "der Schirm", "parapluie (m)"},
-    {"ett smink", "make-up", "die Schminke", "maquillage (m)"},
-    {"en bil", "car", "das Auto", "voiture (f)"},
-    {"ett hus", "house", "das Haus", "maison (f)"},
-    {"ett bröd", "bread", "das Brot", "pain (m)"},
-    {"en katt", "cat", "die Katze", "chat (m)"},
-    {"en båt", "boat", "das Boot", "bateau (m)"},
-    {"en nyckel", "key", "der Schlüssel", "clé (f)"},
-    {"en stol", "chair", "der Stuhl", "chaise (f)"}};
+template <class Widgets> QStringList textsOf(const Widgets& widgets) {
+    QStringList texts;
+    for (const auto* w : widgets)
+        texts << w->text();
+    return texts;
+}
 
-// The first `words` nouns, practised from language `own`; by practised word, the
+// The first `words` nouns of nouns.tsv, practised from language `own`; by practised word, the
 // translation as a box shows it.
 inline QHash<QString, QString> fillNouns(AppContext& ctx, int own, int practised, int words) {
     ctx.settings.fromLanguage = own;
     ctx.settings.toLanguage = practised;
     QHash<QString, QString> shown;
-    for (const QStringList& noun : kNouns.first(words)) {
+    for (const QStringList& noun : cases("nouns.tsv").first(words)) {
         addWord(ctx.store, noun[practised - 1], noun[own - 1], 3, 1);
         shown[noun[practised - 1]] = SplitArticle(noun[own - 1], 1, own).Bare;
     }
