@@ -18,13 +18,6 @@
 
 namespace vx::test {
 
-inline void showActive(QWidget& w) {
-    w.show();
-    QApplication::setActiveWindow(&w);
-    if (!QTest::qWaitForWindowActive(&w))
-        qFatal("window not active");
-}
-
 template <class Widgets> QStringList textsOf(const Widgets& widgets) {
     QStringList texts;
     for (const auto* w : widgets)
@@ -51,9 +44,6 @@ inline void loadVerbs(AppContext& ctx, const QByteArray& file) {
         qFatal("verbs not loaded");
 }
 
-inline const QByteArray kGermanVerbs =
-    "4\r\nInf,Pres,Past,PP\r\ngehen,geht,ging,gegangen\r\nsein,ist,war,gewesen\r\n";
-
 inline void clickCell(QuickGrid* grid, int cell) {
     QTest::mouseClick(grid, Qt::LeftButton, {},
                       QPoint((QuickCellColumn(cell) * 2 - 1) * grid->width() / 10,
@@ -66,13 +56,14 @@ struct Drill {
     std::function<void()> answerRight;
 };
 
-// Shows drill W over the first `words` German nouns, practised from Swedish, and clicks its
-// New.
-template <class W> W* startDrill(Drill& d, AppContext& ctx, int words) {
-    fillNouns(ctx, 1, 3, words);
+// Shows drill W, over the first `words` German nouns practised from Swedish when `words` is
+// given, and clicks its New.
+template <class W> W* startDrill(Drill& d, AppContext& ctx, int words = -1) {
+    if (words >= 0)
+        fillNouns(ctx, 1, 3, words);
     auto* w = new W(ctx);
     d.window.reset(w);
-    showActive(*w);
+    activate(w);
     if constexpr (!std::is_same_v<W, frmQuick>) // Quick starts on Start, in a chosen direction
         QTest::mouseClick(w->cmdNew, Qt::LeftButton);
     return w;
@@ -104,23 +95,22 @@ inline Drill openDrill(AppContext& ctx, const QString& name) {
         auto* w = startDrill<frmSynonym>(d, ctx, 10);
         d.answerRight = [w] {
             const auto& s = w->state;
-            w->startLink(static_cast<int>(std::find(s.RAD1.begin(), s.RAD1.end(), "der Hund") -
-                                          s.RAD1.begin()));
-            w->linkTo(
-                static_cast<int>(std::find(s.RAD2.begin(), s.RAD2.end(), "hund") - s.RAD2.begin()));
+            w->startLink(
+                static_cast<int>(QStringList(s.RAD1.begin(), s.RAD1.end()).indexOf("der Hund")));
+            w->linkTo(static_cast<int>(QStringList(s.RAD2.begin(), s.RAD2.end()).indexOf("hund")));
         };
     } else if (name == "genus") {
         auto* w = startDrill<frmGenus>(d, ctx, 1);
         d.answerRight = [w] { QTest::mouseClick(w->lblGenus[0][0], Qt::LeftButton); }; // "der"
     } else {
-        loadVerbs(ctx, kGermanVerbs);
+        loadVerbs(ctx,
+                  "4\r\nInf,Pres,Past,PP\r\ngehen,geht,ging,gegangen\r\nsein,ist,war,gewesen\r\n");
         auto* w = startDrill<frmVerb>(d, ctx, 0);
         while (w->txtVerb->text() != "gehen")
             QTest::mouseClick(w->cmdNew, Qt::LeftButton);
         d.answerRight = [w] {
-            const QStringList forms{"geht", "ging", "gegangen"};
             for (int i = 0; i < 3; ++i)
-                QTest::keyClicks(w->txtGuess[i], forms[i]);
+                QTest::keyClicks(w->txtGuess[i], QStringList{"geht", "ging", "gegangen"}[i]);
             QTest::mouseClick(w->cmdCorrect, Qt::LeftButton);
         };
     }

@@ -86,10 +86,6 @@ QStringList heard(RecordingSpeaker& speaker) {
     return out;
 }
 
-void pressF5(QWidget& w) {
-    QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : &w, Qt::Key_F5);
-}
-
 } // namespace
 
 class TstDrillPlay : public QObject {
@@ -109,9 +105,8 @@ private slots:
         QFETCH(QStringList, c);
         TestApp app(0);
         const QHash<QString, QString> translation = fillNouns(app.ctx, 1, 2, 10);
-        frmSynonym w(app.ctx);
-        showActive(w);
-        QTest::mouseClick(w.cmdNew, Qt::LeftButton);
+        Drill d;
+        frmSynonym& w = *startDrill<frmSynonym>(d, app.ctx);
         auto link = [&w](int s, int j) {
             QTest::mouseClick(w.Picture1[s], Qt::LeftButton);
             QTest::mouseClick(w.Picture2[j], Qt::LeftButton);
@@ -156,9 +151,8 @@ private slots:
         QFETCH(int, own);
         TestApp app(0);
         const QHash<QString, QString> translation = fillNouns(app.ctx, own, 2, 10);
-        frmQuattro w(app.ctx);
-        showActive(w);
-        QTest::mouseClick(w.cmdNew, Qt::LeftButton);
+        Drill d;
+        frmQuattro& w = *startDrill<frmQuattro>(d, app.ctx);
         auto press = [](qsizetype box) {
             QTest::keyClick(QApplication::focusWidget(), static_cast<char>('1' + box));
         };
@@ -197,7 +191,7 @@ private slots:
         TestApp app(0);
         const auto answer = fillQuick(app.ctx, ownQuestions, c[5] == "1", c[3].toInt() / 10);
         frmQuick w(app.ctx);
-        showActive(w);
+        QVERIFY(activate(&w));
         QTest::mouseClick(w.optLanguage[ownQuestions ? 1 : 2], Qt::LeftButton);
         w.HScroll1->setValue(c[3].toInt());
         frmHighScores* list = nullptr;
@@ -223,7 +217,7 @@ private slots:
     void quickDirectionsShowTheirColour() {
         TestApp app(40);
         frmQuick w(app.ctx);
-        showActive(w);
+        QVERIFY(activate(&w));
         const QImage shot = w.grab().toImage();
         for (const QRadioButton* option : {w.optLanguage[1], w.optLanguage[2]})
             QCOMPARE(shot.pixelColor(option->mapTo(&w, QPoint(option->width() - 3, 16))),
@@ -275,7 +269,7 @@ private slots:
         QWidget help;
         app.ctx.introWindow = &help;
         frmVerb w(app.ctx);
-        showActive(w);
+        QVERIFY(activate(&w));
         QCOMPARE(w.txtGuess[2]->isHidden(), boxes == 2);
         auto type = [&](bool allRight) { // the first answer is always right
             for (int i = 0; i < boxes; ++i) {
@@ -315,9 +309,8 @@ private slots:
         TestApp app(0);
         app.ctx.settings.toLanguage = 2;
         addWord(app.ctx.store, QStringLiteral("zzz"), QStringLiteral("sova"));
-        frmWorm w(app.ctx);
-        showActive(w);
-        QTest::mouseClick(w.cmdNew, Qt::LeftButton);
+        Drill d;
+        frmWorm& w = *startDrill<frmWorm>(d, app.ctx);
         QVERIFY(!w.cmdNew->isEnabled());
         QTest::mouseDClick(w.picWord, Qt::LeftButton, {}, QPoint(5, 5));
         QVERIFY(w.cmdNew->isEnabled() && w.cmdNew->hasFocus());
@@ -333,9 +326,8 @@ private slots:
         for (int i = 0; i < 60; ++i)
             addWord(app.ctx.store, QStringLiteral("die Sache%1").arg(i),
                     QStringLiteral("en sak%1").arg(i), 3, 1);
-        frmGenus w(app.ctx);
-        showActive(w);
-        QTest::mouseClick(w.cmdNew, Qt::LeftButton);
+        Drill d;
+        frmGenus& w = *startDrill<frmGenus>(d, app.ctx);
         QTimer::singleShot(0, &w, [&w] { QTest::mouseClick(w.lblGenus[0][2], Qt::LeftButton); });
         QTest::mouseClick(w.cmdNew, Qt::LeftButton);
         QTRY_COMPARE(app.ctx.rightAnswers, 1);
@@ -377,7 +369,7 @@ private slots:
             korsord->korsord.MoveCursor(1, 1);
             field = korsord->Picture1;
             seen = [&crossword] { return crossword.TypedLetter[1][1]; };
-            showActive(*korsord);
+            QVERIFY(activate(korsord));
         } else {
             w = std::move(openDrill(app.ctx, window).window);
             auto* verb = dynamic_cast<frmVerb*>(w.get());
@@ -414,7 +406,7 @@ private slots:
         TestApp app(0);
         if (c[4] == "1") { // "Speak words" in About, off on a first start
             frmAbout about(app.ctx);
-            showActive(about);
+            QVERIFY(activate(&about));
             QTest::mouseClick(about.findChild<QLabel*>(QStringLiteral("Label8")), Qt::LeftButton);
             QTest::mouseClick(about.cmdOK, Qt::LeftButton);
         }
@@ -426,17 +418,17 @@ private slots:
         if (problem != SpeechProblem::None) {
             QVERIFY(!picture->isEnabled());
             QCOMPARE(picture->toolTip(), app.ctx.texts.text(c[6].toInt()));
-            pressF5(*d.window);
+            pressKey(d.window.get(), Qt::Key_F5);
             QCOMPARE(heard(app.speaker), QStringList());
             app.speaker.report(SpeechProblem::None);
         }
         heard(app.speaker);
         QVERIFY(picture->isEnabled());
         QCOMPARE(picture->toolTip(), app.ctx.texts.text(260));
-        pressF5(*d.window);
+        pressKey(d.window.get(), Qt::Key_F5);
         QCOMPARE(heard(app.speaker).join(u'|'), c[2]);
         d.answerRight();
-        pressF5(*d.window);
+        pressKey(d.window.get(), Qt::Key_F5);
         QTest::mouseClick(picture, Qt::LeftButton);
         const QString said = heard(app.speaker).join(u'|');
         // Quick asks its next question at once: what is said for it is not checked.
