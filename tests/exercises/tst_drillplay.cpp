@@ -141,16 +141,11 @@ private slots:
     // when the own language stores its nouns with articles. On the first, a wrong box turns
     // red, a key of no box and keys in the pause after the right answer do nothing, and the
     // next question comes by itself.
-    void quattroByDigitKeys_data() {
-        QTest::addColumn<int>("own");
-        QTest::addRow("Swedish") << 1;
-        QTest::addRow("German") << 3;
-        QTest::addRow("French") << 4;
-    }
+    void quattroByDigitKeys_data() { addCases("quattrokeys.tsv"); }
     void quattroByDigitKeys() {
-        QFETCH(int, own);
+        QFETCH(QStringList, c);
         TestApp app(0);
-        const QHash<QString, QString> translation = fillNouns(app.ctx, own, 2, 10);
+        const QHash<QString, QString> translation = fillNouns(app.ctx, c[1].toInt(), 2, 10);
         Drill d;
         frmQuattro& w = *startDrill<frmQuattro>(d, app.ctx);
         auto press = [](qsizetype box) {
@@ -183,7 +178,7 @@ private slots:
 
     // Two games whose last answers change the score, "High scores" clicked between their
     // ends: one list, asking a name at each end, and both entries reach the file with the
-    // score shown.
+    // score shown. The direction options paint the window's background, not the platform's.
     void quickGame_data() { addCases("quickgames.tsv"); }
     void quickGame() {
         QFETCH(QStringList, c);
@@ -192,6 +187,10 @@ private slots:
         const auto answer = fillQuick(app.ctx, ownQuestions, c[5] == "1", c[3].toInt() / 10);
         frmQuick w(app.ctx);
         QVERIFY(activate(&w));
+        const QImage shot = w.grab().toImage();
+        for (const QRadioButton* option : {w.optLanguage[1], w.optLanguage[2]})
+            QCOMPARE(shot.pixelColor(option->mapTo(&w, QPoint(option->width() - 3, 16))),
+                     QColor(225, 215, 195));
         QTest::mouseClick(w.optLanguage[ownQuestions ? 1 : 2], Qt::LeftButton);
         w.HScroll1->setValue(c[3].toInt());
         frmHighScores* list = nullptr;
@@ -211,17 +210,6 @@ private slots:
         const HighScoreList saved = ReadHighScores(app.ctx.folder, "Quick03.HGH");
         QCOMPARE(saved.lblScore[1] + saved.lblName[1] + saved.lblScore[2] + saved.lblName[2],
                  u' ' + c[4] + "Maja " + c[4] + "Ola");
-    }
-
-    // The direction options paint the window's background, not the platform's.
-    void quickDirectionsShowTheirColour() {
-        TestApp app(40);
-        frmQuick w(app.ctx);
-        QVERIFY(activate(&w));
-        const QImage shot = w.grab().toImage();
-        for (const QRadioButton* option : {w.optLanguage[1], w.optLanguage[2]})
-            QCOMPARE(shot.pixelColor(option->mapTo(&w, QPoint(option->width() - 3, 16))),
-                     QColor(225, 215, 195));
     }
 
     // However the entry of a name ends (the keys typed or the close box, then OK while
@@ -254,16 +242,11 @@ private slots:
 
     // Answers checked by Enter: a wrong check counts once and shows only the missed forms;
     // with the last answer corrected, Enter goes on (Next verb), never to Help or Exit.
-    void verbEnterMovesOn_data() {
-        QTest::addColumn<QByteArray>("file");
-        QTest::addRow("two answer boxes") << QByteArray("3\r\nInf,Past,PP\r\ngo,went,gone\r\n");
-        QTest::addRow("three answer boxes")
-            << QByteArray("4\r\nInf,Pres,Past,PP\r\ngehen,geht,ging,gegangen\r\n");
-    }
+    void verbEnterMovesOn_data() { addCases("verbenter.tsv"); }
     void verbEnterMovesOn() {
-        QFETCH(QByteArray, file);
+        QFETCH(QStringList, c);
         TestApp app(0);
-        loadVerbs(app.ctx, file);
+        loadVerbs(app.ctx, c[1].toLatin1());
         const auto& forms = app.ctx.verbs.VerbTable[1];
         const int boxes = app.ctx.verbs.FormCount - 1;
         QWidget help;
@@ -337,29 +320,17 @@ private slots:
 
     // F4 and the keyboard picture open the keyboard with the cursor in each window's typing
     // field, and the Ö clicked reaches that field's own key handling.
-    void keyboardInEveryTypingWindow_data() {
-        QTest::addColumn<QString>("window");
-        QTest::addColumn<int>("box"); // the answer box of Verb
-        QTest::addColumn<KeyboardOpening>("how");
-        for (KeyboardOpening how : {KeyboardOpening::F4, KeyboardOpening::Picture}) {
-            const char* way = how == KeyboardOpening::F4 ? "F4" : "picture";
-            QTest::addRow("Worm, %s", way) << "worm" << 0 << how;
-            QTest::addRow("crossword, %s", way) << "crossword" << 0 << how;
-            for (int box = 0; box < 3; ++box)
-                QTest::addRow("Verb box %d, %s", box, way) << "verb" << box << how;
-        }
-    }
+    void keyboardInEveryTypingWindow_data() { addCases("keyboards.tsv"); }
     void keyboardInEveryTypingWindow() {
-        QFETCH(QString, window);
-        QFETCH(int, box);
-        QFETCH(KeyboardOpening, how);
+        QFETCH(QStringList, c);
+        const int box = c[2].toInt();
         TestApp app(0);
         app.ctx.settings.toLanguage = 3;
         CrosswordState crossword;
         std::unique_ptr<QWidget> w; // goes before the state and context it refers to
         QWidget* field = nullptr;
-        std::function<QString()> seen; // what shows that the letter arrived
-        if (window == "crossword") {
+        frmVerb* verb = nullptr;
+        if (c[1] == "crossword") {
             auto* korsord = new frmKorsord(app.ctx, crossword);
             w.reset(korsord);
             korsord->korsord.SetUpBoard(3, korsord->Bild->width());
@@ -368,22 +339,22 @@ private slots:
             crossword.PuzzleActive = true;
             korsord->korsord.MoveCursor(1, 1);
             field = korsord->Picture1;
-            seen = [&crossword] { return crossword.TypedLetter[1][1]; };
             QVERIFY(activate(korsord));
         } else {
-            w = std::move(openDrill(app.ctx, window).window);
-            auto* verb = dynamic_cast<frmVerb*>(w.get());
+            w = std::move(openDrill(app.ctx, c[1]).window);
+            verb = dynamic_cast<frmVerb*>(w.get());
             field = verb ? static_cast<QWidget*>(verb->txtGuess[box])
                          : static_cast<frmWorm*>(w.get())->picWord;
-            seen = [&app, verb, box] { // HUND has no Ö: Worm counts it wrong
-                return verb                        ? verb->txtGuess[box]->text().toUpper()
-                       : app.ctx.wrongAnswers == 1 ? "Ö"
-                                                   : "";
-            };
         }
+        const auto how = c[3] == "F4" ? KeyboardOpening::F4 : KeyboardOpening::Picture;
         QVERIFY(typeWithKeyboard(w.get(), field, how, w->findChild<QWidget*>("imgKeyboard"), 5));
         QTRY_VERIFY(field->hasFocus());
-        QTRY_COMPARE(seen(), QStringLiteral("Ö"));
+        if (verb)
+            QTRY_COMPARE(verb->txtGuess[box]->text().toUpper(), QStringLiteral("Ö"));
+        else if (c[1] == "worm")
+            QTRY_COMPARE(app.ctx.wrongAnswers, 1); // HUND has no Ö
+        else
+            QTRY_COMPARE(crossword.TypedLetter[1][1], QStringLiteral("Ö"));
     }
 
     void speakableText_data() { addCases("speakable.tsv"); }

@@ -160,29 +160,18 @@ private slots:
 
     // A word must fit the row; one already asked comes again only when 199 draws found none
     // other.
-    void wormDraws_data() {
-        QTest::addColumn<QStringList>("words"); // the first is used
-        QTest::addColumn<QList<double>>("draws");
-        QTest::addColumn<int>("asked");
-        const QStringList tooLong{QString(31, u'x'), "die " + QString(29, u'y')}; // 33 cells
-        QTest::addRow("too long for the row") << tooLong << QList<double>{} << 0;
-        QTest::addRow("exactly fills the row")
-            << tooLong + QStringList{QString(20, u'z')} << QList<double>{} << 3;
-        QTest::addRow("used, at last") << QStringList{"aaa", "bbb"} << drawsOf("1/2*200 2/2") << 1;
-    }
+    void wormDraws_data() { addCases("wormdraws.tsv"); }
     void wormDraws() {
-        QFETCH(QStringList, words);
-        QFETCH(QList<double>, draws);
-        QFETCH(int, asked);
+        QFETCH(QStringList, c);
         WordStore s;
-        for (const QString& w : words)
+        for (const QString& w : c[1].split(u','))
             addWord(s, w, "own", 3, 1);
         s.setUsed(1, true);
         WormState state;
         Random rng;
-        rng.script(draws);
-        QCOMPARE(NewWord(state, s, 30, 2, 3, 20, rng), asked > 0);
-        QCOMPARE(state.WormWord, asked);
+        rng.script(drawsOf(c[2]));
+        QCOMPARE(NewWord(state, s, 30, 2, 3, 20, rng), c[3] != "0");
+        QCOMPARE(state.WormWord, c[3].toInt());
     }
 
     // A right click quickens the pace, a missed question slows it, up to a limit.
@@ -348,16 +337,7 @@ private slots:
 
     // A file read over verbs already loaded: what it holds, or why it is refused, with the
     // verbs kept as they were.
-    void verbFiles_data() {
-        addCases("verbfiles.tsv");
-        QString many = "1\r\n\"Inf\"\r\n";
-        for (int i = 0; i < 501; ++i)
-            many += QStringLiteral("v%1\r\n").arg(i);
-        QTest::addRow("more than 500 verbs") << QStringList{"", many, "0", "more than 500 verbs"};
-        // A count beyond any int, found by the fuzzer: it was converted before the check.
-        QTest::addRow("100 digits")
-            << QStringList{"", "2" + QString(99, u'8') + "\r\na,b\r\n", "0", "count 2888888888"};
-    }
+    void verbFiles_data() { addCases("verbfiles.tsv"); }
     void verbFiles() {
         QFETCH(QStringList, c);
         const int verbs = c[2].toInt();
