@@ -33,13 +33,6 @@ QList<double> drawsOf(const QString& spec) {
     return draws;
 }
 
-QList<int> numbers(const QString& text) {
-    QList<int> out;
-    for (const QString& n : text.split(u' ', Qt::SkipEmptyParts))
-        out << n.toInt();
-    return out;
-}
-
 // A Worm state over a store of one word, as NewWord leaves it.
 WormState wormFor(WordStore& s, const QString& to, int language, double letterDraw = 0.0) {
     addWord(s, to, QStringLiteral("own"), 3, language == 2 ? 0 : 1);
@@ -99,9 +92,9 @@ private slots:
         QFETCH(QStringList, c);
         const int unused = c[2].toInt(), asked = c[4].toInt();
         WordStore s;
-        for (int level : numbers(c[1]))
+        for (double level : drawsOf(c[1]))
             addWord(s, QStringLiteral("das W%1").arg(s.wordCount + 1),
-                    QStringLiteral("ett o%1").arg(s.wordCount + 1), level, 1);
+                    QStringLiteral("ett o%1").arg(s.wordCount + 1), static_cast<int>(level), 1);
         Random rng;
         qint32 right = 0, wrong = 0;
         for (int round = 0; round < 20; ++round) {
@@ -158,20 +151,51 @@ private slots:
                  QList<int>({1, 2, 6}));
     }
 
-    // A word must fit the row; one already asked comes again only when 199 draws found none
-    // other.
-    void wormDraws_data() { addCases("wormdraws.tsv"); }
-    void wormDraws() {
+    // Each drill's draw from a store of words, some used, with scripted draws: what it asks.
+    // A word must fit Worm's row and comes again only when 199 draws found none other.
+    // Synonym's ten words are drawn near the slider's level (299 draws refused), of the first
+    // word's class (149) and not yet on the board (499). Genus takes a noun near the level,
+    // after 299 draws refused any noun, after the last draw none. Verb avoids verbs answered
+    // right for 30 draws. No drill draws from an empty store (a draw among no words divided by
+    // zero).
+    void draws_data() { addCases("draws.tsv"); }
+    void draws() {
         QFETCH(QStringList, c);
         WordStore s;
-        for (const QString& w : c[1].split(u','))
-            addWord(s, w, "own", 3, 1);
-        s.setUsed(1, true);
-        WormState state;
+        for (const QString& word : c[2].split(u',', Qt::SkipEmptyParts)) {
+            const QStringList w = word.split(u':');
+            addWord(s, w[0], "en sak", w.value(1, "3").toInt(), w.value(2, "1").toInt());
+        }
+        VerbState verbs;
+        verbs.VerbCount = s.wordCount;
+        for (double used : drawsOf(c[3]))
+            s.setUsed(static_cast<int>(used), verbs.VerbUsed[static_cast<int>(used)] = true);
         Random rng;
-        rng.script(drawsOf(c[2]));
-        QCOMPARE(NewWord(state, s, 30, 2, 3, 20, rng), c[3] != "0");
-        QCOMPARE(state.WormWord, c[3].toInt());
+        rng.script(drawsOf(c[4]));
+        const int row = c[5].toInt();
+        QString asked;
+        if (c[1] == "quattro") {
+            QuattroState q;
+            NewQuestion(q, s, 30, 1, rng);
+            asked = QString::number(q.CorrectOption);
+        } else if (c[1] == "worm") {
+            WormState w;
+            asked = NewWord(w, s, 30, 2, 3, 20, rng) ? "asked " : "none ";
+            asked += QString::number(w.WormWord);
+        } else if (c[1] == "quick") {
+            QuickState q;
+            asked = BuildGrid(q, s, 30, true, 1, rng) ? "grid" : "none";
+        } else if (c[1] == "synonym") {
+            SynonymState syn;
+            NewSynonymRound(syn, s, 30, 2, rng);
+            asked = syn.RAD1[row];
+        } else if (c[1] == "genus") {
+            GenusState g;
+            asked = QString::number(NewSet(g, s, 30, 1, 3, rng)) + u' ' + g.GenusRows[row].ToBare;
+        } else {
+            asked = QString::number(PickVerb(verbs, rng));
+        }
+        QCOMPARE(asked, c[6]);
     }
 
     // A right click quickens the pace, a missed question slows it, up to a limit.
@@ -233,22 +257,6 @@ private slots:
             WriteHighScoreBytes(quoted).startsWith(" 7\r\nn1\r\n 0\r\n\"say 'hi'\"\r\n 0\r\nn3"));
     }
 
-    // Ten words are drawn near the slider's level (299 draws refused), of the first word's
-    // class (149) and not yet on the board (499).
-    void synonymDraws_data() { addCases("synonym.tsv"); }
-    void synonymDraws() {
-        QFETCH(QStringList, c);
-        const QList<int> levels = numbers(c[1]), classes = numbers(c[2]);
-        WordStore store;
-        for (int i = 0; i < levels.size(); ++i)
-            addWord(store, QStringLiteral("w%1").arg(i + 1), "o", levels[i], classes[i]);
-        SynonymState s;
-        Random rng;
-        rng.script(drawsOf(c[3]));
-        NewSynonymRound(s, store, 30, 2, rng);
-        QCOMPARE(s.RAD1[c[4].toInt()], "w" + c[5]);
-    }
-
     void synonymEqualTranslationsLinkEitherWay() {
         SynonymState s;
         s.RAD1 = {"der Wagen", "das Auto"};
@@ -291,22 +299,6 @@ private slots:
         for (bool v : s.LabelVisible[0])
             visible += v ? u'1' : u'0';
         QCOMPARE(visible, c[7]);
-    }
-
-    // A row takes a noun near the slider's level; after 299 draws refused, any noun; after
-    // the last draw, none. Word 3 is no noun.
-    void genusDraws_data() { addCases("genusdraws.tsv"); }
-    void genusDraws() {
-        QFETCH(QStringList, c);
-        WordStore store;
-        addWord(store, "der Hund", "en hund", 5, 1);
-        addWord(store, "die Katze", "en katt", 3, 1);
-        addWord(store, "rot", "röd", 3, 2);
-        GenusState s;
-        Random rng;
-        rng.script(drawsOf(c[1]));
-        NewSet(s, store, 30, 1, 3, rng);
-        QCOMPARE(s.GenusRows[0].ToBare, c[2]);
     }
 
     // The rows answered wrong keep their nouns into the next set; the others get new ones.
@@ -363,18 +355,6 @@ private slots:
         QCOMPARE(right, QList<bool>({true, true, true, false, false}));
     }
 
-    void verbPickerAvoidsRightRows() {
-        VerbState v;
-        v.VerbCount = 3;
-        v.VerbUsed[1] = v.VerbUsed[2] = true;
-        Random rng;
-        rng.script({0.0, 0.4, 0.9});
-        QCOMPARE(PickVerb(v, rng), 3);
-        v.VerbUsed[3] = true;
-        rng.script(QList<double>(30, 0.0) << 0.5);
-        QCOMPARE(PickVerb(v, rng), 2); // with every verb used, the 31st draw is taken
-    }
-
     // The five verb files that come with the program load whole, without a verb twice.
     void shippedVerbFiles() {
         for (int language = 1; language <= 5; ++language) {
@@ -395,26 +375,6 @@ private slots:
             }
             QCOMPARE(seen.size(), v.VerbCount);
         }
-    }
-
-    // No drill draws from an empty store (a draw among no words divided by zero): each asks
-    // nothing.
-    void anEmptyStoreAsksNothing() {
-        WordStore empty;
-        Random rng;
-        QuattroState quattro;
-        NewQuestion(quattro, empty, 30, 1, rng);
-        QCOMPARE(quattro.CorrectOption, 0);
-        WormState worm;
-        QVERIFY(!NewWord(worm, empty, 30, 1, 3, 20, rng));
-        QuickState quick;
-        QVERIFY(!BuildGrid(quick, empty, 30, true, 1, rng));
-        SynonymState synonym;
-        NewSynonymRound(synonym, empty, 30, 1, rng);
-        QVERIFY(synonym.RAD1[0].isEmpty());
-        GenusState genus;
-        QCOMPARE(NewSet(genus, empty, 30, 1, 3, rng), 0);
-        QCOMPARE(PickVerb(VerbState{}, rng), 0);
     }
 };
 
