@@ -33,17 +33,6 @@ QList<double> drawsOf(const QString& spec) {
     return draws;
 }
 
-// A Worm state over a store of one word, as NewWord leaves it.
-WormState wormFor(WordStore& s, const QString& to, int language, double letterDraw = 0.0) {
-    addWord(s, to, QStringLiteral("own"), 3, language == 2 ? 0 : 1);
-    WormState state;
-    Random rng;
-    rng.script({0.0, letterDraw});
-    if (!NewWord(state, s, 30, 2, language, 40, rng))
-        qFatal("no word");
-    return state;
-}
-
 // A list of the blank-separated `scores`, the rest 0, named n1 to n10.
 HighScoreList listOf(const QString& scores) {
     const QStringList given = scores.split(u' ', Qt::SkipEmptyParts);
@@ -114,41 +103,34 @@ private slots:
     }
 
     // A new word: its row without the article, the article beside it, the drawn letter and
-    // the marks uncovered; then the keys typed on it.
+    // the marks uncovered; then the keys typed on it and the letters bought.
     void wormKeys_data() { addCases("wormkeys.tsv"); }
     void wormKeys() {
         QFETCH(QStringList, c);
         WordStore s;
-        WormState state = wormFor(s, c[1], c[2].toInt(), c[3].toDouble());
+        addWord(s, c[1], QStringLiteral("own"), 3, c[2] == "2" ? 0 : 1);
+        WormState state;
+        Random rng;
+        rng.script({0.0, c[3].toDouble()});
+        QVERIFY(NewWord(state, s, 30, 2, c[2].toInt(), 40, rng));
         QCOMPARE(state.ArtBefore + u'|' + state.ArtAfter, c[4]);
         qint32 right = 0, wrong = 0;
-        QString did;
+        QString did, yellow;
         for (QChar key : c[5])
             did +=
                 QStringLiteral("-=WR")[static_cast<int>(TypeLetter(state, s, key, right, wrong))];
+        for (double x : drawsOf(c[8])) {
+            state.PointedLetter = PointedPosition(x, 204, static_cast<int>(state.Shown.size()));
+            did += BuyLetter(state, s, wrong) ? u'B' : u'-';
+        }
+        for (int p = 1; p <= kWormMaxLetters; ++p)
+            yellow += state.LetterColor[p] == kWormYellow ? QString::number(p) : QString();
         QCOMPARE(did, c[6]);
         QCOMPARE(state.Shown, c[7]);
+        QCOMPARE(yellow, c[9]);
         QCOMPARE(right, c[6].count(u'R'));
-        QCOMPARE(wrong, c[6].count(u'W'));
+        QCOMPARE(wrong, c[6].count(u'W') + 3 * c[6].count(u'B')); // a letter costs three
         QCOMPARE(s.isUsed(1), wrong == 0); // a wrong answer lets the word come back
-    }
-
-    void wormBuysALetter() {
-        WordStore s;
-        WormState state = wormFor(s, "banana", 2);
-        qint32 wrong = 0;
-        state.PointedLetter = 1; // B is shown
-        QVERIFY(!BuyLetter(state, s, wrong));
-        state.PointedLetter = 4;
-        QVERIFY(BuyLetter(state, s, wrong));
-        QCOMPARE(wrong, 3);
-        QCOMPARE(state.Shown, QStringLiteral("BA.A.A"));
-        QCOMPARE(state.LetterColor[4], kWormYellow);
-        QCOMPARE(state.LetterColor[2], kWormWhite); // the other A cells stay white
-        QVERIFY(!s.isUsed(1));
-        QCOMPARE(QList<int>({PointedPosition(0, 204, 6), PointedPosition(34, 204, 6),
-                             PointedPosition(203.9, 204, 6)}),
-                 QList<int>({1, 2, 6}));
     }
 
     // Each drill's draw from a store of words, some used, with scripted draws: what it asks.
@@ -162,7 +144,7 @@ private slots:
     void draws() {
         QFETCH(QStringList, c);
         WordStore s;
-        for (const QString& word : c[2].split(u',', Qt::SkipEmptyParts)) {
+        for (const QString& word : c[2].split(u',', Qt::SkipEmptyParts)) { // text:level:class
             const QStringList w = word.split(u':');
             addWord(s, w[0], "en sak", w.value(1, "3").toInt(), w.value(2, "1").toInt());
         }
