@@ -92,10 +92,7 @@ class TstDrillPlay : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
-    void cleanup() {
-        for (QWidget* w : QApplication::topLevelWidgets())
-            delete w;
-    }
+    void cleanup() { qDeleteAll(QApplication::topLevelWidgets()); }
 
     // Five words linked in turn, each first to a wrong row and, once rows are linked, onto
     // a linked row: every judgement follows the captions on screen, and a linked row keeps

@@ -342,11 +342,10 @@ private slots:
     }
 
     // An answer is right when it is one of the stored alternatives, in any case.
+    void verbForms_data() { addCases("verbforms.tsv"); }
     void verbForms() {
-        QList<bool> right;
-        for (const char* answer : {"run", "  RUN ", "ran", "runs", ""})
-            right << IsRightForm(answer, " ran/run ");
-        QCOMPARE(right, QList<bool>({true, true, true, false, false}));
+        QFETCH(QStringList, c);
+        QCOMPARE(IsRightForm(c[1], " ran/run "), c[2] == "1");
     }
 };
 
