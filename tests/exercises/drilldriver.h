@@ -94,10 +94,8 @@ inline Drill openDrill(AppContext& ctx, const QString& name) {
     } else if (name == "synonym") {
         auto* w = startDrill<frmSynonym>(d, ctx, 10);
         d.answerRight = [w] {
-            const auto& s = w->state;
-            w->startLink(
-                static_cast<int>(QStringList(s.RAD1.begin(), s.RAD1.end()).indexOf("der Hund")));
-            w->linkTo(static_cast<int>(QStringList(s.RAD2.begin(), s.RAD2.end()).indexOf("hund")));
+            w->startLink(static_cast<int>(textsOf(w->RAD1).indexOf("der Hund")));
+            w->linkTo(static_cast<int>(textsOf(w->RAD2).indexOf("hund")));
         };
     } else if (name == "genus") {
         auto* w = startDrill<frmGenus>(d, ctx, 1);

@@ -17,45 +17,6 @@ using namespace vx::test;
 
 namespace {
 
-// A Quick store of numbered nouns of one level: the cells show "das Wort7" and the questions
-// "ord7" (or the reverse); with twins, words 1 and 2 share their practised text, and either
-// answers their question.
-QHash<QString, QString> fillQuick(AppContext& ctx, bool ownQuestions, bool twins, int level) {
-    ctx.settings.fromLanguage = 1;
-    ctx.settings.toLanguage = 3;
-    QHash<QString, QString> answer;
-    for (int i = 1; i <= (twins ? 25 : 30); ++i) {
-        const QString to = QStringLiteral("das Wort%1").arg(twins && i == 2 ? 1 : i);
-        const QString bare = QStringLiteral("ord%1").arg(i);
-        addWord(ctx.store, to, "ett " + bare, level, 1);
-        answer[ownQuestions ? bare : to] = ownQuestions ? to : bare;
-    }
-    return answer;
-}
-
-// Plays a whole Quick game by clicks: `wrongClicks` wrong cells first, then the right cell
-// of every question shown, a twin rather than the asked cell when there is one.
-void playQuick(frmQuick& w, const QHash<QString, QString>& answer, int wrongClicks) {
-    QTest::mouseClick(w.cmdStarta, Qt::LeftButton);
-    for (int n = 0; n < 60 && w.tmrTimer.isActive(); ++n) {
-        const QString wanted = answer.value(w.lblWord->text());
-        int right = 0, wrong = 0;
-        for (int cell = 1; cell <= kQuickCells; ++cell) {
-            if (w.state.CellDone[cell])
-                continue;
-            if (w.state.CellText[cell] != wanted)
-                wrong = cell;
-            else if (right == 0 || right == w.state.QuickCell)
-                right = cell;
-        }
-        if (wrongClicks > 0 && wrong > 0) {
-            --wrongClicks;
-            clickCell(w.picQuick, wrong);
-        }
-        clickCell(w.picQuick, right);
-    }
-}
-
 // Types a text key by key, also letters that no key of the test's keyboard layout carries.
 void typeText(QWidget* widget, const QString& text) {
     for (QChar ch : text)
@@ -179,9 +140,20 @@ private slots:
     void quickGame_data() { addCases("quickgames.tsv"); }
     void quickGame() {
         QFETCH(QStringList, c);
-        const bool ownQuestions = c[1] == "1";
+        const bool ownQuestions = c[1] == "1", twins = c[5] == "1";
         TestApp app(0);
-        const auto answer = fillQuick(app.ctx, ownQuestions, c[5] == "1", c[3].toInt() / 10);
+        app.ctx.settings.fromLanguage = 1;
+        app.ctx.settings.toLanguage = 3;
+        // Numbered nouns of one level: the cells show "das Wort7" and the questions "ord7" (or
+        // the reverse); with twins, words 1 and 2 share their practised text, and either answers
+        // their question.
+        QHash<QString, QString> answer;
+        for (int i = 1; i <= (twins ? 25 : 30); ++i) {
+            const QString to = QStringLiteral("das Wort%1").arg(twins && i == 2 ? 1 : i);
+            const QString bare = QStringLiteral("ord%1").arg(i);
+            addWord(app.ctx.store, to, "ett " + bare, c[3].toInt() / 10, 1);
+            answer[ownQuestions ? bare : to] = ownQuestions ? to : bare;
+        }
         frmQuick w(app.ctx);
         QVERIFY(activate(&w));
         const QImage shot = w.grab().toImage();
@@ -192,7 +164,25 @@ private slots:
         w.HScroll1->setValue(c[3].toInt());
         frmHighScores* list = nullptr;
         for (const char* name : {"Maja", "Ola"}) {
-            playQuick(w, answer, c[2].toInt());
+            // A whole game by clicks: the wrong cells first, then the right cell of every
+            // question shown, a twin rather than the asked cell when there is one.
+            int wrongClicks = c[2].toInt();
+            QTest::mouseClick(w.cmdStarta, Qt::LeftButton);
+            for (int n = 0; n < 60 && w.tmrTimer.isActive(); ++n) {
+                const QString wanted = answer.value(w.lblWord->text());
+                int right = 0, wrong = 0;
+                for (int cell = 1; cell <= kQuickCells; ++cell) {
+                    if (w.state.CellDone[cell])
+                        continue;
+                    if (w.state.CellText[cell] != wanted)
+                        wrong = cell;
+                    else if (right == 0 || right == w.state.QuickCell)
+                        right = cell;
+                }
+                if (wrongClicks-- > 0 && wrong > 0)
+                    clickCell(w.picQuick, wrong);
+                clickCell(w.picQuick, right);
+            }
             QVERIFY(!w.tmrTimer.isActive());
             QCOMPARE(w.state.MissedCount, 0L);
             QCOMPARE(w.lblScore->text(), c[4]);
