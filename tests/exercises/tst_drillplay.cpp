@@ -17,12 +17,6 @@ using namespace vx::test;
 
 namespace {
 
-// Types a text key by key, also letters that no key of the test's keyboard layout carries.
-void typeText(QWidget* widget, const QString& text) {
-    for (QChar ch : text)
-        QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(ch), Qt::NoModifier);
-}
-
 int openHighScoreWindows() {
     int n = 0;
     for (QWidget* top : QApplication::topLevelWidgets())
@@ -190,7 +184,7 @@ private slots:
             QVERIFY(!list || list == listAskingForAName());
             list = listAskingForAName();
             QCOMPARE(list->lblScore[1]->text(), u' ' + c[4]);
-            typeText(list->txtAddName, QString::fromLatin1(name));
+            QTest::keyClicks(list->txtAddName, name);
             QTest::mouseClick(w.cmdTop, Qt::LeftButton);
         }
         QTest::keyClick(list->txtAddName, Qt::Key_Return);
@@ -210,7 +204,8 @@ private slots:
                    " 300\r\nEva\r\n 100\r\nOla\r\n");
         frmHighScores::enterScore(app.ctx, 150, QStringLiteral("QUICK03.HGH"));
         frmHighScores* list = listAskingForAName();
-        typeText(list->txtAddName, c[1]);
+        for (QChar ch : c[1]) // also letters that no key of the test's keyboard layout carries
+            QTest::sendKeyEvent(QTest::Click, list->txtAddName, Qt::Key_unknown, ch, {});
         for (int k = 0; k < keys.count(); ++k) {
             QTest::keyClick(list->txtAddName, keys[k].key());
             QVERIFY(keys[k].key() != Qt::Key_Escape || list->txtAddName->isVisible());

@@ -243,8 +243,7 @@ private slots:
     void genusAnswer() {
         QFETCH(QStringList, c);
         const int language = c[2].toInt();
-        const auto answer =
-            static_cast<GenusAnswer>(QStringList{"Ignored", "Wrong", "Right"}.indexOf(c[6]));
+        const QStringList answers{"Ignored", "Wrong", "Right"};
         WordStore store;
         addWord(store, c[1], QStringLiteral("en sak"), 3, c[3].toInt());
         GenusState s;
@@ -253,13 +252,12 @@ private slots:
         ResetRows(s);
         Random rng;
         const int filled = NewSet(s, store, 30, 1, language, rng);
-        QCOMPARE(filled > 0, answer != GenusAnswer::Ignored);
+        QCOMPARE(filled > 0, c[6] != "Ignored");
         QCOMPARE(s.GenusRows[0].FromBare, filled ? QStringLiteral("sak") : QString());
         qint32 right = 0, wrong = 0;
-        QCOMPARE(Answer(s, 0, s.Articles[c[5].toInt()], right, wrong), answer);
+        QCOMPARE(answers[int(Answer(s, 0, s.Articles[c[5].toInt()], right, wrong))], c[6]);
         QCOMPARE(Answer(s, 0, s.GenusRows[0].RightArticle, right, wrong), GenusAnswer::Ignored);
-        QCOMPARE(right - wrong,
-                 int(answer == GenusAnswer::Right) - int(answer == GenusAnswer::Wrong));
+        QCOMPARE(right - wrong, int(c[6] == "Right") - int(c[6] == "Wrong"));
         QString visible;
         for (bool v : s.LabelVisible[0])
             visible += v ? u'1' : u'0';
