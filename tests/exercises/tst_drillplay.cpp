@@ -305,7 +305,6 @@ private slots:
     void keyboardInEveryTypingWindow_data() { addCases("keyboards.tsv"); }
     void keyboardInEveryTypingWindow() {
         QFETCH(QStringList, c);
-        const int box = c[2].toInt();
         TestApp app(0);
         app.ctx.settings.toLanguage = 3;
         CrosswordState crossword;
@@ -325,14 +324,14 @@ private slots:
         } else {
             w = std::move(openDrill(app.ctx, c[1]).window);
             verb = dynamic_cast<frmVerb*>(w.get());
-            field = verb ? static_cast<QWidget*>(verb->txtGuess[box])
+            field = verb ? static_cast<QWidget*>(verb->txtGuess[c[2].toInt()])
                          : static_cast<frmWorm*>(w.get())->picWord;
         }
         const auto how = c[3] == "F4" ? KeyboardOpening::F4 : KeyboardOpening::Picture;
         QVERIFY(typeWithKeyboard(w.get(), field, how, w->findChild<QWidget*>("imgKeyboard"), 5));
         QTRY_VERIFY(field->hasFocus());
         if (verb)
-            QTRY_COMPARE(verb->txtGuess[box]->text().toUpper(), QStringLiteral("Ö"));
+            QTRY_COMPARE(static_cast<QLineEdit*>(field)->text().toUpper(), QStringLiteral("Ö"));
         else if (c[1] == "worm")
             QTRY_COMPARE(app.ctx.wrongAnswers, 1); // HUND has no Ö
         else

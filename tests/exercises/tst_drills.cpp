@@ -222,19 +222,20 @@ private slots:
         QCOMPARE(WriteHighScoreBytes(renamed).left(c.value(6).size()), c.value(6).toLatin1());
     }
 
+    // Two words with the same translation: either row of it links right; a linked row, or one
+    // beyond the board, takes no link.
     void synonymEqualTranslationsLinkEitherWay() {
         SynonymState s;
-        s.RAD1 = {"der Wagen", "das Auto"};
-        s.Picture1 = {"car", "car"};
-        s.RAD2 = {"car", "car"};
-        s.Picture2 = {"der Wagen", "das Auto"};
+        s.RAD1 = s.Picture2 = {"der Wagen", "das Auto"};
+        s.Picture1 = s.RAD2 = {"car", "car"};
         qint32 right = 0, wrong = 0;
-        s.LinkActive = true;
-        QCOMPARE(LinkTo(s, 1, right, wrong), SynonymLink::Right);
-        s.LinkActive = true;
-        s.LinkSource = 1;
-        QCOMPARE(LinkTo(s, 0, right, wrong), SynonymLink::Ignored); // row 0 is linked
-        QCOMPARE(LinkTo(s, 1, right, wrong), SynonymLink::Right);
+        QString did;
+        for (QPoint link : {QPoint(0, 1), QPoint(1, 0), QPoint(1, kSynonymPairs), QPoint(1, 1)}) {
+            s.LinkActive = true;
+            s.LinkSource = link.x();
+            did += QStringLiteral("IRW")[static_cast<int>(LinkTo(s, link.y(), right, wrong))];
+        }
+        QCOMPARE(did, QStringLiteral("RIIR"));
         QCOMPARE(right, 2);
     }
 
