@@ -1,6 +1,7 @@
 // The editor over a temporary program folder, driven as a teacher uses it.
 #pragma once
 
+#include "common/modalbox.h"
 #include "editor/frmedit.h"
 #include "editor/frmnyfil.h"
 #include "editor/frmword.h"
@@ -8,6 +9,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QListView>
 #include <QTemporaryDir>
 #include <QTest>
@@ -46,6 +48,8 @@ struct EditorApp {
     RecordingSpeaker speaker;
     std::unique_ptr<frmEdit> window;
     int quits = 0;
+    QMessageBox::StandardButton answer = QMessageBox::NoButton;
+    std::shared_ptr<SeenBox> seen = std::make_shared<SeenBox>();
 
     explicit EditorApp(int records, bool realBoxes = false)
         : EditorApp(encode(variedRecords(records)), realBoxes) {}
@@ -74,14 +78,7 @@ struct EditorApp {
         grid()->scrollTo(window->model()->index(row - 1, col));
         QTest::mouseClick(grid()->viewport(), Qt::LeftButton, m, cellRect(row, col).center());
     }
-    void selectCells(int top, int left, int bottom, int right) const {
-        clickCell(top, left);
-        clickCell(bottom, right, Qt::ShiftModifier);
-    }
     void click(QWidget* button) const { QTest::mouseClick(button, Qt::LeftButton); }
-    void menu(const char* name) const {
-        window->findChild<QAction*>(QString::fromLatin1(name))->trigger();
-    }
     // Picks a dictionary in the list as the user does: the list opened, the entry clicked.
     void pick(const QString& name) const {
         window->listDictionaries();
@@ -91,33 +88,61 @@ struct EditorApp {
         const QModelIndex index = view->model()->index(box->findText(name), 0);
         QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(index).center());
     }
-    // New: `name` typed in the window and OK clicked, `beforeOk` run just before; the window
-    // is closed if it is still open then.
-    void newFile(const QString& name, const std::function<void()>& beforeOk = {}) const {
-        QTimer::singleShot(0, [name, beforeOk] {
-            auto* window = qobject_cast<frmNyFil*>(QApplication::activeModalWidget());
-            QVERIFY(window);
-            QTest::keyClicks(window->txtFilnamn, name);
-            if (beforeOk)
-                beforeOk();
-            QTest::mouseClick(window->cmdOK, Qt::LeftButton);
-            if (window->isVisible())
-                window->reject();
+    // Steps separated by "|", each a word and its argument: edit R (record R in the word
+    // window), type T (at the end of its English text), pick F, new F (a new file named F),
+    // click B / word B (a button of the editor / the word window), key Escape (in the word
+    // window), close (its close box), row R (a click on R), cells T L B R, clip T, menu M.
+    // A box the step asks is answered with `answer`.
+    void run(const QString& script) {
+        for (const QString& step : script.split(u'|')) {
+            const QString verb = step.section(u' ', 0, 0), arg = step.section(u' ', 1);
+            const auto n = [&](int i) { return arg.section(u' ', i, i).toInt(); };
+            if (answer != QMessageBox::NoButton && verb != "new")
+                answerNextBox(answer, seen);
+            if (verb == "edit") {
+                clickCell(n(0), 0);
+                click(window->cmdEdit);
+            } else if (verb == "type") {
+                word()->txtWord[2]->setFocus();
+                word()->txtWord[2]->end(false);
+                QTest::keyClicks(word()->txtWord[2], arg);
+            } else if (verb == "pick") {
+                pick(arg);
+            } else if (verb == "new") {
+                newFile(arg);
+            } else if (verb == "click" || verb == "word") {
+                click((verb == "word" ? static_cast<QWidget*>(word()) : window.get())
+                          ->findChild<QPushButton*>(arg));
+            } else if (verb == "key") {
+                QTest::keyClick(word()->txtWord[2], Qt::Key_Escape);
+            } else if (verb == "close") {
+                word()->close();
+            } else if (verb == "row") {
+                clickCell(n(0), 0);
+            } else if (verb == "cells") {
+                clickCell(n(0), n(1));
+                clickCell(n(2), n(3), Qt::ShiftModifier);
+            } else if (verb == "clip") {
+                QGuiApplication::clipboard()->setText(arg);
+            } else if (verb == "menu") {
+                window->findChild<QAction*>(arg)->trigger();
+            }
+        }
+    }
+    // New: `name` typed in the window and OK clicked; the window is closed if it is still
+    // open then.
+    void newFile(const QString& name) {
+        QTimer::singleShot(0, [this, name] {
+            auto* box = qobject_cast<frmNyFil*>(QApplication::activeModalWidget());
+            QVERIFY(box);
+            QTest::keyClicks(box->txtFilnamn, name);
+            if (answer != QMessageBox::NoButton)
+                answerNextBox(answer, seen);
+            QTest::mouseClick(box->cmdOK, Qt::LeftButton);
+            if (box->isVisible())
+                box->reject();
         });
         click(window->cmdNew);
-    }
-    // Record r in the word window, as Edit Word on its row shows it.
-    void edit(int r) const {
-        clickCell(r, 0);
-        click(window->cmdEdit);
-    }
-    // Edits record r in the word window and types `typed` at the end of its English text.
-    void typeInWordWindow(int r, const QString& typed) const {
-        edit(r);
-        QLineEdit* box = word()->txtWord[2];
-        box->setFocus();
-        box->end(false);
-        QTest::keyClicks(box, typed);
     }
     bool rowInView(int row) const {
         const int y = grid()->rowViewportPosition(row - 1);

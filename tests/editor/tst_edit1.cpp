@@ -50,9 +50,6 @@ struct Editor {
             out.push_back(store.record(r));
         return out;
     }
-    QStringList messages(const QString& message) const {
-        return message.isEmpty() ? QStringList() : QStringList{message};
-    }
 };
 
 // Where in encode(numberedRecords(r)) record r's entry for language l (0..4; 5 the word
@@ -119,7 +116,7 @@ private slots:
         if (c.records >= 0)
             writeFile(e.path("x.dct"), data.chopped(c.cut));
         QCOMPARE(e.load("x.dct"), c.ok);
-        QCOMPARE(e.reporter.messages, e.messages(c.message));
+        QCOMPARE(e.reporter.messages.join(u'\n'), c.message);
         QCOMPARE(e.store.recordCount, c.count);
         QCOMPARE(e.store.currentFile, c.ok ? "x.dct" : "d.dct");
         if (c.ok) {
@@ -184,13 +181,12 @@ private slots:
     // Edits of the grid: the cells they give, the rows outside the selection as they were.
     // The selection is "row column far-row far-column"; cells are "row:column=text".
     void gridEdits_data() {
-        for (const char* c : {"records", "sel", "action", "text", "count", "cells", "message"})
-            QTest::addColumn<QString>(c);
+        QTest::addColumn<QStringList>("c"); // records, sel, action, text, count, cells, message
         const auto g = [](const char* name, int records, const char* sel, const char* action,
                           const QString& text, int count, const QString& cells,
                           const QString& message = {}) {
-            row(name, QString::number(records), QString(sel), QString(action), text,
-                QString::number(count), cells, message);
+            row(name, QStringList{QString::number(records), sel, action, text,
+                                  QString::number(count), cells, message});
         };
         const QString line = "a\t1\tb\t2\tc\t3\td\t4\te\t5\t2\r\n";
         g("paste into column 0 only", 10, "7 0 7 0", "paste", line, 10, "7:0=a 7:1=3 7:2=word7");
@@ -222,36 +218,28 @@ private slots:
         g("add at the capacity", 10000, "10001 0 10001 0", "add", "", 10000, "", kNoMoreWords);
     }
     void gridEdits() {
-        QFETCH(QString, records);
-        QFETCH(QString, sel);
-        QFETCH(QString, action);
-        QFETCH(QString, text);
-        QFETCH(QString, count);
-        QFETCH(QString, cells);
-        QFETCH(QString, message);
+        QFETCH(QStringList, c);
         Editor e;
-        e.withRecords(records.toInt());
-        QList<int> s;
-        for (const QString& n : sel.split(u' '))
-            s << n.toInt();
+        e.withRecords(c[0].toInt());
+        const auto s = [&](int i) { return c[1].section(u' ', i, i).toInt(); };
         std::tie(e.grid.row, e.grid.col, e.grid.rowSel, e.grid.colSel) =
-            std::tuple(s[0], s[1], s[2], s[3]);
+            std::tuple(s(0), s(1), s(2), s(3));
         const std::vector<GridState::Row> before = e.grid.cells;
-        if (action == "paste")
-            QCOMPARE(e.edit.Paste(text), message.isEmpty());
-        else if (action == "cut")
+        if (c[2] == "paste")
+            QCOMPARE(e.edit.Paste(c[3]), c[6].isEmpty());
+        else if (c[2] == "cut")
             e.edit.ClearSelection();
-        else if (action == "delete")
-            e.edit.DeleteRecord(s[0]);
+        else if (int r = s(0); c[2] == "delete")
+            e.edit.DeleteRecord(r);
         else
-            QCOMPARE(e.edit.AddRecord(), message.isEmpty());
-        QCOMPARE(e.store.recordCount, count.toInt());
-        QCOMPARE(e.reporter.messages, e.messages(message));
-        QCOMPARE(e.grid.rows(), std::max(count.toInt(), 1) + 1);
+            QCOMPARE(e.edit.AddRecord(), c[6].isEmpty());
+        QCOMPARE(e.store.recordCount, c[4].toInt());
+        QCOMPARE(e.reporter.messages.join(u'\n'), c[6]);
+        QCOMPARE(e.grid.rows(), std::max(c[4].toInt(), 1) + 1);
         for (size_t r = 1; r < std::min(before.size(), e.grid.cells.size()); ++r)
-            if (int(r) < std::min(s[0], s[2]) || int(r) > std::max(s[0], s[2]))
+            if (int(r) < std::min(s(0), s(2)) || int(r) > std::max(s(0), s(2)))
                 QCOMPARE(e.grid.cells[r], before[r]);
-        for (const QString& cell : cells.split(u' ', Qt::SkipEmptyParts)) {
+        for (const QString& cell : c[5].split(u' ', Qt::SkipEmptyParts)) {
             const QStringList p = cell.split(QRegularExpression("[:=]"));
             QCOMPARE(e.grid.cells[p[0].toUInt()][p[1].toUInt()], p[2]);
         }

@@ -1,10 +1,8 @@
 // The editor's windows driven as a teacher uses them, the clipboard and message boxes real.
-#include "common/modalbox.h"
 #include "editor/editorapp.h"
 #include "editor/frmcolumns.h"
 #include "keyboard/keyboarddriver.h"
 
-#include <QClipboard>
 #include <QDir>
 #include <QHeaderView>
 #include <QScrollBar>
@@ -17,6 +15,8 @@ using namespace vx::test;
 Q_DECLARE_METATYPE(vx::test::KeyboardOpening)
 
 namespace {
+
+enum Outcome { Changed = 1, Saved = 2, Fails = 4, Quit = 8 };
 
 template <typename... T> void row(const char* name, const T&... values) {
     (QTest::addRow("%s", name) << ... << values);
@@ -62,16 +62,18 @@ private slots:
              {QList<int>{2, 1, 4, 1}, {2, 10, 5, 10}, {1, 0, 3, 10}, {2, 3, 5, 6}, {4, 5, 4, 5}})
             for (const char* end : {"\r\n", "\n", "\r"})
                 QTest::addRow("%d,%d-%d,%d %s", rect[0], rect[1], rect[2], rect[3],
-                              end[1]           ? "CR LF"
-                              : end[0] == '\n' ? "LF"
-                                               : "CR")
+                              QByteArray(end).toPercentEncoding().constData())
                     << rect << QString(end);
     }
     void copyPasteRoundTrip() {
         QFETCH(QList<int>, rect);
         QFETCH(QString, lineEnd);
         EditorApp app(12);
-        app.selectCells(rect[0], rect[1], rect[2], rect[3]);
+        app.run(QStringLiteral("cells %1 %2 %3 %4")
+                    .arg(rect[0])
+                    .arg(rect[1])
+                    .arg(rect[2])
+                    .arg(rect[3]));
         QTest::keyClick(app.grid(), Qt::Key_C, Qt::ControlModifier);
         QString clip = QGuiApplication::clipboard()->text();
         QVERIFY(clip.endsWith("\r\n"));
@@ -82,84 +84,108 @@ private slots:
                 expected[size_t(r + 5)][size_t(c)] = expected[size_t(r)][size_t(c)];
         // The first target row is selected across the copied columns; the paste takes as
         // many rows as the clip has.
-        app.selectCells(rect[0] + 5, rect[1], rect[0] + 5, rect[3]);
+        app.run(QStringLiteral("cells %1 %2 %1 %3").arg(rect[0] + 5).arg(rect[1]).arg(rect[3]));
         QTest::keyClick(app.grid(), Qt::Key_V, Qt::ControlModifier);
         QCOMPARE(app.store.recordCount, 12);
         QCOMPARE(app.window->grid().cells, expected);
         QVERIFY(app.store.changed);
     }
 
-    // A word typed in the open word window, then every way on: switching, a new file and
-    // Exit ask first and replace or quit only after an answer that loses nothing; the other
-    // ways keep the word in the store.
-    void typedWordIsKept_data() {
-        QTest::addColumn<QString>("path");
-        QTest::addColumn<QMessageBox::StandardButton>("answer"); // to the save question
-        QTest::addColumn<bool>("saveFails");
-        for (const char* path : {"switch", "new file", "Exit"})
+    // The word window on record 4 of 6, a word typed into it or not, then a way on: the
+    // window follows the store or closes; a way that replaces the dictionary or quits asks
+    // first and goes on only after an answer that loses nothing; nothing is lost or written
+    // twice, and closing the window afterwards writes nothing that was not typed.
+    void wordWindowPaths_data() {
+        QTest::addColumn<QString>("script"); // after "edit 4"
+        QTest::addColumn<QMessageBox::StandardButton>("answer");
+        QTest::addColumn<QString>("shown"); // the English text in the window, null when closed
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<int>("count");
+        QTest::addColumn<int>("outcome");
+        const auto g = [](const QString& name, const QString& script, const char* shown,
+                          int count = 6, int outcome = Changed, const char* file = "own.dct",
+                          QMessageBox::StandardButton answer = QMessageBox::NoButton) {
+            row(qPrintable(name), script, answer, QString(shown), QString(file), count, outcome);
+        };
+        for (auto [path, script, file, shown, count] :
+             {std::tuple{"switch", "pick long.dct", "long.dct", "word103", 8},
+              {"new file", "new Neu", "Neu.DCT", nullptr, 1},
+              {"Exit", "click cmdExit", "own.dct", "word4X", 6}})
             for (auto [name, answer, fails] : {std::tuple{"Yes", QMessageBox::Yes, false},
                                                {"Yes, save fails", QMessageBox::Yes, true},
                                                {"No", QMessageBox::No, false},
-                                               {"Cancel", QMessageBox::Cancel, false}})
-                QTest::addRow("%s, %s", path, name) << QString(path) << answer << fails;
-        for (const char* path : {"Save", "close box", "Escape", "New Word", "Edit Word"})
-            row(path, QString(path), QMessageBox::NoButton, false);
+                                               {"Cancel", QMessageBox::Cancel, false}}) {
+                const bool saved = answer == QMessageBox::Yes && !fails;
+                const bool left = saved || answer == QMessageBox::No, exit = path[0] == 'E';
+                const bool changed = !left || path[0] != 's';
+                g(QStringLiteral("%1, %2").arg(path, name), QStringLiteral("type X|") + script,
+                  left ? shown : "word4X", left ? count : 6,
+                  (changed ? Changed : 0) | (saved ? Saved : 0) | (fails ? Fails : 0) |
+                      (left && exit ? Quit : 0),
+                  left ? file : "own.dct", answer);
+            }
+        g("Save", "type X|click cmdSave", "word4X", 6, Saved);
+        g("close box", "type X|close", nullptr);
+        g("Escape", "type X|key Escape", nullptr);
+        g("New Word", "type X|click cmdAdd", "", 7);
+        g("Edit Word", "type X|edit 5", "word5");
+        g("switch to a longer dictionary", "pick long.dct", "word103", 8, 0, "long.dct");
+        g("switch to a shorter one", "pick short.dct", nullptr, 2, 0, "short.dct");
+        g("a new file", "new Neu", nullptr, 1, Changed, "Neu.DCT");
+        g("paste over its row", "cells 4 1 4 2|clip 4\tpasted\r\n|menu mnuEditPaste", "pasted");
+        g("cut of its row", "cells 4 0 4 10|menu mnuEditCut", "");
+        g("delete of a row above", "row 2|click cmdDelete", "word5", 5);
+        g("delete of the last rows",
+          "row 6|click cmdDelete|row 5|click cmdDelete|row 4|click cmdDelete", nullptr, 3);
+        g("the next record shown", "word cmdNext", "word5", 6, 0);
+        g("typing undone by Restore", "type Y|word cmdRestore", "word4");
+        g("Delete in the word window", "word cmdDelete", "word5", 5);
     }
-    void typedWordIsKept() {
-        QFETCH(QString, path);
+    void wordWindowPaths() {
+        QFETCH(QString, script);
         QFETCH(QMessageBox::StandardButton, answer);
-        QFETCH(bool, saveFails);
-        EditorApp app(3);
-        app.write("b.dct", encode(variedRecords(5, 100)));
-        if (saveFails)
+        QFETCH(QString, shown);
+        QFETCH(QString, file);
+        QFETCH(int, count);
+        QFETCH(int, outcome);
+        EditorApp app(6);
+        app.write("long.dct", encode(numberedRecords(8, 100)));
+        app.write("short.dct", encode(numberedRecords(2, 200)));
+        if (outcome & Fails)
             QVERIFY(QDir(app.dir.path()).mkdir("OWN.BAK")); // the backup cannot be written
-        const QByteArray ownBefore = app.file("own.dct");
-        app.typeInWordWindow(2, "X");
-        auto question = std::make_shared<SeenBox>();
-        if (path == "new file")
-            app.newFile("Neu", [answer, question] { answerNextBox(answer, question); });
-        else if (answer != QMessageBox::NoButton)
-            answerNextBox(answer, question);
-        if (path == "switch") {
-            app.pick("b.dct");
-        } else if (path == "Exit") {
-            app.click(app.window->cmdExit);
-        } else if (path == "Save") {
-            app.click(app.window->cmdSave);
-        } else if (path == "close box") {
-            app.word()->close();
-        } else if (path == "Escape") {
-            QTest::keyClick(app.word()->txtWord[2], Qt::Key_Escape);
-            QVERIFY(!app.wordShown());
-        } else if (path == "New Word") {
-            app.click(app.window->cmdAdd);
-            QCOMPARE(app.store.recordCount, 4);
-        } else if (path == "Edit Word") {
-            app.edit(3);
-            QCOMPARE(app.word()->txtWord[2]->text(), QStringLiteral("word3"));
-        }
+        const QByteArray own = app.file("own.dct");
+        app.run("edit 4|" + script.section(u'|', 0, -2));
+        app.answer = answer;
+        app.run(script.section(u'|', -1));
+        QCOMPARE(app.seen->count, answer == QMessageBox::NoButton ? 0 : 1);
         if (answer != QMessageBox::NoButton)
-            QCOMPARE(question->text, path == "Exit" ? "Do you want to save your changes to the "
-                                                      "dictionary before exiting the program?"
-                                                    : "Vill du spara dina ändringar?");
-        const bool saved = path == "Save" || (answer == QMessageBox::Yes && !saveFails);
-        const bool left = answer == QMessageBox::No || (saved && path != "Save");
-        QCOMPARE(app.quits, path == "Exit" && left ? 1 : 0);
-        QCOMPARE(app.store.currentFile, !left || path == "Exit" ? "own.dct"
-                                        : path == "switch"      ? "b.dct"
-                                                                : "Neu.DCT");
-        QCOMPARE(app.window->cboDct->currentText(), app.store.currentFile);
-        QCOMPARE(QFile::exists(app.dir.filePath("Neu.DCT")), path == "new file" && left);
-        if (saved)
-            QCOMPARE(decoded(app.file("own.dct"))[1].text[1], QStringLiteral("word2X"));
+            QCOMPARE(app.seen->text, script.endsWith("cmdExit")
+                                         ? "Do you want to save your changes to the dictionary "
+                                           "before exiting the program?"
+                                         : "Vill du spara dina ändringar?");
+        QCOMPARE(app.quits, outcome & Quit ? 1 : 0);
+        QCOMPARE(app.store.currentFile, file);
+        QCOMPARE(app.window->cboDct->currentText(), file);
+        QCOMPARE(QFile::exists(app.dir.filePath("Neu.DCT")), file == "Neu.DCT");
+        if (outcome & Saved)
+            QCOMPARE(decoded(app.file("own.dct"))[3].text[1], QStringLiteral("word4X"));
         else
-            QCOMPARE(app.file("own.dct"), ownBefore);
-        if (!left) { // nothing is lost: the word is in the store and the grid
-            QCOMPARE(app.records()[1].text[1], QStringLiteral("word2X"));
-            QCOMPARE(app.window->grid().cells[2][2], QStringLiteral("word2X"));
-            QCOMPARE(app.store.changed, !saved);
-            QCOMPARE(app.collected.messages.size(), saveFails ? 1 : 0);
+            QCOMPARE(app.file("own.dct"), own);
+        if (script.startsWith("type X") && file == "own.dct")
+            QCOMPARE(app.store.recordText[4][2], QStringLiteral("word4X"));
+        QCOMPARE(app.collected.messages.size(), outcome & Fails ? 1 : 0);
+        QCOMPARE(app.store.recordCount, count);
+        for (int r = 1; r <= count; ++r) // the grid shows the store
+            QCOMPARE(app.window->grid().cells[size_t(r)][2], app.store.recordText[r][2]);
+        const std::vector<WordRecord> before = app.records();
+        QCOMPARE(app.wordShown(), !shown.isNull());
+        if (app.wordShown()) {
+            QCOMPARE(app.word()->txtWord[2]->text(), shown);
+            app.click(app.word()->cmdClose);
         }
+        QCOMPARE(app.records(), before);
+        QVERIFY(app.store.recordText[count + 1][2].isEmpty());
+        QCOMPARE(app.store.changed, bool(outcome & Changed));
     }
 
     // A click that arrives while a dictionary loads or a paste runs finds the work done.
@@ -177,10 +203,7 @@ private slots:
         EditorApp app(3);
         app.write("big.dct", encode(numberedRecords(kEditorCapacity)));
         const QByteArray own = app.file("own.dct"), big = app.file("big.dct");
-        QString lines;
-        for (int i = 0; i < 3000; ++i)
-            lines += QStringLiteral("w%1\t2\n").arg(i);
-        QGuiApplication::clipboard()->setText(lines);
+        QGuiApplication::clipboard()->setText(QStringLiteral("w\t2\n").repeated(3000));
         int countWhenClicked = -1;
         QString fileWhenClicked;
         QTimer::singleShot(0, [&] {
@@ -190,12 +213,7 @@ private slots:
                 app.click(b);
         });
         answerNextBox(QMessageBox::No, std::make_shared<SeenBox>()); // Exit's question
-        if (paste) {
-            app.clickCell(1, 0);
-            app.menu("mnuEditPaste");
-        } else {
-            app.pick("big.dct");
-        }
+        app.run(paste ? "row 1|menu mnuEditPaste" : "pick big.dct");
         QTRY_VERIFY(countWhenClicked >= 0);
         QCOMPARE(fileWhenClicked, paste ? "own.dct" : "big.dct");
         QCOMPARE(countWhenClicked, paste ? 3000 : kEditorCapacity);
@@ -205,71 +223,6 @@ private slots:
             QCOMPARE(app.file("own.dct"), own);
         QCOMPARE(app.file("big.dct"), big);
         QCOMPARE(app.quits, button == "cmdExit" ? 1 : 0);
-    }
-
-    // The word window shows record 4 of 6 while the store changes under it; closing it
-    // afterwards writes nothing that was not typed.
-    void wordWindowFollowsTheStore_data() {
-        QTest::addColumn<QString>("change");
-        QTest::addColumn<QString>("shown"); // the English text shown after, empty when closed
-        row("switch to a longer dictionary", QString("switch long"), QString("word103"));
-        row("switch to a shorter one", QString("switch short"), QString());
-        row("a new file", QString("new file"), QString());
-        row("paste over its row", QString("paste"), QString("pasted"));
-        row("cut of its row", QString("cut"), QString(""));
-        row("delete of a row above", QString("delete above"), QString("word5"));
-        row("delete of the last rows", QString("delete last"), QString());
-        row("the next record shown", QString("next"), QString("word5"));
-        row("typing undone by Restore", QString("restore"), QString("word4"));
-        row("Delete in the word window", QString("word delete"), QString("word5"));
-    }
-    void wordWindowFollowsTheStore() {
-        QFETCH(QString, change);
-        QFETCH(QString, shown);
-        EditorApp app(6);
-        app.write("long.dct", encode(numberedRecords(8, 100)));
-        app.write("short.dct", encode(numberedRecords(2, 200)));
-        app.edit(4);
-        if (change.startsWith("switch")) {
-            app.pick(change.mid(7) + ".dct");
-        } else if (change == "new file") {
-            app.newFile("Neu");
-        } else if (change == "paste") {
-            app.selectCells(4, 1, 4, 2); // the level of Swedish and the English text
-            QGuiApplication::clipboard()->setText("4\tpasted\r\n");
-            app.menu("mnuEditPaste");
-        } else if (change == "cut") {
-            app.selectCells(4, 0, 4, 10);
-            app.menu("mnuEditCut");
-        } else if (change == "restore") {
-            QTest::keyClick(app.word()->txtWord[2], Qt::Key_X);
-            app.click(app.word()->cmdRestore);
-        } else if (change == "word delete") {
-            app.click(app.word()->cmdDelete);
-            QCOMPARE(app.records(), [] {
-                std::vector<WordRecord> r = variedRecords(6);
-                r.erase(r.begin() + 3);
-                return r;
-            }());
-        } else if (change == "next") {
-            app.click(app.word()->cmdNext);
-            QCOMPARE(app.window->grid().row, 5);
-        } else {
-            for (int r : change == "delete above" ? QList<int>{2} : QList<int>{6, 5, 4}) {
-                app.clickCell(r, 0);
-                app.click(app.window->cmdDelete);
-            }
-        }
-        const int count = app.store.recordCount;
-        const std::vector<WordRecord> before = app.records();
-        QCOMPARE(app.wordShown(), !shown.isNull());
-        if (app.wordShown()) {
-            QCOMPARE(app.word()->txtWord[2]->text(), shown);
-            app.click(app.word()->cmdClose);
-        }
-        QCOMPARE(app.records(), before);
-        QVERIFY(app.store.recordText[count + 1][2].isEmpty());
-        QCOMPARE(app.store.changed, change != "next" && !change.startsWith("switch"));
     }
 
     // Every box of the word window: the keyboard opens from it and types into it; the speaker
@@ -287,7 +240,7 @@ private slots:
         QFETCH(int, box);
         QFETCH(KeyboardOpening, how);
         EditorApp app(2);
-        app.edit(1);
+        app.run("edit 1");
         QVERIFY(QTest::qWaitForWindowExposed(app.word()));
         QLineEdit* edit = box <= 5 ? app.word()->txtWord[box] : app.word()->txtDiffi[box - 5];
         edit->setCursorPosition(0);
@@ -461,7 +414,7 @@ private slots:
             app.window->chooseExportFile = [&] {
                 return ExportChoice{app.dir.filePath(file), file.endsWith(".kvtml")};
             };
-            app.menu("mnuFileExport");
+            app.run("menu mnuFileExport");
             QCOMPARE(app.collected.messages.takeFirst(),
                      QStringLiteral("%1 words were written to %2.").arg(records).arg(file));
             QVERIFY(!app.store.changed);
@@ -470,11 +423,11 @@ private slots:
         }
         // A word being typed in the word window is kept, and the window stays on its record.
         const QString typed = added.empty() ? "" : "X";
-        app.typeInWordWindow(2, typed);
+        app.run("edit 2|type " + typed);
         app.window->chooseImportFile = [&] { return app.dir.filePath(file); };
         if (!columns.isEmpty())
             chooseInColumnWindow(columns);
-        app.menu("mnuFileImport");
+        app.run("menu mnuFileImport");
         QCOMPARE(app.collected.messages.size(), message.isEmpty() ? 0 : 1);
         QVERIFY2(app.collected.messages.value(0).startsWith(message),
                  qPrintable(app.collected.messages.value(0)));
