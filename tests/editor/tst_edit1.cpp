@@ -1,7 +1,7 @@
 // The editor's store without windows: loading damaged files, saving with the backup, the
 // grid's edits, the word window's fields and the new file's name.
 #include "editor/edit1.h"
-#include "words/dictbuilder.h"
+#include "exchange/tablerows.h"
 
 #include <QDir>
 #include <QRegularExpression>
@@ -179,44 +179,7 @@ private slots:
     }
 
     // Edits of the grid: the cells they give, the rows outside the selection as they were.
-    // The selection is "row column far-row far-column"; cells are "row:column=text".
-    void gridEdits_data() {
-        QTest::addColumn<QStringList>("c"); // records, sel, action, text, count, cells, message
-        const auto g = [](const char* name, int records, const char* sel, const char* action,
-                          const QString& text, int count, const QString& cells,
-                          const QString& message = {}) {
-            row(name, QStringList{QString::number(records), sel, action, text,
-                                  QString::number(count), cells, message});
-        };
-        const QString line = "a\t1\tb\t2\tc\t3\td\t4\te\t5\t2\r\n";
-        g("paste into column 0 only", 10, "7 0 7 0", "paste", line, 10, "7:0=a 7:1=3 7:2=word7");
-        g("paste two lines on the last row", 10, "10 0 11 10", "paste", line + line, 11,
-          "10:8=e 10:9=5 10:10=2 11:0=a 11:10=2");
-        g("paste as many lines as records", 3, "1 0 3 10", "paste", line + line + line, 3,
-          "1:0=a 2:2=b 3:4=c");
-        g("paste into an empty dictionary", 0, "1 0 3 10", "paste", line + line + line, 3, "3:0=a");
-        g("paste lines ending in LF", 0, "1 0 2 10", "paste", "x\t1\ny\t2\n", 2, "2:0=y 2:1=2");
-        g("paste a cell without line end", 3, "2 0 2 0", "paste", "z", 3, "2:0=z");
-        // A level is the number rounded halves to even when it lies between 0 and 6, else 3.
-        g("paste levels", 0, "1 0 6 1", "paste", "a\t0\nb\t6\nc\t4.5\nd\t5.5\ne\t0.4\nf\tx\n", 6,
-          "1:1=3 2:1=3 3:1=4 4:1=6 5:1= 6:1=3");
-        // A class cell holds any number; the store keeps the nearest 16-bit one.
-        for (const auto& [cell, stored] : {std::pair<QString, const char*>{"2.5", "2"},
-                                           {"99999999999999999999999", "32767"},
-                                           {"-99999999999999999999999", "-32768"},
-                                           {QString(300, u'9'), "32767"}})
-            g(qPrintable("paste class " + cell.left(24)), 0, "1 0 1 10", "paste",
-              "x\t1\ty\t\t\t\t\t\t\t\t" + cell + "\n", 1, QStringLiteral("1:10=") + stored);
-        g("paste past the capacity", 9999, "9998 0 10001 10", "paste", "a\nb\nc\nd\n", 9999,
-          "9998:0=ord9998", kNoMoreWords);
-        g("cut dragged upwards", 10, "9 0 3 1", "cut", "", 10, "3:0= 9:1= 9:2=word9");
-        g("cut of a level cell gives 3", 3, "2 3 2 3", "cut", "", 3, "2:3=3");
-        g("delete the first", 3, "1 0 99 0", "delete", "", 2, "1:0=ord2 2:0=ord3");
-        g("delete the last", 3, "3 0 99 0", "delete", "", 2, "");
-        g("delete the only", 1, "1 0 99 0", "delete", "", 0, "1:0=");
-        g("add", 3, "4 0 4 0", "add", "", 4, "4:0= 4:10=1");
-        g("add at the capacity", 10000, "10001 0 10001 0", "add", "", 10000, "", kNoMoreWords);
-    }
+    void gridEdits_data() { addTableRows(VOKABRIX_TEST_DIR "/gridedits.tsv"); }
     void gridEdits() {
         QFETCH(QStringList, c);
         Editor e;
@@ -226,15 +189,15 @@ private slots:
             std::tuple(s(0), s(1), s(2), s(3));
         const std::vector<GridState::Row> before = e.grid.cells;
         if (c[2] == "paste")
-            QCOMPARE(e.edit.Paste(c[3]), c[6].isEmpty());
+            QCOMPARE(e.edit.Paste(c[3]), c.value(6).isEmpty());
         else if (c[2] == "cut")
             e.edit.ClearSelection();
         else if (int r = s(0); c[2] == "delete")
             e.edit.DeleteRecord(r);
         else
-            QCOMPARE(e.edit.AddRecord(), c[6].isEmpty());
+            QCOMPARE(e.edit.AddRecord(), c.value(6).isEmpty());
         QCOMPARE(e.store.recordCount, c[4].toInt());
-        QCOMPARE(e.reporter.messages.join(u'\n'), c[6]);
+        QCOMPARE(e.reporter.messages.join(u'\n'), c.value(6));
         QCOMPARE(e.grid.rows(), std::max(c[4].toInt(), 1) + 1);
         for (size_t r = 1; r < std::min(before.size(), e.grid.cells.size()); ++r)
             if (int(r) < std::min(s(0), s(2)) || int(r) > std::max(s(0), s(2)))
@@ -275,34 +238,14 @@ private slots:
         QCOMPARE(FieldsOfRecord(s, 1).diffi[3], "");
     }
 
-    void newFileNames_data() {
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("message");
-        const QString invalid = "Invalid filename.";
-        row("appended in capitals", "Animals", "Animals.DCT", "");
-        row("full stop", "a.b", "", invalid);
-        row("backslash", "a\\b", "", "invalid filename.");
-        row("blank", "my words", "", invalid + " The name may not contain spaces.");
-        row("blank, ending in .dct", "my words.dct", "my words.dct", "");
-        row("question mark", "what?", "", invalid + " The name may not contain question marks.");
-        row("star", "a*", "", invalid + " The name may not contain *.");
-        row("21 characters", QString(21, u'a'), QString(21, u'a') + ".DCT", "");
-        row("22 characters", QString(22, u'a'), "",
-            "The filename can not be more than 25 characters long!");
-        row("exists in another case", "existing", "", "The file already exists.");
-        row("a path", "../x.dct", "", invalid);
-        row("nothing", "", "", invalid);
-    }
+    void newFileNames_data() { addTableRows(VOKABRIX_TEST_DIR "/filenames.tsv"); }
     void newFileNames() {
-        QFETCH(QString, typed);
-        QFETCH(QString, name);
-        QFETCH(QString, message);
+        QFETCH(QStringList, c); // typed, name, message
         QTemporaryDir dir;
         writeFile(dir.filePath("EXISTING.dct"), encode({}));
         QString got;
-        QCOMPARE(NewFileName(typed, ProgramFolder(dir.path()), got), name);
-        QCOMPARE(got, message);
+        QCOMPARE(NewFileName(c[0], ProgramFolder(dir.path()), got), c[1]);
+        QCOMPARE(got, c.value(2));
     }
 };
 

@@ -1,6 +1,7 @@
 // The editor's windows driven as a teacher uses them, the clipboard and message boxes real.
 #include "editor/editorapp.h"
 #include "editor/frmcolumns.h"
+#include "exchange/tablerows.h"
 #include "keyboard/keyboarddriver.h"
 
 #include <QDir>
@@ -15,8 +16,6 @@ using namespace vx::test;
 Q_DECLARE_METATYPE(vx::test::KeyboardOpening)
 
 namespace {
-
-enum Outcome { Changed = 1, Saved = 2, Fails = 4, Quit = 8 };
 
 template <typename... T> void row(const char* name, const T&... values) {
     (QTest::addRow("%s", name) << ... << values);
@@ -95,63 +94,20 @@ private slots:
     // window follows the store or closes; a way that replaces the dictionary or quits asks
     // first and goes on only after an answer that loses nothing; nothing is lost or written
     // twice, and closing the window afterwards writes nothing that was not typed.
-    void wordWindowPaths_data() {
-        QTest::addColumn<QString>("script"); // after "edit 4"
-        QTest::addColumn<QMessageBox::StandardButton>("answer");
-        QTest::addColumn<QString>("shown"); // the English text in the window, null when closed
-        QTest::addColumn<QString>("file");
-        QTest::addColumn<int>("count");
-        QTest::addColumn<int>("outcome");
-        const auto g = [](const QString& name, const QString& script, const char* shown,
-                          int count = 6, int outcome = Changed, const char* file = "own.dct",
-                          QMessageBox::StandardButton answer = QMessageBox::NoButton) {
-            row(qPrintable(name), script, answer, QString(shown), QString(file), count, outcome);
-        };
-        for (auto [path, script, file, shown, count] :
-             {std::tuple{"switch", "pick long.dct", "long.dct", "word103", 8},
-              {"new file", "new Neu", "Neu.DCT", nullptr, 1},
-              {"Exit", "click cmdExit", "own.dct", "word4X", 6}})
-            for (auto [name, answer, fails] : {std::tuple{"Yes", QMessageBox::Yes, false},
-                                               {"Yes, save fails", QMessageBox::Yes, true},
-                                               {"No", QMessageBox::No, false},
-                                               {"Cancel", QMessageBox::Cancel, false}}) {
-                const bool saved = answer == QMessageBox::Yes && !fails;
-                const bool left = saved || answer == QMessageBox::No, exit = path[0] == 'E';
-                const bool changed = !left || path[0] != 's';
-                g(QStringLiteral("%1, %2").arg(path, name), QStringLiteral("type X|") + script,
-                  left ? shown : "word4X", left ? count : 6,
-                  (changed ? Changed : 0) | (saved ? Saved : 0) | (fails ? Fails : 0) |
-                      (left && exit ? Quit : 0),
-                  left ? file : "own.dct", answer);
-            }
-        g("Save", "type X|click cmdSave", "word4X", 6, Saved);
-        g("close box", "type X|close", nullptr);
-        g("Escape", "type X|key Escape", nullptr);
-        g("New Word", "type X|click cmdAdd", "", 7);
-        g("Edit Word", "type X|edit 5", "word5");
-        g("switch to a longer dictionary", "pick long.dct", "word103", 8, 0, "long.dct");
-        g("switch to a shorter one", "pick short.dct", nullptr, 2, 0, "short.dct");
-        g("a new file", "new Neu", nullptr, 1, Changed, "Neu.DCT");
-        g("paste over its row", "cells 4 1 4 2|clip 4\tpasted\r\n|menu mnuEditPaste", "pasted");
-        g("cut of its row", "cells 4 0 4 10|menu mnuEditCut", "");
-        g("delete of a row above", "row 2|click cmdDelete", "word5", 5);
-        g("delete of the last rows",
-          "row 6|click cmdDelete|row 5|click cmdDelete|row 4|click cmdDelete", nullptr, 3);
-        g("the next record shown", "word cmdNext", "word5", 6, 0);
-        g("typing undone by Restore", "type Y|word cmdRestore", "word4");
-        g("Delete in the word window", "word cmdDelete", "word5", 5);
-    }
+    void wordWindowPaths_data() { addTableRows(VOKABRIX_TEST_DIR "/wordwindow.tsv"); }
     void wordWindowPaths() {
-        QFETCH(QString, script);
-        QFETCH(QMessageBox::StandardButton, answer);
-        QFETCH(QString, shown);
-        QFETCH(QString, file);
-        QFETCH(int, count);
-        QFETCH(int, outcome);
+        QFETCH(QStringList, c);
+        const QString script = c[0], shown = c[2] == "-" ? QString() : c[2], file = c[3];
+        const int count = c[4].toInt();
+        const auto outcome = [&](const char* what) { return c.value(5).contains(what); };
+        const auto answer = c[1].isEmpty()  ? QMessageBox::NoButton
+                            : c[1] == "Yes" ? QMessageBox::Yes
+                            : c[1] == "No"  ? QMessageBox::No
+                                            : QMessageBox::Cancel;
         EditorApp app(6);
         app.write("long.dct", encode(numberedRecords(8, 100)));
         app.write("short.dct", encode(numberedRecords(2, 200)));
-        if (outcome & Fails)
+        if (outcome("fails"))
             QVERIFY(QDir(app.dir.path()).mkdir("OWN.BAK")); // the backup cannot be written
         const QByteArray own = app.file("own.dct");
         app.run("edit 4|" + script.section(u'|', 0, -2));
@@ -163,17 +119,17 @@ private slots:
                                          ? "Do you want to save your changes to the dictionary "
                                            "before exiting the program?"
                                          : "Vill du spara dina ändringar?");
-        QCOMPARE(app.quits, outcome & Quit ? 1 : 0);
+        QCOMPARE(app.quits, outcome("quit") ? 1 : 0);
         QCOMPARE(app.store.currentFile, file);
         QCOMPARE(app.window->cboDct->currentText(), file);
         QCOMPARE(QFile::exists(app.dir.filePath("Neu.DCT")), file == "Neu.DCT");
-        if (outcome & Saved)
+        if (outcome("saved"))
             QCOMPARE(decoded(app.file("own.dct"))[3].text[1], QStringLiteral("word4X"));
         else
             QCOMPARE(app.file("own.dct"), own);
         if (script.startsWith("type X") && file == "own.dct")
             QCOMPARE(app.store.recordText[4][2], QStringLiteral("word4X"));
-        QCOMPARE(app.collected.messages.size(), outcome & Fails ? 1 : 0);
+        QCOMPARE(app.collected.messages.size(), outcome("fails") ? 1 : 0);
         QCOMPARE(app.store.recordCount, count);
         for (int r = 1; r <= count; ++r) // the grid shows the store
             QCOMPARE(app.window->grid().cells[size_t(r)][2], app.store.recordText[r][2]);
@@ -185,7 +141,7 @@ private slots:
         }
         QCOMPARE(app.records(), before);
         QVERIFY(app.store.recordText[count + 1][2].isEmpty());
-        QCOMPARE(app.store.changed, bool(outcome & Changed));
+        QCOMPARE(app.store.changed, outcome("changed"));
     }
 
     // A click that arrives while a dictionary loads or a paste runs finds the work done.
