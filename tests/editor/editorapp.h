@@ -88,61 +88,51 @@ struct EditorApp {
         const QModelIndex index = view->model()->index(box->findText(name), 0);
         QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(index).center());
     }
-    // Steps separated by "|", each a word and its argument: edit R (record R in the word
-    // window), type T (at the end of its English text), pick F, new F (a new file named F),
-    // click B / word B (a button of the editor / the word window), key Escape (in the word
-    // window), close (its close box), row R (a click on R), cells T L B R, clip T, menu M.
-    // A box the step asks is answered with `answer`.
+    // Steps separated by "|", each a word and its arguments: cell R C (a click on it), shift R
+    // C (a shift-click), click B / word B (a button of the editor / the word window), type T
+    // (at the end of the word window's English text), key Escape (in that box), close (the
+    // word window's close box), pick F, new F (a new file named F), clip T, menu M. A box a
+    // step asks is answered with `answer`.
     void run(const QString& script) {
         for (const QString& step : script.split(u'|')) {
             const QString verb = step.section(u' ', 0, 0), arg = step.section(u' ', 1);
             const auto n = [&](int i) { return arg.section(u' ', i, i).toInt(); };
+            QLineEdit* english = word() ? word()->txtWord[2] : nullptr;
             if (answer != QMessageBox::NoButton && verb != "new")
                 answerNextBox(answer, seen);
-            if (verb == "edit") {
-                clickCell(n(0), 0);
-                click(window->cmdEdit);
-            } else if (verb == "type") {
-                word()->txtWord[2]->setFocus();
-                word()->txtWord[2]->end(false);
-                QTest::keyClicks(word()->txtWord[2], arg);
-            } else if (verb == "pick") {
-                pick(arg);
-            } else if (verb == "new") {
-                newFile(arg);
+            if (verb == "cell" || verb == "shift") {
+                clickCell(n(0), n(1), verb == "shift" ? Qt::ShiftModifier : Qt::NoModifier);
             } else if (verb == "click" || verb == "word") {
                 click((verb == "word" ? static_cast<QWidget*>(word()) : window.get())
                           ->findChild<QPushButton*>(arg));
+            } else if (verb == "type") {
+                english->setFocus();
+                english->end(false);
+                QTest::keyClicks(english, arg);
             } else if (verb == "key") {
-                QTest::keyClick(word()->txtWord[2], Qt::Key_Escape);
+                QTest::keyClick(english, Qt::Key_Escape);
             } else if (verb == "close") {
                 word()->close();
-            } else if (verb == "row") {
-                clickCell(n(0), 0);
-            } else if (verb == "cells") {
-                clickCell(n(0), n(1));
-                clickCell(n(2), n(3), Qt::ShiftModifier);
+            } else if (verb == "pick") {
+                pick(arg);
+            } else if (verb == "new") { // the name typed and OK clicked; closed if still open
+                QTimer::singleShot(0, [this, arg] {
+                    auto* box = qobject_cast<frmNyFil*>(QApplication::activeModalWidget());
+                    QVERIFY(box);
+                    QTest::keyClicks(box->txtFilnamn, arg);
+                    if (answer != QMessageBox::NoButton)
+                        answerNextBox(answer, seen);
+                    QTest::mouseClick(box->cmdOK, Qt::LeftButton);
+                    if (box->isVisible())
+                        box->reject();
+                });
+                click(window->cmdNew);
             } else if (verb == "clip") {
                 QGuiApplication::clipboard()->setText(arg);
             } else if (verb == "menu") {
                 window->findChild<QAction*>(arg)->trigger();
             }
         }
-    }
-    // New: `name` typed in the window and OK clicked; the window is closed if it is still
-    // open then.
-    void newFile(const QString& name) {
-        QTimer::singleShot(0, [this, name] {
-            auto* box = qobject_cast<frmNyFil*>(QApplication::activeModalWidget());
-            QVERIFY(box);
-            QTest::keyClicks(box->txtFilnamn, name);
-            if (answer != QMessageBox::NoButton)
-                answerNextBox(answer, seen);
-            QTest::mouseClick(box->cmdOK, Qt::LeftButton);
-            if (box->isVisible())
-                box->reject();
-        });
-        click(window->cmdNew);
     }
     bool rowInView(int row) const {
         const int y = grid()->rowViewportPosition(row - 1);

@@ -68,11 +68,7 @@ private slots:
         QFETCH(QList<int>, rect);
         QFETCH(QString, lineEnd);
         EditorApp app(12);
-        app.run(QStringLiteral("cells %1 %2 %3 %4")
-                    .arg(rect[0])
-                    .arg(rect[1])
-                    .arg(rect[2])
-                    .arg(rect[3]));
+        app.run(QString::asprintf("cell %d %d|shift %d %d", rect[0], rect[1], rect[2], rect[3]));
         QTest::keyClick(app.grid(), Qt::Key_C, Qt::ControlModifier);
         QString clip = QGuiApplication::clipboard()->text();
         QVERIFY(clip.endsWith("\r\n"));
@@ -83,7 +79,8 @@ private slots:
                 expected[size_t(r + 5)][size_t(c)] = expected[size_t(r)][size_t(c)];
         // The first target row is selected across the copied columns; the paste takes as
         // many rows as the clip has.
-        app.run(QStringLiteral("cells %1 %2 %1 %3").arg(rect[0] + 5).arg(rect[1]).arg(rect[3]));
+        app.run(QString::asprintf("cell %d %d|shift %d %d", rect[0] + 5, rect[1], rect[0] + 5,
+                                  rect[3]));
         QTest::keyClick(app.grid(), Qt::Key_V, Qt::ControlModifier);
         QCOMPARE(app.store.recordCount, 12);
         QCOMPARE(app.window->grid().cells, expected);
@@ -110,7 +107,7 @@ private slots:
         if (outcome("fails"))
             QVERIFY(QDir(app.dir.path()).mkdir("OWN.BAK")); // the backup cannot be written
         const QByteArray own = app.file("own.dct");
-        app.run("edit 4|" + script.section(u'|', 0, -2));
+        app.run("cell 4 0|click cmdEdit|" + script.section(u'|', 0, -2));
         app.answer = answer;
         app.run(script.section(u'|', -1));
         QCOMPARE(app.seen->count, answer == QMessageBox::NoButton ? 0 : 1);
@@ -169,7 +166,7 @@ private slots:
                 app.click(b);
         });
         answerNextBox(QMessageBox::No, std::make_shared<SeenBox>()); // Exit's question
-        app.run(paste ? "row 1|menu mnuEditPaste" : "pick big.dct");
+        app.run(paste ? "cell 1 0|menu mnuEditPaste" : "pick big.dct");
         QTRY_VERIFY(countWhenClicked >= 0);
         QCOMPARE(fileWhenClicked, paste ? "own.dct" : "big.dct");
         QCOMPARE(countWhenClicked, paste ? 3000 : kEditorCapacity);
@@ -196,7 +193,7 @@ private slots:
         QFETCH(int, box);
         QFETCH(KeyboardOpening, how);
         EditorApp app(2);
-        app.run("edit 1");
+        app.run("cell 1 0|click cmdEdit");
         QVERIFY(QTest::qWaitForWindowExposed(app.word()));
         QLineEdit* edit = box <= 5 ? app.word()->txtWord[box] : app.word()->txtDiffi[box - 5];
         edit->setCursorPosition(0);
@@ -379,7 +376,7 @@ private slots:
         }
         // A word being typed in the word window is kept, and the window stays on its record.
         const QString typed = added.empty() ? "" : "X";
-        app.run("edit 2|type " + typed);
+        app.run("cell 2 0|click cmdEdit|type " + typed);
         app.window->chooseImportFile = [&] { return app.dir.filePath(file); };
         if (!columns.isEmpty())
             chooseInColumnWindow(columns);
