@@ -21,9 +21,6 @@ template <typename... T> void row(const char* name, const T&... values) {
     (QTest::addRow("%s", name) << ... << values);
 }
 
-// German, English and Norwegian: a noun and an adjective.
-const QByteArray kGermanEnglish = readFile(VOKABRIX_TEST_DIR "/animals.kvtml");
-
 // Picks the languages of the column window as the user does: each list opened by the
 // keyboard and moved down to its entry, then OK; Cancel for a choice below 0.
 void chooseInColumnWindow(const QList<int>& choices) {
@@ -324,44 +321,22 @@ private slots:
     // Import appends records as the editor's own commands do, keeping a word being typed in
     // the word window; a refusal changes nothing. A list the editor exported (no data given)
     // reads back as the store held it.
-    void wordLists_data() {
-        QTest::addColumn<int>("records");
-        QTest::addColumn<QString>("file");
-        QTest::addColumn<QByteArray>("data");
-        QTest::addColumn<QList<int>>("columns"); // chosen in the column window, if it opens
-        QTest::addColumn<std::vector<WordRecord>>("added");
-        QTest::addColumn<QString>("message"); // its beginning
-        const auto g = [](const char* name, int records, const char* file, const QByteArray& data,
-                          const std::vector<WordRecord>& added, const QString& message,
-                          const QList<int>& columns = {}) {
-            row(name, records, QString(file), data, columns, added, message);
-        };
-        g("exported KVTML", 12, "out.kvtml", {}, variedRecords(12),
-          "12 words were added from out.kvtml.");
-        g("exported text", 12, "out.txt", {}, variedRecords(12),
-          "12 words were added from out.txt.");
-        g("KVTML", 3, "animals.kvtml", kGermanEnglish,
-          {record("", "dog", "der Hund", "", "", 3, 1), record("", "red", "rot", "", "", 3, 2)},
-          "2 words were added from animals.kvtml.\nSkipped: the language \"Norsk\".");
-        g("text with a header", 3, "words.csv", "English;Deutsch;Notes\ncat;die Katze;x\n",
-          {record("", "cat", "die Katze", "", "", 3, 1)},
-          "1 word was added from words.csv.\nSkipped: the column \"Notes\".");
-        g("text, columns chosen", 3, "words.txt", "Haus\thouse\nBaum\ttree\n",
-          {record("", "house", "Haus", "", ""), record("", "tree", "Baum", "", "")},
-          "2 words were added from words.txt.", {4, 2});
-        g("no room", 9999, "animals.kvtml", kGermanEnglish, {}, kNoMoreWords);
-        g("malformed", 3, "animals.kvtml", QByteArray(kGermanEnglish).replace("</entries>", ""), {},
-          "animals.kvtml, line 1");
-        g("no words", 3, "empty.txt", "\n\n \n", {}, "The word list empty.txt holds no words.");
-        g("columns cancelled", 3, "words.txt", "Haus\thouse\n", {}, {}, {-1});
-    }
+    void wordLists_data() { addTableRows(VOKABRIX_TEST_DIR "/wordlists.tsv"); }
     void wordLists() {
-        QFETCH(int, records);
-        QFETCH(QString, file);
-        QFETCH(QByteArray, data);
-        QFETCH(QList<int>, columns);
-        QFETCH(std::vector<WordRecord>, added);
-        QFETCH(QString, message);
+        QFETCH(QStringList, c);
+        const int records = c[0].toInt();
+        const QString file = c[1], message = c[5];
+        QList<int> columns;
+        for (const QString& n : c[3].split(u' ', Qt::SkipEmptyParts))
+            columns << n.toInt();
+        std::vector<WordRecord> added =
+            c[4] == "exported" ? variedRecords(records) : decltype(added){};
+        for (const QString& w : c[4].split(u',', Qt::SkipEmptyParts))
+            if (c[4] != "exported")
+                added.push_back(record("", w.section(u'/', 0, 0), w.section(u'/', 1, 1), "", "", 3,
+                                       w.section(u'/', 2).toInt()));
+        const QByteArray data =
+            c[2].startsWith(u'@') ? readFile(VOKABRIX_TEST_DIR "/" + c[2].mid(1)) : c[2].toUtf8();
         EditorApp app(records);
         if (data.isEmpty()) {
             app.window->chooseExportFile = [&] {
@@ -382,7 +357,7 @@ private slots:
             chooseInColumnWindow(columns);
         app.run("menu mnuFileImport");
         QCOMPARE(app.collected.messages.size(), message.isEmpty() ? 0 : 1);
-        QVERIFY2(app.collected.messages.value(0).startsWith(message),
+        QVERIFY2(app.collected.messages.value(0, "").startsWith(message),
                  qPrintable(app.collected.messages.value(0)));
         std::vector<WordRecord> expected = variedRecords(records);
         expected[1].text[1] += typed;
