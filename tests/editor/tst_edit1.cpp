@@ -13,12 +13,6 @@ using namespace vx::test;
 
 namespace {
 
-constexpr int kWhole = std::numeric_limits<int>::max();
-
-template <typename... T> void row(const char* name, const T&... values) {
-    (QTest::addRow("%s", name) << ... << values);
-}
-
 struct Editor {
     QTemporaryDir dir;
     EditorStore store;
@@ -62,120 +56,75 @@ int fieldAt(int r, int l, int part) {
     return int(l == 5 || part == 0 ? at : at + 2 * part + w.text[size_t(l)].size());
 }
 
-struct LoadCase {
-    int records, at = -1; // records in x.dct, -1 for none; where `bytes` replace the file's
-    QByteArray bytes{};
-    int cut = 0, count = 0; // bytes cut off the end; records loaded
-    bool ok = true;
-    QString message{};
-};
-
-struct SaveCase {
-    QString text = "neu";            // German of record 2
-    int level = 3, written = kWhole; // bytes the disk takes, from the end when negative
-    bool backupFolder = false;       // OWN.BAK a folder: no backup can be written
-    QString message{};
-};
-
 } // namespace
-
-Q_DECLARE_METATYPE(LoadCase)
-Q_DECLARE_METATYPE(SaveCase)
 
 class TstEdit1 : public QObject {
     Q_OBJECT
 private slots:
     // A damaged file: what was read before the damage, or a refusal that keeps the
     // dictionary that was open.
-    void load_data() {
-        QTest::addColumn<LoadCase>("c");
-        const QString read = "The following error occured while reading the file x.dct: ";
-        const QString range = read + "the record 2 has a level or word class out of range.";
-        row("missing, created", LoadCase{-1});
-        row("only the header", LoadCase{0});
-        row("10000 records", LoadCase{.records = 10000, .count = 10000});
-        row("10001 records", LoadCase{.records = 10001, .count = 10000});
-        row("cut short", LoadCase{.records = 3, .cut = 3, .count = 2});
-        row("bad spare", LoadCase{6, fieldAt(5, 3, 2), "x", 0, 4, true,
-                                  "The dictionary file x.dct is corrupted."});
-        row("enciphered",
-            LoadCase{3, 0, "\x01", 0, 2, false,
-                     "The file x.dct is encrypted or corrupted and cannot be edited."});
-        row("bad length", LoadCase{3, fieldAt(2, 0, 0), "\x9b\x7c", 0, 1, false,
-                                   read + "the record 2 has an invalid text length."});
-        row("level below the store", LoadCase{3, fieldAt(2, 2, 1), "\x63\x80", 0, 1, false, range});
-        row("class below the store", LoadCase{3, fieldAt(2, 5, 0), "\x63\x80", 0, 1, false, range});
-    }
+    void load_data() { addTableRows(VOKABRIX_TEST_DIR "/loads.tsv"); }
     void load() {
-        QFETCH(LoadCase, c);
+        QFETCH(QStringList, c); // records, where, bytes, cut, loads, count, message
         Editor e;
         e.withRecords(2);
-        QByteArray data = encode(numberedRecords(std::max(c.records, 0)));
-        if (c.at >= 0)
-            data.replace(c.at, c.bytes.size(), c.bytes);
-        if (c.records >= 0)
-            writeFile(e.path("x.dct"), data.chopped(c.cut));
-        QCOMPARE(e.load("x.dct"), c.ok);
-        QCOMPARE(e.reporter.messages.join(u'\n'), c.message);
-        QCOMPARE(e.store.recordCount, c.count);
-        QCOMPARE(e.store.currentFile, c.ok ? "x.dct" : "d.dct");
-        if (c.ok) {
-            QCOMPARE(e.records(), numberedRecords(c.count));
-            QCOMPARE(e.grid.rows(), std::max(c.count, 1) + 1);
+        const int count = c[5].toInt();
+        const bool ok = c[4] == "ok";
+        QByteArray data = encode(numberedRecords(std::max(c[0].toInt(), 0)));
+        if (const QStringList at = c[1].split(u' '); !c[1].isEmpty())
+            data.replace(at.size() < 3 ? at[0].toInt()
+                                       : fieldAt(at[0].toInt(), at[1].toInt(), at[2].toInt()),
+                         c[2].size() / 2, QByteArray::fromHex(c[2].toLatin1()));
+        if (c[0] != "-1")
+            writeFile(e.path("x.dct"), data.chopped(c[3].toInt()));
+        QCOMPARE(e.load("x.dct"), ok);
+        QCOMPARE(e.reporter.messages.join(u'\n'), c[6]);
+        QCOMPARE(e.store.recordCount, count);
+        QCOMPARE(e.store.currentFile, ok ? "x.dct" : "d.dct");
+        if (ok) {
+            QCOMPARE(e.records(), numberedRecords(count));
+            QCOMPARE(e.grid.rows(), std::max(count, 1) + 1);
         }
     }
 
     // A save either replaces the file and keeps its previous version in OWN.BAK, or leaves
     // both files as they were and no other file behind.
-    void save_data() {
-        QTest::addColumn<SaveCase>("c");
-        const QString full = "the disk is full.";
-        row("saved", SaveCase{.level = 2});
-        row("868 characters",
-            SaveCase{QString(868, u'x'), 3, kWhole, false,
-                     "Record 2, German: the text is longer than 867 characters."});
-        row("not in the code page",
-            SaveCase{"Ł", 3, kWhole, false, "Record 2, German: the character \"Ł\""});
-        row("level too big", SaveCase{"ok", 868, kWhole, false,
-                                      "Record 2, German: the level 868 cannot be stored."});
-        row("backup cannot be written",
-            SaveCase{.backupFolder = true, .message = "the backup OWN.BAK could not be written"});
-        row("disk full half way", SaveCase{.written = 60, .message = full});
-        row("disk full at the last byte", SaveCase{.written = -1, .message = full});
-    }
+    void save_data() { addTableRows(VOKABRIX_TEST_DIR "/saves.tsv"); }
     void save() {
-        QFETCH(SaveCase, c);
+        QFETCH(QStringList, c); // text, level, bytes written, backup a folder, message
         Editor e;
         e.withRecords(2);
         const QByteArray previous = readFile(e.path("d.dct"));
-        if (c.backupFolder)
+        const bool backupFolder = !c[3].isEmpty();
+        if (backupFolder)
             QVERIFY(QDir(e.dir.path()).mkdir("OWN.BAK"));
         else
             writeFile(e.path("OWN.BAK"), "old backup");
-        e.store.recordText[2][3] = c.text;
-        e.store.recordLevel[2][3] = qint16(c.level);
-        if (c.written != kWhole)
-            e.edit.writeFilter = [written = c.written](QByteArray& data) {
+        e.store.recordText[2][3] = c[0];
+        e.store.recordLevel[2][3] = qint16(c[1].toInt());
+        if (const int written = c[2].toInt(); !c[2].isEmpty())
+            e.edit.writeFilter = [written](QByteArray& data) {
                 data.truncate(written < 0 ? data.size() + written : written);
                 return false;
             };
-        QCOMPARE(e.edit.SaveDictionary("d.dct"), c.message.isEmpty());
+        QString message = c[4];
+        QCOMPARE(e.edit.SaveDictionary("d.dct"), message.isEmpty());
         QCOMPARE(QDir(e.dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).size(), 2);
-        if (c.message.isEmpty()) {
+        if (message.isEmpty()) {
             bool enciphered = true;
             std::vector<WordRecord> saved;
-            QVERIFY(decodeDictionary(readFile(e.path("d.dct")), saved, enciphered, c.message));
+            QVERIFY(decodeDictionary(readFile(e.path("d.dct")), saved, enciphered, message));
             QCOMPARE(saved, e.records());
             QVERIFY(!enciphered);
             QCOMPARE(readFile(e.path("OWN.BAK")), previous);
             return;
         }
         QCOMPARE(readFile(e.path("d.dct")), previous);
-        QCOMPARE(readFile(e.path("OWN.BAK")), c.backupFolder ? QByteArray() : "old backup");
-        QVERIFY2(e.reporter.messages.value(0).startsWith(
-                     "The following error occurred when attempting to save the file d.dct: " +
-                     c.message),
-                 qPrintable(e.reporter.messages.value(0)));
+        QCOMPARE(readFile(e.path("OWN.BAK")), backupFolder ? QByteArray() : "old backup");
+        QVERIFY2(
+            e.reporter.messages.value(0).startsWith(
+                "The following error occurred when attempting to save the file d.dct: " + message),
+            qPrintable(e.reporter.messages.value(0)));
     }
 
     // Edits of the grid: the cells they give, the rows outside the selection as they were.
