@@ -17,10 +17,6 @@ Q_DECLARE_METATYPE(vx::test::KeyboardOpening)
 
 namespace {
 
-template <typename... T> void row(const char* name, const T&... values) {
-    (QTest::addRow("%s", name) << ... << values);
-}
-
 // Picks the languages of the column window as the user does: each list opened by the
 // keyboard and moved down to its entry, then OK; Cancel for a choice below 0.
 void chooseInColumnWindow(const QList<int>& choices) {

@@ -8,7 +8,6 @@
 
 #include <QDir>
 #include <QRegularExpression>
-#include <QStringEncoder>
 #include <QTest>
 
 using namespace vx;
@@ -18,10 +17,6 @@ namespace {
 
 // KDE's word lists, from Debian's kdeedu-kvtml-data (test.sh installs it).
 const QString kKdeData = QStringLiteral("/usr/share/apps/kvtml");
-
-template <typename... T> void row(const char* name, const T&... values) {
-    (QTest::addRow("%s", name) << ... << values);
-}
 
 // A KVTML 2.0 document: identifiers as "locale|name", entries as the XML of their
 // translations, `extra` after the entries (word types, definitions).
@@ -67,7 +62,7 @@ private slots:
         for (const QString lang : {"sv", "en", "en_GB", "de", "fr", "es"})
             for (const QFileInfo& f :
                  QDir(kKdeData + u'/' + lang).entryInfoList({"*.kvtml"}, QDir::Files))
-                row(qPrintable(lang + u'/' + f.fileName()), f.filePath());
+                test::row(qPrintable(lang + u'/' + f.fileName()), f.filePath());
     }
     void kdeDataFiles() {
         QFETCH(QString, path);
@@ -97,16 +92,9 @@ private slots:
     }
 
     // Genders and articles become the stored forms, and the exercises split them back.
-    void nounForms_data() {
-        QTest::addColumn<QStringList>("c"); // locale, text, type, stored, class, article
-        const QStringList lines =
-            QString::fromUtf8(test::readFile(VOKABRIX_TEST_DIR "/nouns.tsv")).split(u'\n');
-        for (const QString& line : lines)
-            if (!line.startsWith(u'#') && !line.isEmpty())
-                row(qPrintable(line.section(u'\t', 0, 2).replace(u'\t', u' ')), line.split(u'\t'));
-    }
+    void nounForms_data() { test::addTableRows(VOKABRIX_TEST_DIR "/nouns.tsv"); }
     void nounForms() {
-        QFETCH(QStringList, c);
+        QFETCH(QStringList, c); // locale, text, type, stored, class, article
         // The earlier type definitions, and a container holding the entry in a child.
         const QStringList types =
             QString::fromUtf8(test::readFile(VOKABRIX_TEST_DIR "/wordtypes.xml")).split(u'\n');
@@ -134,16 +122,19 @@ private slots:
     void languages() {
         QFETCH(QStringList, c); // identifiers, entries, stored, skipped, message
         QStringList entries;
-        for (const QString& e : c[1].split(u';')) {
+        for (int i = 1; c[1].startsWith(u'#') && i <= c[1].mid(1).toInt(); ++i)
+            entries << translation(0, "w" + QString::number(i));
+        for (const QString& e : c[1].startsWith(u'#') ? QStringList() : c[1].split(u';')) {
             const QStringList texts = e.split(u',');
             entries << "";
             for (qsizetype i = 0; i < texts.size(); ++i)
                 entries.back() += translation(i, texts[i]);
         }
-        ImportResult r;
+        ImportResult r{{test::record("kvar", "", "", "", "")}}; // cleared by a refusal
         QString error;
-        QCOMPARE(readKvtml(kvtml(c[0].split(u','), entries), "list.kvtml", r, error),
-                 c[4].isEmpty());
+        const QByteArray data =
+            c[0].startsWith(u'<') ? c[0].toUtf8() : kvtml(c[0].split(u','), entries);
+        QCOMPARE(readKvtml(data, "list.kvtml", r, error), c[4].isEmpty());
         for (const QString& m : c[4].split(u'|', Qt::SkipEmptyParts))
             QVERIFY2(error.contains(m), qPrintable(error));
         const QStringList stored = c[2].split(u',');
@@ -162,7 +153,7 @@ private slots:
         QVERIFY2(tsv::importDictionary(test::readFile(VOKABRIX_DATA_DIR "/dictionary.tsv"),
                                        "dictionary.tsv", false, builtIn, error),
                  qPrintable(error));
-        row("built-in dictionary", builtIn);
+        test::row("built-in dictionary", builtIn);
         const QStringList texts{
             "a & b <c> \"d\"", "der  Hund", "chien(m)", "ciseaux (mpl)", "enfant (mf)", "mum/mom",
             "Straße",          "œuvre €",   "ett",      "la casa (f)",   "Die Katze"};
@@ -170,7 +161,7 @@ private slots:
             for (int cls = 0; cls <= 3; ++cls)
                 odd.push_back(test::record(texts[i], i % 2 ? texts[i] : QString(), texts[i],
                                            texts[i], texts[i], 1 + int(i + cls) % 5, cls));
-        row("odd texts, every level and class", odd);
+        test::row("odd texts, every level and class", odd);
     }
     void roundTrip() {
         QFETCH(std::vector<WordRecord>, records);
@@ -206,36 +197,15 @@ private slots:
     }
 
     // Text lists in each encoding and separator, with and without a header.
-    void textLists_data() {
-        QTest::addColumn<QByteArray>("data");
-        QTest::addColumn<QString>("columns"); // for a list without a header
-        QTest::addColumn<int>("level");
-        QTest::addColumn<int>("wordClass"); // of the first row
-        const QString text = "der Hund;dog\n\"Haus, \"\"alt\"\"\";\"old\nhouse\"\r\n;\nGroß;big\n";
-        QStringEncoder cp1252("Windows-1252");
-        QStringEncoder utf16(QStringEncoder::Utf16LE, QStringEncoder::Flag::WriteBom);
-        row("semicolons, UTF-8, no header", text.toUtf8(), QString("de,en"), 3, 1);
-        row("semicolons, Windows-1252", QByteArray(cp1252.encode(text)), QString("de,en"), 3, 1);
-        row("commas, UTF-8 with BOM, header",
-            "\xEF\xBB\xBF" + QString("Deutsch,English (UK)\n" + text).replace(u';', u',').toUtf8(),
-            QString(), 3, 1);
-        row("tabs, UTF-16, levels and classes",
-            QByteArray(
-                utf16.encode("German\tGerman level\tEnglish\tWord class\nder Hund\t4\tdog\t3\n"
-                             "\"Haus, \"\"alt\"\"\"\t4\t\"old\nhouse\"\t\r\n\t\t\t\nGroß\t4"
-                             "\tbig\t0\n")),
-            QString(), 4, 3);
-    }
+    void textLists_data() { test::addTableRows(VOKABRIX_TEST_DIR "/textlists.tsv"); }
     void textLists() {
-        QFETCH(QByteArray, data);
-        QFETCH(QString, columns);
-        QFETCH(int, level);
-        QFETCH(int, wordClass);
-        const TextList list = readTextList(data);
+        QFETCH(QStringList, c); // file, columns without a header, level, class of the first row
+        const int level = c[2].toInt();
+        const TextList list = readTextList(test::readFile(VOKABRIX_TEST_DIR "/" + c[0]));
         QList<TextColumn> cols = list.header;
-        QCOMPARE(cols.isEmpty(), !columns.isEmpty());
-        for (const QString& c : columns.split(u',', Qt::SkipEmptyParts))
-            cols << headerColumn(c, 0);
+        QCOMPARE(cols.isEmpty(), !c[1].isEmpty());
+        for (const QString& name : c[1].split(u',', Qt::SkipEmptyParts))
+            cols << headerColumn(name, 0);
         ImportResult r;
         QString error;
         QVERIFY2(textRecords(list, cols, "list.txt", r, error), qPrintable(error));
@@ -245,45 +215,9 @@ private slots:
             w.level[2] = level;
             return w;
         };
-        QCOMPARE(r.records, (std::vector<WordRecord>{word("dog", "der Hund", wordClass),
+        QCOMPARE(r.records, (std::vector<WordRecord>{word("dog", "der Hund", c[3].toInt()),
                                                      word("old house", "Haus, \"alt\""),
                                                      word("big", "Groß")}));
-    }
-
-    // Bad input: a message naming the file and the place, and nothing read.
-    void badInput_data() {
-        QTest::addColumn<QByteArray>("data");
-        QTest::addColumn<bool>("text");
-        QTest::addColumn<QStringList>("message");
-        const QByteArray de = kvtml({"de"}, {translation(0, "Hund")});
-        QStringList many;
-        for (int i = 0; i <= kMaxWordListRecords; ++i)
-            many << translation(0, "w" + QString::number(i));
-        const auto kvtmlRow = [](const char* name, const QByteArray& data, QStringList message) {
-            row(name, data, false, message);
-        };
-        kvtmlRow("malformed XML", QByteArray(de).replace("</entries>", ""),
-                 {"list.kvtml, line", "not well-formed"});
-        kvtmlRow("not KVTML", "<html><body/></html>", {"list.kvtml is not a KVTML", "<html>"});
-        kvtmlRow("KVTML 1", "<?xml version=\"1.0\"?><kvtml encoding=\"UTF-8\"><e/></kvtml>",
-                 {"version 1", "only KVTML 2.0"});
-        kvtmlRow("more than 10000", kvtml({"sv"}, many), {"more than 10000 words"});
-        row("text outside Windows-1252", QByteArray("Deutsch\nHund\nŁódź\n"), true,
-            QStringList{"list.kvtml, line 3", "\"Ł\""});
-    }
-    void badInput() {
-        QFETCH(QByteArray, data);
-        QFETCH(bool, text);
-        QFETCH(QStringList, message);
-        ImportResult r;
-        r.records.push_back(test::record("kvar", "", "", "", ""));
-        QString error;
-        const TextList list = readTextList(data);
-        QVERIFY(!(text ? textRecords(list, list.header, "list.kvtml", r, error)
-                       : readKvtml(data, "list.kvtml", r, error)));
-        for (const QString& m : message)
-            QVERIFY2(error.contains(m), qPrintable(error));
-        QVERIFY(r.records.empty());
     }
 };
 
