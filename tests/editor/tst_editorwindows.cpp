@@ -13,8 +13,6 @@
 using namespace vx;
 using namespace vx::test;
 
-Q_DECLARE_METATYPE(vx::test::KeyboardOpening)
-
 namespace {
 
 // Picks the languages of the column window as the user does: each list opened by the
@@ -90,10 +88,10 @@ private slots:
         const QString script = c[0], shown = c[2] == "-" ? QString() : c[2], file = c[3];
         const int count = c[4].toInt();
         const auto outcome = [&](const char* what) { return c.value(5).contains(what); };
-        const auto answer = c[1].isEmpty()  ? QMessageBox::NoButton
-                            : c[1] == "Yes" ? QMessageBox::Yes
-                            : c[1] == "No"  ? QMessageBox::No
-                                            : QMessageBox::Cancel;
+        const auto answer =
+            QMap<QString, QMessageBox::StandardButton>{
+                {"Yes", QMessageBox::Yes}, {"No", QMessageBox::No}, {"Cancel", QMessageBox::Cancel}}
+                .value(c[1]);
         EditorApp app(6);
         app.write("long.dct", encode(numberedRecords(8, 100)));
         app.write("short.dct", encode(numberedRecords(2, 200)));
@@ -174,17 +172,11 @@ private slots:
     // Every box of the word window: the keyboard opens from it and types into it; the speaker
     // beside a text says it in that language's voice, as the exercises will say it, and is
     // disabled without speech.
-    void wordWindowBoxes_data() {
-        QTest::addColumn<int>("box"); // 1..5 a text box, 6..10 a difficulty box
-        QTest::addColumn<KeyboardOpening>("how");
-        for (int b = 1; b <= 10; ++b) {
-            QTest::addRow("F4 in box %d", b) << b << KeyboardOpening::F4;
-            QTest::addRow("picture, box %d", b) << b << KeyboardOpening::Picture;
-        }
-    }
+    void wordWindowBoxes_data() { addTableRows(VOKABRIX_TEST_DIR "/wordboxes.tsv"); }
     void wordWindowBoxes() {
-        QFETCH(int, box);
-        QFETCH(KeyboardOpening, how);
+        QFETCH(QStringList, c); // box, keyboard opening, text, what is said
+        const int box = c[0].toInt();
+        const auto how = c[1] == "F4" ? KeyboardOpening::F4 : KeyboardOpening::Picture;
         EditorApp app(2);
         app.run("cell 1 0|click cmdEdit");
         QVERIFY(QTest::qWaitForWindowExposed(app.word()));
@@ -197,17 +189,10 @@ private slots:
         QVERIFY(app.store.changed);
         if (box > 5)
             return;
-        const std::pair<const char*, const char*> speech[] = {
-            {"ett sjukhus", "ett sjukhus @sv_SE"},
-            {"colour/color", "colour @en_GB"},
-            {"die Schwiegermutter", "die Schwiegermutter @de_DE"},
-            {"oeil (m)", "oeil @fr_FR"},
-            {"niño (m)", "niño @es_ES"}};
-        edit->setText(speech[box - 1].first);
+        edit->setText(c[2]);
         app.click(app.word()->cmdSpeak[box]);
         QCOMPARE(app.speaker.said.size(), size_t(1));
-        QCOMPARE(app.speaker.said[0].text + " @" + app.speaker.said[0].locale,
-                 speech[box - 1].second);
+        QCOMPARE(app.speaker.said[0].text + " @" + app.speaker.said[0].locale, c[3]);
         app.speaker.report(SpeechProblem::NoEngine);
         QVERIFY(!app.word()->cmdSpeak[box]->isEnabled());
         QCOMPARE(app.word()->cmdSpeak[box]->toolTip(), englishReason(SpeechProblem::NoEngine));
@@ -264,13 +249,9 @@ private slots:
         QVERIFY(!app.window->cmdSave->isEnabled() && !app.window->cmdAdd->isEnabled());
         app.window->switchDictionary("missing.dct.d/x");
         QCOMPARE(app.collected.messages.size(), 2); // and no reload of a nameless file
-        app.window->listDictionaries();
-        QStringList items;
-        for (int i = 0; i < app.window->cboDct->count(); ++i)
-            items << app.window->cboDct->itemText(i);
-        items.sort();
-        QCOMPARE(items, (QStringList{"Empty.dct", "Mine.DCT"}));
         app.pick("Empty.dct");
+        QCOMPARE(app.window->cboDct->count(), 2);
+        QVERIFY(app.window->cboDct->findText("Mine.DCT") >= 0);
         QCOMPARE(app.store.currentFile, QStringLiteral("Empty.dct"));
         QCOMPARE(app.store.recordCount, 0);
         QVERIFY(app.window->cmdSave->isEnabled());
