@@ -145,23 +145,18 @@ private slots:
         QCOMPARE(r.skippedLanguages, c[3].split(u',', Qt::SkipEmptyParts));
     }
 
-    // Vokabrix -> KVTML -> Vokabrix, and through the text form: every text, level and class.
+    // Vokabrix -> KVTML -> Vokabrix, and through the text form: every text, level and class, of
+    // the built-in dictionary and of odd texts.
     void roundTrip_data() {
         QTest::addColumn<std::vector<WordRecord>>("records");
-        std::vector<WordRecord> builtIn, odd;
-        QString error;
-        QVERIFY2(tsv::importDictionary(test::readFile(VOKABRIX_DATA_DIR "/dictionary.tsv"),
-                                       "dictionary.tsv", false, builtIn, error),
-                 qPrintable(error));
-        test::row("built-in dictionary", builtIn);
-        const QStringList texts{
-            "a & b <c> \"d\"", "der  Hund", "chien(m)", "ciseaux (mpl)", "enfant (mf)", "mum/mom",
-            "Straße",          "œuvre €",   "ett",      "la casa (f)",   "Die Katze"};
-        for (qsizetype i = 0; i < texts.size(); ++i)
-            for (int cls = 0; cls <= 3; ++cls)
-                odd.push_back(test::record(texts[i], i % 2 ? texts[i] : QString(), texts[i],
-                                           texts[i], texts[i], 1 + int(i + cls) % 5, cls));
-        test::row("odd texts, every level and class", odd);
+        for (const char* file :
+             {VOKABRIX_DATA_DIR "/dictionary.tsv", VOKABRIX_TEST_DIR "/oddtexts.tsv"}) {
+            std::vector<WordRecord> records;
+            QString error;
+            QVERIFY2(tsv::importDictionary(test::readFile(file), file, false, records, error),
+                     qPrintable(error));
+            test::row(qPrintable(QFileInfo(file).fileName()), records);
+        }
     }
     void roundTrip() {
         QFETCH(std::vector<WordRecord>, records);
