@@ -92,7 +92,7 @@ struct EditorApp {
     // C (a shift-click), click B / word B (a button of the editor / the word window), type T
     // (at the end of the word window's English text), key Escape (in that box), close (the
     // word window's close box), pick F, new F (a new file named F), clip T, menu M. A box a
-    // step asks is answered with `answer`.
+    // step asks is answered with `answer`, which answer B (Yes, No, Cancel) sets.
     void run(const QString& script) {
         for (const QString& step : script.split(u'|')) {
             const QString verb = step.section(u' ', 0, 0), arg = step.section(u' ', 1);
@@ -131,6 +131,10 @@ struct EditorApp {
                 QGuiApplication::clipboard()->setText(arg);
             } else if (verb == "menu") {
                 window->findChild<QAction*>(arg)->trigger();
+            } else if (verb == "answer") {
+                answer = arg == "Yes"  ? QMessageBox::Yes
+                         : arg == "No" ? QMessageBox::No
+                                       : QMessageBox::Cancel;
             }
         }
     }
