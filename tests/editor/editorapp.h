@@ -11,9 +11,11 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QListView>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QWheelEvent>
 
 namespace vx::test {
 
@@ -91,7 +93,8 @@ struct EditorApp {
     // Steps separated by "|", each a word and its arguments: cell R C (a click on it), shift R
     // C (a shift-click), click B / word B (a button of the editor / the word window), type T
     // (at the end of the word window's English text), key Escape (in that box), close (the
-    // word window's close box), pick F, new F (a new file named F), clip T, menu M. A box a
+    // word window's close box), pick F, new F (a new file named F), clip T, menu M, scroll V,
+    // wheel N. A box a
     // step asks is answered with `answer`, which answer B (Yes, No, Cancel) sets.
     void run(const QString& script) {
         for (const QString& step : script.split(u'|')) {
@@ -131,6 +134,17 @@ struct EditorApp {
                 QGuiApplication::clipboard()->setText(arg);
             } else if (verb == "menu") {
                 window->findChild<QAction*>(arg)->trigger();
+            } else if (verb == "scroll") { // the grid's scroll bar set to a value
+                grid()->verticalScrollBar()->setValue(n(0));
+                QTest::qWait(1);
+            } else if (verb == "wheel") { // turned by N steps, away from the user when positive
+                for (int i = 0; i < std::abs(n(0)); ++i) {
+                    const QPointF at = grid()->viewport()->rect().center();
+                    QWheelEvent wheel(at, grid()->viewport()->mapToGlobal(at), {},
+                                      QPoint(0, n(0) > 0 ? 120 : -120), Qt::NoButton,
+                                      Qt::NoModifier, Qt::NoScrollPhase, false);
+                    QApplication::sendEvent(grid()->viewport(), &wheel);
+                }
             } else if (verb == "answer") {
                 answer = arg == "Yes"  ? QMessageBox::Yes
                          : arg == "No" ? QMessageBox::No

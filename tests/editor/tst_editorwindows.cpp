@@ -6,9 +6,7 @@
 
 #include <QDir>
 #include <QHeaderView>
-#include <QScrollBar>
 #include <QStandardPaths>
-#include <QWheelEvent>
 
 using namespace vx;
 using namespace vx::test;
@@ -194,39 +192,22 @@ private slots:
     // The row being edited stays in view, however the user scrolled before.
     void editedRowStaysInView_data() {
         QTest::addColumn<int>("records");
-        QTest::addColumn<int>("wheelSteps");
-        QTest::addColumn<int>("row"); // 0: New Word, then Close
-        row("New Word, then Close", 43, 0, 0);
-        row("Edit Word after wheel scrolling down", 300, 40, 125);
-        row("Edit Word after wheel scrolling up", 300, -10, 100);
+        QTest::addColumn<QString>("script");
+        QTest::addColumn<int>("row");
+        row("New Word, then Close", 43, QString("click cmdAdd|word cmdClose"), 44);
+        row("Edit Word after wheel scrolling down", 300,
+            QString("wheel -40|cell 125 0|click cmdEdit"), 125);
+        row("Edit Word after wheel scrolling up", 300,
+            QString("scroll 120|wheel 10|cell 100 0|click cmdEdit"), 100);
     }
     void editedRowStaysInView() {
         QFETCH(int, records);
-        QFETCH(int, wheelSteps);
+        QFETCH(QString, script);
         QFETCH(int, row);
         EditorApp app(records);
-        if (wheelSteps < 0) {
-            app.grid()->verticalScrollBar()->setValue(120);
-            QTest::qWait(1);
-        }
-        for (int i = 0; i < std::abs(wheelSteps); ++i) {
-            const QPointF at = app.grid()->viewport()->rect().center();
-            QWheelEvent wheel(at, app.grid()->viewport()->mapToGlobal(at), {},
-                              QPoint(0, wheelSteps > 0 ? -120 : 120), Qt::NoButton, Qt::NoModifier,
-                              Qt::NoScrollPhase, false);
-            QApplication::sendEvent(app.grid()->viewport(), &wheel);
-        }
-        if (row == 0) {
-            app.click(app.window->cmdAdd);
-            app.click(app.word()->cmdClose);
-            row = records + 1;
-        } else {
-            QVERIFY(app.rowInView(row)); // the user clicks the row where it is shown
-            QTest::mouseClick(app.grid()->viewport(), Qt::LeftButton, {},
-                              app.cellRect(row, 0).center());
-            app.click(app.window->cmdEdit);
-            QCOMPARE(app.word()->txtWord[2]->text(), QStringLiteral("word%1").arg(row));
-        }
+        app.run(script);
+        QCOMPARE(app.word()->txtWord[2]->text(),
+                 row > records ? "" : QStringLiteral("word%1").arg(row));
         QVERIFY(app.rowInView(row));
     }
 
