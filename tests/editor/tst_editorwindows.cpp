@@ -241,6 +241,29 @@ private slots:
         QCOMPARE(app.store.currentFile, QStringLiteral("Empty.dct"));
     }
 
+    // The flags at their full size and every caption centred in its header cell.
+    void headerCellsAreCentred() {
+        EditorApp app(1);
+        QHeaderView* header = app.grid()->horizontalHeader();
+        const QImage image = header->grab().toImage();
+        for (int c = 0; c <= 10; ++c) {
+            const QRect section(header->sectionViewportPosition(c), 0, header->sectionSize(c),
+                                header->height());
+            QRect drawn;
+            for (int y = section.top() + 3; y < section.bottom() - 2; ++y)
+                for (int x = section.left() + 3; x < section.right() - 2; ++x)
+                    if (image.pixelColor(x, y).valueF() < 0.45 ||
+                        image.pixelColor(x, y).saturationF() > 0.4)
+                        drawn |= QRect(x, y, 1, 1);
+            const bool flag = c < 10 && c % 2 == 0;
+            QVERIFY2(!drawn.isEmpty() && std::abs(drawn.center().x() - section.center().x()) <= 2 &&
+                         drawn.left() - section.left() >= 3 &&
+                         section.right() - drawn.right() >= 3 &&
+                         (!flag || (drawn.width() >= 34 && drawn.height() >= 22)),
+                     qPrintable(QString::number(c)));
+        }
+    }
+
     // Import appends records as the editor's own commands do, keeping a word being typed in
     // the word window; a refusal changes nothing. A list the editor exported (no data given)
     // reads back as the store held it.
