@@ -33,14 +33,6 @@ inline std::vector<WordRecord> variedRecords(int count, int first = 1) {
     return out;
 }
 
-inline std::vector<WordRecord> decoded(const QByteArray& data) {
-    std::vector<WordRecord> out;
-    bool enciphered = false;
-    QString error;
-    decodeDictionary(data, out, enciphered, error);
-    return out;
-}
-
 // The editor over a temporary program folder whose own.dct holds `records` records.
 struct EditorApp {
     QTemporaryDir dir;

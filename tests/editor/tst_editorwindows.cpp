@@ -36,11 +36,6 @@ class TstEditorWindows : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
-    void cleanup() {
-        for (QWidget* w : QApplication::topLevelWidgets())
-            if (w->isWindow() && !qobject_cast<frmEdit*>(w) && !w->parent())
-                delete w;
-    }
 
     // Copy, then Paste five rows further down: the cells come back exactly, from every
     // kind of column and with every line end a clip may have; nothing else changes.
@@ -104,10 +99,9 @@ private slots:
         QCOMPARE(app.store.currentFile, file);
         QCOMPARE(app.window->cboDct->currentText(), file);
         QCOMPARE(QFile::exists(app.dir.filePath("Neu.DCT")), file == "Neu.DCT");
-        if (outcome("saved"))
-            QCOMPARE(decoded(app.file("own.dct"))[3].text[1], QStringLiteral("word4X"));
-        else
-            QCOMPARE(app.file("own.dct"), own);
+        std::vector<WordRecord> typed = variedRecords(6);
+        typed[3].text[1] += "X";
+        QCOMPARE(app.file("own.dct"), outcome("saved") ? encode(typed) : own);
         if (script.startsWith("type X") && file == "own.dct") // the typed word is kept
             QCOMPARE(app.store.recordText[4][2], QStringLiteral("word4X"));
         QCOMPARE(app.collected.messages.size(), outcome("fails") ? 1 : 0);
@@ -153,7 +147,7 @@ private slots:
         QCOMPARE(fileWhenClicked, paste ? "own.dct" : "big.dct");
         QCOMPARE(countWhenClicked, paste ? 3000 : kEditorCapacity);
         if (button == "cmdSave" && paste)
-            QCOMPARE(decoded(app.file("own.dct")).size(), size_t(3000));
+            QCOMPARE(app.file("own.dct"), encode(app.records()));
         else
             QCOMPARE(app.file("own.dct"), own);
         QCOMPARE(app.file("big.dct"), big);
