@@ -46,16 +46,6 @@ struct Editor {
     }
 };
 
-// Where in encode(numberedRecords(r)) record r's entry for language l (0..4; 5 the word
-// class) has its length (part 0), its level (1) or its spare (2).
-int fieldAt(int r, int l, int part) {
-    auto at = encode(numberedRecords(r - 1)).size();
-    const WordRecord w = numberedRecords(r).back();
-    for (int i = 0; i < l; ++i)
-        at += 6 + w.text[size_t(i)].size();
-    return int(l == 5 || part == 0 ? at : at + 2 * part + w.text[size_t(l)].size());
-}
-
 } // namespace
 
 class TstEdit1 : public QObject {
@@ -71,10 +61,8 @@ private slots:
         const int count = c[5].toInt();
         const bool ok = c[4] == "ok";
         QByteArray data = encode(numberedRecords(std::max(c[0].toInt(), 0)));
-        if (const QStringList at = c[1].split(u' '); !c[1].isEmpty())
-            data.replace(at.size() < 3 ? at[0].toInt()
-                                       : fieldAt(at[0].toInt(), at[1].toInt(), at[2].toInt()),
-                         c[2].size() / 2, QByteArray::fromHex(c[2].toLatin1()));
+        if (!c[1].isEmpty())
+            data.replace(c[1].toInt(), c[2].size() / 2, QByteArray::fromHex(c[2].toLatin1()));
         if (c[0] != "-1")
             writeFile(e.path("x.dct"), data.chopped(c[3].toInt()));
         QCOMPARE(e.load("x.dct"), ok);
