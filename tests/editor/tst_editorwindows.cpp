@@ -121,10 +121,9 @@ private slots:
     void clicksDuringLongWork_data() {
         QTest::addColumn<bool>("paste"); // else a switch to a full dictionary
         QTest::addColumn<QString>("button");
-        for (const char* button : {"cmdSave", "cmdAdd", "cmdExit"}) {
-            QTest::addRow("switch, %s", button) << false << button;
-            QTest::addRow("paste, %s", button) << true << button;
-        }
+        for (const char* button : {"cmdSave", "cmdAdd", "cmdExit"})
+            for (bool paste : {false, true})
+                QTest::addRow("%s, %s", paste ? "paste" : "switch", button) << paste << button;
     }
     void clicksDuringLongWork() {
         QFETCH(bool, paste);
@@ -268,10 +267,10 @@ private slots:
         const QString file = c[1], message = c[5];
         std::vector<WordRecord> added =
             c[4] == "exported" ? variedRecords(records) : decltype(added){};
-        for (const QString& w : c[4].split(u',', Qt::SkipEmptyParts))
-            if (c[4] != "exported")
-                added.push_back(record("", w.section(u'/', 0, 0), w.section(u'/', 1, 1), "", "", 3,
-                                       w.section(u'/', 2).toInt()));
+        for (const QString& w :
+             added.empty() ? c[4].split(u',', Qt::SkipEmptyParts) : QStringList())
+            added.push_back(record("", w.section(u'/', 0, 0), w.section(u'/', 1, 1), "", "", 3,
+                                   w.section(u'/', 2).toInt()));
         const QByteArray data =
             c[2].startsWith(u'@') ? readFile(VOKABRIX_TEST_DIR "/" + c[2].mid(1)) : c[2].toUtf8();
         EditorApp app(records);
@@ -300,11 +299,9 @@ private slots:
         QCOMPARE(app.store.changed, !added.empty());
         QCOMPARE(app.window->model()->rowCount(), int(expected.size()));
         QCOMPARE(app.word()->txtWord[2]->text(), "word2" + typed);
-        if (!added.empty()) {
-            // The view shows the first word added.
-            QCOMPARE(app.window->grid().row, records + 1);
-            QVERIFY(app.rowInView(records + 1));
-        }
+        // The view shows the first word added.
+        QVERIFY(added.empty() ||
+                (app.window->grid().row == records + 1 && app.rowInView(records + 1)));
     }
 };
 
