@@ -65,12 +65,10 @@ struct EditorApp {
     bool wordShown() const { return word() && word()->isVisible(); }
     QTableView* grid() const { return window->grdEdit; }
 
-    QRect cellRect(int row, int col) const {
-        return grid()->visualRect(window->model()->index(row - 1, col));
-    }
     void clickCell(int row, int col, Qt::KeyboardModifiers m = {}) const {
         grid()->scrollTo(window->model()->index(row - 1, col));
-        QTest::mouseClick(grid()->viewport(), Qt::LeftButton, m, cellRect(row, col).center());
+        QTest::mouseClick(grid()->viewport(), Qt::LeftButton, m,
+                          grid()->visualRect(window->model()->index(row - 1, col)).center());
     }
     void click(QWidget* button) const { QTest::mouseClick(button, Qt::LeftButton); }
     // Picks a dictionary in the list as the user does: the list opened, the entry clicked.
