@@ -158,14 +158,14 @@ private slots:
     void wordWindowBoxes() {
         QFETCH(QStringList, c); // box, keyboard opening, text, what is said
         const int box = c[0].toInt();
-        const auto how = c[1] == "F4" ? KeyboardOpening::F4 : KeyboardOpening::Picture;
         EditorApp app(2);
         app.run("cell 1 0|click cmdEdit");
         QVERIFY(QTest::qWaitForWindowExposed(app.word()));
         QLineEdit* edit = box <= 5 ? app.word()->txtWord[box] : app.word()->txtDiffi[box - 5];
         edit->setCursorPosition(0);
         const QString before = edit->text();
-        QVERIFY(typeWithKeyboard(app.word(), edit, how,
+        QVERIFY(typeWithKeyboard(app.word(), edit,
+                                 c[1] == "F4" ? KeyboardOpening::F4 : KeyboardOpening::Picture,
                                  app.word()->findChild<QWidget*>("imgKeyboard"), 5));
         QTRY_COMPARE(edit->text(), QStringLiteral("ö") + before);
         QVERIFY(app.store.changed);
@@ -185,11 +185,11 @@ private slots:
         QTest::addColumn<int>("records");
         QTest::addColumn<QString>("script");
         QTest::addColumn<int>("row");
-        row("New Word, then Close", 43, QString("click cmdAdd|word cmdClose"), 44);
-        row("Edit Word after wheel scrolling down", 300,
-            QString("wheel -40|cell 125 0|click cmdEdit"), 125);
-        row("Edit Word after wheel scrolling up", 300,
-            QString("scroll 120|wheel 10|cell 100 0|click cmdEdit"), 100);
+        QTest::addRow("New Word, then Close") << 43 << QString("click cmdAdd|word cmdClose") << 44;
+        QTest::addRow("Edit Word after wheel scrolling down")
+            << 300 << QString("wheel -40|cell 125 0|click cmdEdit") << 125;
+        QTest::addRow("Edit Word after wheel scrolling up")
+            << 300 << QString("scroll 120|wheel 10|cell 100 0|click cmdEdit") << 100;
     }
     void editedRowStaysInView() {
         QFETCH(int, records);
@@ -213,8 +213,8 @@ private slots:
         app.write("Empty.dct", QByteArray());
         app.write("bad.dct", encode(numberedRecords(3)).replace(2, 2, "\x9b\x7c")); // length -1
         QCOMPARE(seen->text, "The file own.dct is encrypted or corrupted and cannot be edited.");
-        QVERIFY(app.window->cboDct->currentText().isEmpty());
-        QVERIFY(!app.window->cmdSave->isEnabled() && !app.window->cmdAdd->isEnabled());
+        QVERIFY(app.window->cboDct->currentText().isEmpty() && !app.window->cmdSave->isEnabled() &&
+                !app.window->cmdAdd->isEnabled());
         answerNextBox(QMessageBox::Ok, seen);
         app.window->switchDictionary("missing.dct.d/x");
         QCOMPARE(seen->count, 2); // and no reload of a nameless file

@@ -9,10 +9,6 @@
 
 namespace vx::test {
 
-template <typename... T> void row(const char* name, const T&... values) {
-    (QTest::addRow("%s", name) << ... << values);
-}
-
 inline void addTableRows(const QString& path) {
     QTest::addColumn<QStringList>("c");
     for (const QString& line : QString::fromUtf8(readFile(path)).split(u'\n')) {

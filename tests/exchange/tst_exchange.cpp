@@ -62,7 +62,7 @@ private slots:
         for (const QString lang : {"sv", "en", "en_GB", "de", "fr", "es"})
             for (const QFileInfo& f :
                  QDir(kKdeData + u'/' + lang).entryInfoList({"*.kvtml"}, QDir::Files))
-                test::row(qPrintable(lang + u'/' + f.fileName()), f.filePath());
+                QTest::addRow("%s", qPrintable(lang + u'/' + f.fileName())) << f.filePath();
     }
     void kdeDataFiles() {
         QFETCH(QString, path);
@@ -70,8 +70,8 @@ private slots:
         ImportResult result;
         QString error;
         if (!readKvtml(data, QFileInfo(path).fileName(), result, error)) {
-            QVERIFY2(error.startsWith(QFileInfo(path).fileName()), qPrintable(error));
-            QVERIFY(result.records.empty());
+            QVERIFY2(error.startsWith(QFileInfo(path).fileName()) && result.records.empty(),
+                     qPrintable(error));
             return;
         }
         // The words, found apart from the reader: these lists have one language,
@@ -155,7 +155,7 @@ private slots:
             QString error;
             QVERIFY2(tsv::importDictionary(test::readFile(file), file, false, records, error),
                      qPrintable(error));
-            test::row(qPrintable(QFileInfo(file).fileName()), records);
+            QTest::addRow("%s", qPrintable(QFileInfo(file).fileName())) << records;
         }
     }
     void roundTrip() {
