@@ -182,7 +182,6 @@ private slots:
     void textLists_data() { test::addTableRows(VOKABRIX_TEST_DIR "/textlists.tsv"); }
     void textLists() {
         QFETCH(QStringList, c); // file, columns without a header, level, class of the first row
-        const int level = c[2].toInt();
         const TextList list = readTextList(test::readFile(VOKABRIX_TEST_DIR "/" + c[0]));
         QList<TextColumn> cols = list.header;
         QCOMPARE(cols.isEmpty(), !c[1].isEmpty());
@@ -191,15 +190,14 @@ private slots:
         ImportResult r;
         QString error;
         QVERIFY2(textRecords(list, cols, "list.txt", r, error), qPrintable(error));
-        // German at `level`, English at 3; the other rows without a class.
-        const auto word = [level](const QString& en, const QString& de, int cls = 0) {
-            WordRecord w = test::record("", en, de, "", "", 3, cls);
-            w.level[2] = level;
-            return w;
-        };
-        QCOMPARE(r.records, (std::vector<WordRecord>{word("dog", "der Hund", c[3].toInt()),
-                                                     word("old house", "Haus, \"alt\""),
-                                                     word("big", "Groß")}));
+        // German at the level given, English at 3; the other rows without a class.
+        std::vector<WordRecord> expected{
+            test::record("", "dog", "der Hund", "", "", 3, c[3].toInt()),
+            test::record("", "old house", "Haus, \"alt\"", "", ""),
+            test::record("", "big", "Groß", "", "")};
+        for (WordRecord& w : expected)
+            w.level[2] = c[2].toInt();
+        QCOMPARE(r.records, expected);
     }
 };
 
