@@ -26,8 +26,8 @@ QByteArray kvtml(const QStringList& identifiers, const QStringList& entries,
     for (qsizetype i = 0; i < identifiers.size(); ++i)
         x += QStringLiteral("<identifier id=\"%1\"><locale>%2</locale><name>%3</name>"
                             "</identifier>\n")
-                 .arg(i)
-                 .arg(identifiers[i].section(u'|', 0, 0), identifiers[i].section(u'|', 1));
+                 .arg(QString::number(i), identifiers[i].section(u'|', 0, 0),
+                      identifiers[i].section(u'|', 1));
     x += "</identifiers>\n<entries>\n";
     for (qsizetype i = 0; i < entries.size(); ++i)
         x += QStringLiteral("<entry id=\"%1\">%2</entry>\n").arg(i).arg(entries[i]);
@@ -36,8 +36,7 @@ QByteArray kvtml(const QStringList& identifiers, const QStringList& entries,
 
 QString translation(qsizetype id, const QString& text, const QString& more = {}) {
     return QStringLiteral("<translation id=\"%1\"><text>%2</text>%3</translation>")
-        .arg(id)
-        .arg(text, more);
+        .arg(QString::number(id), text, more);
 }
 
 std::vector<WordRecord> readOk(const QByteArray& data) {
