@@ -18,8 +18,7 @@ namespace {
 void chooseInColumnWindow(const QStringList& choices) {
     QTimer::singleShot(0, [choices] {
         auto* window = qobject_cast<editor::frmColumns*>(QApplication::activeModalWidget());
-        QVERIFY(window);
-        QVERIFY(!window->cmdOK->isEnabled());
+        QVERIFY(window && !window->cmdOK->isEnabled());
         for (qsizetype c = 0; c < choices.size(); ++c) {
             window->cboColumn[c]->setFocus();
             for (int i = 0; i < choices[c].toInt(); ++i)
