@@ -39,14 +39,6 @@ QString translation(qsizetype id, const QString& text, const QString& more = {})
         .arg(QString::number(id), text, more);
 }
 
-std::vector<WordRecord> readOk(const QByteArray& data) {
-    ImportResult result;
-    QString error;
-    if (!readKvtml(data, QStringLiteral("list.kvtml"), result, error))
-        qWarning("%s", qPrintable(error));
-    return result.records;
-}
-
 } // namespace
 
 class TstExchange : public QObject {
@@ -104,8 +96,11 @@ private slots:
         } else if (!c[2].isEmpty()) {
             extra = types[1].arg(c[2]); // in a child container without a type of its own
         }
-        const std::vector<WordRecord> r =
-            readOk(kvtml({c[0]}, {translation(0, c[1], more)}, extra));
+        ImportResult read;
+        QString error;
+        const QByteArray data = kvtml({c[0]}, {translation(0, c[1], more)}, extra);
+        QVERIFY2(readKvtml(data, "list.kvtml", read, error), qPrintable(error));
+        const std::vector<WordRecord>& r = read.records;
         QCOMPARE(r.size(), size_t(1));
         const int code = matchLanguage(c[0]).code;
         QCOMPARE(r[0].text[size_t(code - 1)], c[3]);
@@ -169,10 +164,11 @@ private slots:
         for (const auto& t : id.globalMatch(xml.left(xml.indexOf("</entries>"))))
             ids += t.captured(1);
         QCOMPARE(ids, expected.repeated(qsizetype(records.size())));
-        QCOMPARE(readOk(xml.toUtf8()), records);
-        const TextList list = readTextList(writeTextList(records));
-        ImportResult viaText;
+        ImportResult viaKvtml, viaText;
         QString error;
+        QVERIFY2(readKvtml(xml.toUtf8(), "list.kvtml", viaKvtml, error), qPrintable(error));
+        QCOMPARE(viaKvtml.records, records);
+        const TextList list = readTextList(writeTextList(records));
         QVERIFY2(textRecords(list, list.header, "list.txt", viaText, error), qPrintable(error));
         QCOMPARE(viaText.records, records);
     }
