@@ -1,6 +1,7 @@
 // The editor over a temporary program folder, driven as a teacher uses it.
 #pragma once
 
+#include "common/modalbox.h"
 #include "editor/frmedit.h"
 #include "editor/frmnyfil.h"
 #include "editor/frmword.h"
@@ -8,10 +9,13 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QListView>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QWheelEvent>
 
 namespace vx::test {
 
@@ -29,14 +33,6 @@ inline std::vector<WordRecord> variedRecords(int count, int first = 1) {
     return out;
 }
 
-inline std::vector<WordRecord> decoded(const QByteArray& data) {
-    std::vector<WordRecord> out;
-    bool enciphered = false;
-    QString error;
-    decodeDictionary(data, out, enciphered, error);
-    return out;
-}
-
 // The editor over a temporary program folder whose own.dct holds `records` records.
 struct EditorApp {
     QTemporaryDir dir;
@@ -46,6 +42,8 @@ struct EditorApp {
     RecordingSpeaker speaker;
     std::unique_ptr<frmEdit> window;
     int quits = 0;
+    QMessageBox::StandardButton answer = QMessageBox::NoButton;
+    std::shared_ptr<SeenBox> seen = std::make_shared<SeenBox>();
 
     explicit EditorApp(int records, bool realBoxes = false)
         : EditorApp(encode(variedRecords(records)), realBoxes) {}
@@ -67,21 +65,12 @@ struct EditorApp {
     bool wordShown() const { return word() && word()->isVisible(); }
     QTableView* grid() const { return window->grdEdit; }
 
-    QRect cellRect(int row, int col) const {
-        return grid()->visualRect(window->model()->index(row - 1, col));
-    }
     void clickCell(int row, int col, Qt::KeyboardModifiers m = {}) const {
         grid()->scrollTo(window->model()->index(row - 1, col));
-        QTest::mouseClick(grid()->viewport(), Qt::LeftButton, m, cellRect(row, col).center());
-    }
-    void selectCells(int top, int left, int bottom, int right) const {
-        clickCell(top, left);
-        clickCell(bottom, right, Qt::ShiftModifier);
+        QTest::mouseClick(grid()->viewport(), Qt::LeftButton, m,
+                          grid()->visualRect(window->model()->index(row - 1, col)).center());
     }
     void click(QWidget* button) const { QTest::mouseClick(button, Qt::LeftButton); }
-    void menu(const char* name) const {
-        window->findChild<QAction*>(QString::fromLatin1(name))->trigger();
-    }
     // Picks a dictionary in the list as the user does: the list opened, the entry clicked.
     void pick(const QString& name) const {
         window->listDictionaries();
@@ -91,33 +80,67 @@ struct EditorApp {
         const QModelIndex index = view->model()->index(box->findText(name), 0);
         QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(index).center());
     }
-    // New: `name` typed in the window and OK clicked, `beforeOk` run just before; the window
-    // is closed if it is still open then.
-    void newFile(const QString& name, const std::function<void()>& beforeOk = {}) const {
-        QTimer::singleShot(0, [name, beforeOk] {
-            auto* window = qobject_cast<frmNyFil*>(QApplication::activeModalWidget());
-            QVERIFY(window);
-            QTest::keyClicks(window->txtFilnamn, name);
-            if (beforeOk)
-                beforeOk();
-            QTest::mouseClick(window->cmdOK, Qt::LeftButton);
-            if (window->isVisible())
-                window->reject();
-        });
-        click(window->cmdNew);
-    }
-    // Record r in the word window, as Edit Word on its row shows it.
-    void edit(int r) const {
-        clickCell(r, 0);
-        click(window->cmdEdit);
-    }
-    // Edits record r in the word window and types `typed` at the end of its English text.
-    void typeInWordWindow(int r, const QString& typed) const {
-        edit(r);
-        QLineEdit* box = word()->txtWord[2];
-        box->setFocus();
-        box->end(false);
-        QTest::keyClicks(box, typed);
+    // Steps separated by "|", each a word and its arguments: cell R C (a click on it), shift R
+    // C (a shift-click), click B / word B (a button of the editor / the word window), type T
+    // (at the end of the word window's English text), key Escape (in that box), close (the
+    // word window's close box), pick F, new F (a new file named F), clip T, menu M, scroll V,
+    // wheel N. A box a
+    // step asks is answered with `answer`, which answer B (Yes, No, Cancel) sets.
+    void run(const QString& script) {
+        for (const QString& step : script.split(u'|')) {
+            const QString verb = step.section(u' ', 0, 0), arg = step.section(u' ', 1);
+            const auto n = [&](int i) { return arg.section(u' ', i, i).toInt(); };
+            QLineEdit* english = word() ? word()->txtWord[2] : nullptr;
+            if (answer != QMessageBox::NoButton && verb != "new")
+                answerNextBox(answer, seen);
+            if (verb == "cell" || verb == "shift") {
+                clickCell(n(0), n(1), verb == "shift" ? Qt::ShiftModifier : Qt::NoModifier);
+            } else if (verb == "click" || verb == "word") {
+                click((verb == "word" ? static_cast<QWidget*>(word()) : window.get())
+                          ->findChild<QPushButton*>(arg));
+            } else if (verb == "type") {
+                english->setFocus();
+                english->end(false);
+                QTest::keyClicks(english, arg);
+            } else if (verb == "key") {
+                QTest::keyClick(english, Qt::Key_Escape);
+            } else if (verb == "close") {
+                word()->close();
+            } else if (verb == "pick") {
+                pick(arg);
+            } else if (verb == "new") { // the name typed and OK clicked; closed if still open
+                QTimer::singleShot(0, [this, arg] {
+                    auto* box = qobject_cast<frmNyFil*>(QApplication::activeModalWidget());
+                    QVERIFY(box);
+                    QTest::keyClicks(box->txtFilnamn, arg);
+                    if (answer != QMessageBox::NoButton)
+                        answerNextBox(answer, seen);
+                    QTest::mouseClick(box->cmdOK, Qt::LeftButton);
+                    if (box->isVisible())
+                        box->reject();
+                });
+                click(window->cmdNew);
+            } else if (verb == "clip") {
+                QGuiApplication::clipboard()->setText(arg);
+            } else if (verb == "menu") {
+                window->findChild<QAction*>(arg)->trigger();
+            } else if (verb == "scroll") { // the grid's scroll bar set to a value
+                grid()->verticalScrollBar()->setValue(n(0));
+                QTest::qWait(1);
+            } else if (verb == "wheel") { // turned by N steps, away from the user when positive
+                for (int i = 0; i < std::abs(n(0)); ++i) {
+                    const QPointF at = grid()->viewport()->rect().center();
+                    QWheelEvent wheel(at, grid()->viewport()->mapToGlobal(at), {},
+                                      QPoint(0, n(0) > 0 ? 120 : -120), Qt::NoButton,
+                                      Qt::NoModifier, Qt::NoScrollPhase, false);
+                    QApplication::sendEvent(grid()->viewport(), &wheel);
+                }
+            } else if (verb == "answer") {
+                answer = arg == "Yes"  ? QMessageBox::Yes
+                         : arg == "No" ? QMessageBox::No
+                                       : QMessageBox::Cancel;
+            }
+        }
     }
     bool rowInView(int row) const {
         const int y = grid()->rowViewportPosition(row - 1);

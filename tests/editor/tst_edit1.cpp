@@ -1,7 +1,7 @@
 // The editor's store without windows: loading damaged files, saving with the backup, the
 // grid's edits, the word window's fields and the new file's name.
 #include "editor/edit1.h"
-#include "words/dictbuilder.h"
+#include "exchange/tablerows.h"
 
 #include <QDir>
 #include <QRegularExpression>
@@ -12,12 +12,6 @@ using namespace vx;
 using namespace vx::test;
 
 namespace {
-
-constexpr int kWhole = std::numeric_limits<int>::max();
-
-template <typename... T> void row(const char* name, const T&... values) {
-    (QTest::addRow("%s", name) << ... << values);
-}
 
 struct Editor {
     QTemporaryDir dir;
@@ -50,208 +44,102 @@ struct Editor {
             out.push_back(store.record(r));
         return out;
     }
-    QStringList messages(const QString& message) const {
-        return message.isEmpty() ? QStringList() : QStringList{message};
-    }
-};
-
-// Where in encode(numberedRecords(r)) record r's entry for language l (0..4; 5 the word
-// class) has its length (part 0), its level (1) or its spare (2).
-int fieldAt(int r, int l, int part) {
-    auto at = encode(numberedRecords(r - 1)).size();
-    const WordRecord w = numberedRecords(r).back();
-    for (int i = 0; i < l; ++i)
-        at += 6 + w.text[size_t(i)].size();
-    return int(l == 5 || part == 0 ? at : at + 2 * part + w.text[size_t(l)].size());
-}
-
-struct LoadCase {
-    int records, at = -1; // records in x.dct, -1 for none; where `bytes` replace the file's
-    QByteArray bytes{};
-    int cut = 0, count = 0; // bytes cut off the end; records loaded
-    bool ok = true;
-    QString message{};
-};
-
-struct SaveCase {
-    QString text = "neu";            // German of record 2
-    int level = 3, written = kWhole; // bytes the disk takes, from the end when negative
-    bool backupFolder = false;       // OWN.BAK a folder: no backup can be written
-    QString message{};
 };
 
 } // namespace
-
-Q_DECLARE_METATYPE(LoadCase)
-Q_DECLARE_METATYPE(SaveCase)
 
 class TstEdit1 : public QObject {
     Q_OBJECT
 private slots:
     // A damaged file: what was read before the damage, or a refusal that keeps the
     // dictionary that was open.
-    void load_data() {
-        QTest::addColumn<LoadCase>("c");
-        const QString read = "The following error occured while reading the file x.dct: ";
-        const QString range = read + "the record 2 has a level or word class out of range.";
-        row("missing, created", LoadCase{-1});
-        row("only the header", LoadCase{0});
-        row("10000 records", LoadCase{.records = 10000, .count = 10000});
-        row("10001 records", LoadCase{.records = 10001, .count = 10000});
-        row("cut short", LoadCase{.records = 3, .cut = 3, .count = 2});
-        row("bad spare", LoadCase{6, fieldAt(5, 3, 2), "x", 0, 4, true,
-                                  "The dictionary file x.dct is corrupted."});
-        row("enciphered",
-            LoadCase{3, 0, "\x01", 0, 2, false,
-                     "The file x.dct is encrypted or corrupted and cannot be edited."});
-        row("bad length", LoadCase{3, fieldAt(2, 0, 0), "\x9b\x7c", 0, 1, false,
-                                   read + "the record 2 has an invalid text length."});
-        row("level below the store", LoadCase{3, fieldAt(2, 2, 1), "\x63\x80", 0, 1, false, range});
-        row("class below the store", LoadCase{3, fieldAt(2, 5, 0), "\x63\x80", 0, 1, false, range});
-    }
+    void load_data() { addTableRows(VOKABRIX_TEST_DIR "/loads.tsv"); }
     void load() {
-        QFETCH(LoadCase, c);
+        QFETCH(QStringList, c); // records, where, bytes, cut, loads, count, message
         Editor e;
         e.withRecords(2);
-        QByteArray data = encode(numberedRecords(std::max(c.records, 0)));
-        if (c.at >= 0)
-            data.replace(c.at, c.bytes.size(), c.bytes);
-        if (c.records >= 0)
-            writeFile(e.path("x.dct"), data.chopped(c.cut));
-        QCOMPARE(e.load("x.dct"), c.ok);
-        QCOMPARE(e.reporter.messages, e.messages(c.message));
-        QCOMPARE(e.store.recordCount, c.count);
-        QCOMPARE(e.store.currentFile, c.ok ? "x.dct" : "d.dct");
-        if (c.ok) {
-            QCOMPARE(e.records(), numberedRecords(c.count));
-            QCOMPARE(e.grid.rows(), std::max(c.count, 1) + 1);
+        const int count = c[5].toInt();
+        const bool ok = c[4] == "ok";
+        QByteArray data = encode(numberedRecords(std::max(c[0].toInt(), 0)));
+        if (!c[1].isEmpty())
+            data.replace(c[1].toInt(), c[2].size() / 2, QByteArray::fromHex(c[2].toLatin1()));
+        if (c[0] != "-1")
+            writeFile(e.path("x.dct"), data.chopped(c[3].toInt()));
+        QCOMPARE(e.load("x.dct"), ok);
+        QCOMPARE(e.reporter.messages.join(u'\n'), c[6]);
+        QCOMPARE(e.store.recordCount, count);
+        QCOMPARE(e.store.currentFile, ok ? "x.dct" : "d.dct");
+        if (ok) {
+            QCOMPARE(e.records(), numberedRecords(count));
+            QCOMPARE(e.grid.rows(), std::max(count, 1) + 1);
         }
     }
 
     // A save either replaces the file and keeps its previous version in OWN.BAK, or leaves
     // both files as they were and no other file behind.
-    void save_data() {
-        QTest::addColumn<SaveCase>("c");
-        const QString full = "the disk is full.";
-        row("saved", SaveCase{.level = 2});
-        row("868 characters",
-            SaveCase{QString(868, u'x'), 3, kWhole, false,
-                     "Record 2, German: the text is longer than 867 characters."});
-        row("not in the code page",
-            SaveCase{"Ł", 3, kWhole, false, "Record 2, German: the character \"Ł\""});
-        row("level too big", SaveCase{"ok", 868, kWhole, false,
-                                      "Record 2, German: the level 868 cannot be stored."});
-        row("backup cannot be written",
-            SaveCase{.backupFolder = true, .message = "the backup OWN.BAK could not be written"});
-        row("disk full half way", SaveCase{.written = 60, .message = full});
-        row("disk full at the last byte", SaveCase{.written = -1, .message = full});
-    }
+    void save_data() { addTableRows(VOKABRIX_TEST_DIR "/saves.tsv"); }
     void save() {
-        QFETCH(SaveCase, c);
+        QFETCH(QStringList, c); // text, level, bytes written, backup a folder, message
         Editor e;
         e.withRecords(2);
         const QByteArray previous = readFile(e.path("d.dct"));
-        if (c.backupFolder)
+        const bool backupFolder = !c[3].isEmpty();
+        if (backupFolder)
             QVERIFY(QDir(e.dir.path()).mkdir("OWN.BAK"));
         else
             writeFile(e.path("OWN.BAK"), "old backup");
-        e.store.recordText[2][3] = c.text;
-        e.store.recordLevel[2][3] = qint16(c.level);
-        if (c.written != kWhole)
-            e.edit.writeFilter = [written = c.written](QByteArray& data) {
+        e.store.recordText[2][3] = c[0];
+        e.store.recordLevel[2][3] = qint16(c[1].toInt());
+        if (const int written = c[2].toInt(); !c[2].isEmpty())
+            e.edit.writeFilter = [written](QByteArray& data) {
                 data.truncate(written < 0 ? data.size() + written : written);
                 return false;
             };
-        QCOMPARE(e.edit.SaveDictionary("d.dct"), c.message.isEmpty());
+        QString message = c[4];
+        QCOMPARE(e.edit.SaveDictionary("d.dct"), message.isEmpty());
         QCOMPARE(QDir(e.dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).size(), 2);
-        if (c.message.isEmpty()) {
+        if (message.isEmpty()) {
             bool enciphered = true;
             std::vector<WordRecord> saved;
-            QVERIFY(decodeDictionary(readFile(e.path("d.dct")), saved, enciphered, c.message));
+            QVERIFY(decodeDictionary(readFile(e.path("d.dct")), saved, enciphered, message));
             QCOMPARE(saved, e.records());
             QVERIFY(!enciphered);
             QCOMPARE(readFile(e.path("OWN.BAK")), previous);
             return;
         }
         QCOMPARE(readFile(e.path("d.dct")), previous);
-        QCOMPARE(readFile(e.path("OWN.BAK")), c.backupFolder ? QByteArray() : "old backup");
-        QVERIFY2(e.reporter.messages.value(0).startsWith(
-                     "The following error occurred when attempting to save the file d.dct: " +
-                     c.message),
-                 qPrintable(e.reporter.messages.value(0)));
+        QCOMPARE(readFile(e.path("OWN.BAK")), backupFolder ? QByteArray() : "old backup");
+        QVERIFY2(
+            e.reporter.messages.value(0).startsWith(
+                "The following error occurred when attempting to save the file d.dct: " + message),
+            qPrintable(e.reporter.messages.value(0)));
     }
 
     // Edits of the grid: the cells they give, the rows outside the selection as they were.
-    // The selection is "row column far-row far-column"; cells are "row:column=text".
-    void gridEdits_data() {
-        for (const char* c : {"records", "sel", "action", "text", "count", "cells", "message"})
-            QTest::addColumn<QString>(c);
-        const auto g = [](const char* name, int records, const char* sel, const char* action,
-                          const QString& text, int count, const QString& cells,
-                          const QString& message = {}) {
-            row(name, QString::number(records), QString(sel), QString(action), text,
-                QString::number(count), cells, message);
-        };
-        const QString line = "a\t1\tb\t2\tc\t3\td\t4\te\t5\t2\r\n";
-        g("paste into column 0 only", 10, "7 0 7 0", "paste", line, 10, "7:0=a 7:1=3 7:2=word7");
-        g("paste two lines on the last row", 10, "10 0 11 10", "paste", line + line, 11,
-          "10:8=e 10:9=5 10:10=2 11:0=a 11:10=2");
-        g("paste as many lines as records", 3, "1 0 3 10", "paste", line + line + line, 3,
-          "1:0=a 2:2=b 3:4=c");
-        g("paste into an empty dictionary", 0, "1 0 3 10", "paste", line + line + line, 3, "3:0=a");
-        g("paste lines ending in LF", 0, "1 0 2 10", "paste", "x\t1\ny\t2\n", 2, "2:0=y 2:1=2");
-        g("paste a cell without line end", 3, "2 0 2 0", "paste", "z", 3, "2:0=z");
-        // A level is the number rounded halves to even when it lies between 0 and 6, else 3.
-        g("paste levels", 0, "1 0 6 1", "paste", "a\t0\nb\t6\nc\t4.5\nd\t5.5\ne\t0.4\nf\tx\n", 6,
-          "1:1=3 2:1=3 3:1=4 4:1=6 5:1= 6:1=3");
-        // A class cell holds any number; the store keeps the nearest 16-bit one.
-        for (const auto& [cell, stored] : {std::pair<QString, const char*>{"2.5", "2"},
-                                           {"99999999999999999999999", "32767"},
-                                           {"-99999999999999999999999", "-32768"},
-                                           {QString(300, u'9'), "32767"}})
-            g(qPrintable("paste class " + cell.left(24)), 0, "1 0 1 10", "paste",
-              "x\t1\ty\t\t\t\t\t\t\t\t" + cell + "\n", 1, QStringLiteral("1:10=") + stored);
-        g("paste past the capacity", 9999, "9998 0 10001 10", "paste", "a\nb\nc\nd\n", 9999,
-          "9998:0=ord9998", kNoMoreWords);
-        g("cut dragged upwards", 10, "9 0 3 1", "cut", "", 10, "3:0= 9:1= 9:2=word9");
-        g("cut of a level cell gives 3", 3, "2 3 2 3", "cut", "", 3, "2:3=3");
-        g("delete the first", 3, "1 0 99 0", "delete", "", 2, "1:0=ord2 2:0=ord3");
-        g("delete the last", 3, "3 0 99 0", "delete", "", 2, "");
-        g("delete the only", 1, "1 0 99 0", "delete", "", 0, "1:0=");
-        g("add", 3, "4 0 4 0", "add", "", 4, "4:0= 4:10=1");
-        g("add at the capacity", 10000, "10001 0 10001 0", "add", "", 10000, "", kNoMoreWords);
-    }
+    void gridEdits_data() { addTableRows(VOKABRIX_TEST_DIR "/gridedits.tsv"); }
     void gridEdits() {
-        QFETCH(QString, records);
-        QFETCH(QString, sel);
-        QFETCH(QString, action);
-        QFETCH(QString, text);
-        QFETCH(QString, count);
-        QFETCH(QString, cells);
-        QFETCH(QString, message);
+        QFETCH(QStringList, c);
         Editor e;
-        e.withRecords(records.toInt());
-        QList<int> s;
-        for (const QString& n : sel.split(u' '))
-            s << n.toInt();
+        e.withRecords(c[0].toInt());
+        const auto s = [&](int i) { return c[1].section(u' ', i, i).toInt(); };
         std::tie(e.grid.row, e.grid.col, e.grid.rowSel, e.grid.colSel) =
-            std::tuple(s[0], s[1], s[2], s[3]);
+            std::tuple(s(0), s(1), s(2), s(3));
         const std::vector<GridState::Row> before = e.grid.cells;
-        if (action == "paste")
-            QCOMPARE(e.edit.Paste(text), message.isEmpty());
-        else if (action == "cut")
+        if (c[2] == "paste")
+            QCOMPARE(e.edit.Paste(c[3]), c.value(6).isEmpty());
+        else if (c[2] == "cut")
             e.edit.ClearSelection();
-        else if (action == "delete")
-            e.edit.DeleteRecord(s[0]);
+        else if (int r = s(0); c[2] == "delete")
+            e.edit.DeleteRecord(r);
         else
-            QCOMPARE(e.edit.AddRecord(), message.isEmpty());
-        QCOMPARE(e.store.recordCount, count.toInt());
-        QCOMPARE(e.reporter.messages, e.messages(message));
-        QCOMPARE(e.grid.rows(), std::max(count.toInt(), 1) + 1);
+            QCOMPARE(e.edit.AddRecord(), c.value(6).isEmpty());
+        QCOMPARE(e.store.recordCount, c[4].toInt());
+        QCOMPARE(e.reporter.messages.join(u'\n'), c.value(6));
+        QCOMPARE(e.grid.rows(), std::max(c[4].toInt(), 1) + 1);
         for (size_t r = 1; r < std::min(before.size(), e.grid.cells.size()); ++r)
-            if (int(r) < std::min(s[0], s[2]) || int(r) > std::max(s[0], s[2]))
+            if (int(r) < std::min(s(0), s(2)) || int(r) > std::max(s(0), s(2)))
                 QCOMPARE(e.grid.cells[r], before[r]);
-        for (const QString& cell : cells.split(u' ', Qt::SkipEmptyParts)) {
+        for (const QString& cell : c[5].split(u' ', Qt::SkipEmptyParts)) {
             const QStringList p = cell.split(QRegularExpression("[:=]"));
             QCOMPARE(e.grid.cells[p[0].toUInt()][p[1].toUInt()], p[2]);
         }
@@ -287,34 +175,14 @@ private slots:
         QCOMPARE(FieldsOfRecord(s, 1).diffi[3], "");
     }
 
-    void newFileNames_data() {
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("message");
-        const QString invalid = "Invalid filename.";
-        row("appended in capitals", "Animals", "Animals.DCT", "");
-        row("full stop", "a.b", "", invalid);
-        row("backslash", "a\\b", "", "invalid filename.");
-        row("blank", "my words", "", invalid + " The name may not contain spaces.");
-        row("blank, ending in .dct", "my words.dct", "my words.dct", "");
-        row("question mark", "what?", "", invalid + " The name may not contain question marks.");
-        row("star", "a*", "", invalid + " The name may not contain *.");
-        row("21 characters", QString(21, u'a'), QString(21, u'a') + ".DCT", "");
-        row("22 characters", QString(22, u'a'), "",
-            "The filename can not be more than 25 characters long!");
-        row("exists in another case", "existing", "", "The file already exists.");
-        row("a path", "../x.dct", "", invalid);
-        row("nothing", "", "", invalid);
-    }
+    void newFileNames_data() { addTableRows(VOKABRIX_TEST_DIR "/filenames.tsv"); }
     void newFileNames() {
-        QFETCH(QString, typed);
-        QFETCH(QString, name);
-        QFETCH(QString, message);
+        QFETCH(QStringList, c); // typed, name, message
         QTemporaryDir dir;
         writeFile(dir.filePath("EXISTING.dct"), encode({}));
         QString got;
-        QCOMPARE(NewFileName(typed, ProgramFolder(dir.path()), got), name);
-        QCOMPARE(got, message);
+        QCOMPARE(NewFileName(c[0], ProgramFolder(dir.path()), got), c[1]);
+        QCOMPARE(got, c.value(2));
     }
 };
 

@@ -1,14 +1,13 @@
 // Word lists of other vocabulary programs: KDE's KVTML files as Debian ships them, nouns
 // turned into the forms the exercises split, round trips, text lists and bad input.
 #include "exchange/kvtml.h"
+#include "exchange/tablerows.h"
 #include "exchange/textlist.h"
 #include "tools/dicttool/tsv.h"
 #include "words/articles.h"
-#include "words/dictbuilder.h"
 
 #include <QDir>
 #include <QRegularExpression>
-#include <QStringEncoder>
 #include <QTest>
 
 using namespace vx;
@@ -19,10 +18,6 @@ namespace {
 // KDE's word lists, from Debian's kdeedu-kvtml-data (test.sh installs it).
 const QString kKdeData = QStringLiteral("/usr/share/apps/kvtml");
 
-template <typename... T> void row(const char* name, const T&... values) {
-    (QTest::addRow("%s", name) << ... << values);
-}
-
 // A KVTML 2.0 document: identifiers as "locale|name", entries as the XML of their
 // translations, `extra` after the entries (word types, definitions).
 QByteArray kvtml(const QStringList& identifiers, const QStringList& entries,
@@ -31,8 +26,8 @@ QByteArray kvtml(const QStringList& identifiers, const QStringList& entries,
     for (qsizetype i = 0; i < identifiers.size(); ++i)
         x += QStringLiteral("<identifier id=\"%1\"><locale>%2</locale><name>%3</name>"
                             "</identifier>\n")
-                 .arg(i)
-                 .arg(identifiers[i].section(u'|', 0, 0), identifiers[i].section(u'|', 1));
+                 .arg(QString::number(i), identifiers[i].section(u'|', 0, 0),
+                      identifiers[i].section(u'|', 1));
     x += "</identifiers>\n<entries>\n";
     for (qsizetype i = 0; i < entries.size(); ++i)
         x += QStringLiteral("<entry id=\"%1\">%2</entry>\n").arg(i).arg(entries[i]);
@@ -41,16 +36,7 @@ QByteArray kvtml(const QStringList& identifiers, const QStringList& entries,
 
 QString translation(qsizetype id, const QString& text, const QString& more = {}) {
     return QStringLiteral("<translation id=\"%1\"><text>%2</text>%3</translation>")
-        .arg(id)
-        .arg(text, more);
-}
-
-std::vector<WordRecord> readOk(const QByteArray& data) {
-    ImportResult result;
-    QString error;
-    if (!readKvtml(data, QStringLiteral("list.kvtml"), result, error))
-        qWarning("%s", qPrintable(error));
-    return result.records;
+        .arg(QString::number(id), text, more);
 }
 
 } // namespace
@@ -67,7 +53,7 @@ private slots:
         for (const QString lang : {"sv", "en", "en_GB", "de", "fr", "es"})
             for (const QFileInfo& f :
                  QDir(kKdeData + u'/' + lang).entryInfoList({"*.kvtml"}, QDir::Files))
-                row(qPrintable(lang + u'/' + f.fileName()), f.filePath());
+                QTest::addRow("%s", qPrintable(lang + u'/' + f.fileName())) << f.filePath();
     }
     void kdeDataFiles() {
         QFETCH(QString, path);
@@ -75,8 +61,8 @@ private slots:
         ImportResult result;
         QString error;
         if (!readKvtml(data, QFileInfo(path).fileName(), result, error)) {
-            QVERIFY2(error.startsWith(QFileInfo(path).fileName()), qPrintable(error));
-            QVERIFY(result.records.empty());
+            QVERIFY2(error.startsWith(QFileInfo(path).fileName()) && result.records.empty(),
+                     qPrintable(error));
             return;
         }
         // The words, found apart from the reader: these lists have one language,
@@ -97,199 +83,116 @@ private slots:
     }
 
     // Genders and articles become the stored forms, and the exercises split them back.
-    void nounForms_data() {
-        QTest::addColumn<QStringList>("c"); // locale, text, type, stored, class, article
-        const QStringList lines =
-            QString::fromUtf8(test::readFile(VOKABRIX_TEST_DIR "/nouns.tsv")).split(u'\n');
-        for (const QString& line : lines)
-            if (!line.startsWith(u'#') && !line.isEmpty())
-                row(qPrintable(line.section(u'\t', 0, 2).replace(u'\t', u' ')), line.split(u'\t'));
-    }
+    void nounForms_data() { test::addTableRows(VOKABRIX_TEST_DIR "/nouns.tsv"); }
     void nounForms() {
-        QFETCH(QStringList, c);
+        QFETCH(QStringList, c); // locale, text, type, stored, class, article, exported
         // The earlier type definitions, and a container holding the entry in a child.
         const QStringList types =
             QString::fromUtf8(test::readFile(VOKABRIX_TEST_DIR "/wordtypes.xml")).split(u'\n');
         QString more, extra;
         if (c[2].startsWith("draft:")) {
-            more = QStringLiteral("<wordtype><typename>%1</typename><subtypename>%2</subtypename>"
-                                  "</wordtype>")
-                       .arg(c[2].mid(6).section(u'/', 0, 0), c[2].section(u'/', 1));
+            more = types[2].arg(c[2].mid(6).section(u'/', 0, 0), c[2].section(u'/', 1));
             extra = types[0];
         } else if (!c[2].isEmpty()) {
             extra = types[1].arg(c[2]); // in a child container without a type of its own
         }
-        const std::vector<WordRecord> r =
-            readOk(kvtml({c[0]}, {translation(0, c[1], more)}, extra));
+        ImportResult read;
+        QString error;
+        const QByteArray data = kvtml({c[0]}, {translation(0, c[1], more)}, extra);
+        QVERIFY2(readKvtml(data, "list.kvtml", read, error), qPrintable(error));
+        const std::vector<WordRecord>& r = read.records;
         QCOMPARE(r.size(), size_t(1));
         const int code = matchLanguage(c[0]).code;
         QCOMPARE(r[0].text[size_t(code - 1)], c[3]);
         QCOMPARE(r[0].wordClass, c[4].toInt());
         QCOMPARE(SplitArticle(c[3], r[0].wordClass, code).Article, c[5]);
+        // They leave as KDE's trainers keep them: the bare word, the gender given by the type.
+        QVERIFY(QString::fromUtf8(writeKvtml(r, "d")).contains("<text>" + c[6] + "</text>"));
     }
 
-    // Languages by locale or name; English in two spellings; the others named as skipped.
-    void languages_data() {
-        QTest::addColumn<QStringList>("c"); // identifiers, texts, the five columns, skipped
-        row("names", QStringList{"|Deutsch,|Svenska,x|Français", "Hund,hund,chien",
-                                 "hund,,Hund,chien,", ""});
-        row("British and American",
-            QStringList{"en_GB,en-US", "colour,color", ",colour/color,,,", ""});
-        row("same in both", QStringList{"en|English,|English (US)", "dog,dog", ",dog,,,", ""});
-        row("others skipped",
-            QStringList{"nb|Norsk,es,es|Second", "hund,perro,can", ",,,,perro", "Norsk,Second"});
-    }
+    // Languages by locale or name; English in two spellings; the others named as skipped; a
+    // list refused with a message naming the entry, its line and language, and nothing read.
+    void languages_data() { test::addTableRows(VOKABRIX_TEST_DIR "/languages.tsv"); }
     void languages() {
-        QFETCH(QStringList, c);
-        const QStringList texts = c[1].split(u','), stored = c[2].split(u',');
-        QString entry;
-        for (qsizetype i = 0; i < texts.size(); ++i)
-            entry += translation(i, texts[i]);
-        ImportResult r;
+        QFETCH(QStringList, c); // identifiers, entries, stored, skipped, message
+        QStringList entries;
+        for (int i = 1; c[1].startsWith(u'#') && i <= c[1].mid(1).toInt(); ++i)
+            entries << translation(0, "w" + QString::number(i));
+        for (const QString& e : c[1].startsWith(u'#') ? QStringList() : c[1].split(u';')) {
+            const QStringList texts = e.split(u',');
+            entries << "";
+            for (qsizetype i = 0; i < texts.size(); ++i)
+                entries.back() += translation(i, texts[i]);
+        }
+        ImportResult r{{test::record("kvar", "", "", "", "")}}; // cleared by a refusal
         QString error;
-        QVERIFY(readKvtml(kvtml(c[0].split(u','), {entry}), "list.kvtml", r, error));
-        QCOMPARE(r.records, std::vector<WordRecord>{test::record(stored[0], stored[1], stored[2],
-                                                                 stored[3], stored[4])});
+        const QByteArray data =
+            c[0].startsWith(u'<') ? c[0].toUtf8() : kvtml(c[0].split(u','), entries);
+        QCOMPARE(readKvtml(data, "list.kvtml", r, error), c[4].isEmpty());
+        for (const QString& m : c[4].split(u'|', Qt::SkipEmptyParts))
+            QVERIFY2(error.contains(m), qPrintable(error));
+        const QStringList stored = c[2].split(u',');
+        QCOMPARE(r.records, c[2].isEmpty()
+                                ? std::vector<WordRecord>{}
+                                : std::vector<WordRecord>{test::record(
+                                      stored[0], stored[1], stored[2], stored[3], stored[4])});
         QCOMPARE(r.skippedLanguages, c[3].split(u',', Qt::SkipEmptyParts));
     }
 
-    // Vokabrix -> KVTML -> Vokabrix, and through the text form: every text, level and class.
+    // Vokabrix -> KVTML -> Vokabrix, and through the text form: every text, level and class, of
+    // the built-in dictionary and of odd texts.
     void roundTrip_data() {
         QTest::addColumn<std::vector<WordRecord>>("records");
-        std::vector<WordRecord> builtIn, odd;
-        QString error;
-        QVERIFY2(tsv::importDictionary(test::readFile(VOKABRIX_DATA_DIR "/dictionary.tsv"),
-                                       "dictionary.tsv", false, builtIn, error),
-                 qPrintable(error));
-        row("built-in dictionary", builtIn);
-        const QStringList texts{
-            "a & b <c> \"d\"", "der  Hund", "chien(m)", "ciseaux (mpl)", "enfant (mf)", "mum/mom",
-            "Straße",          "œuvre €",   "ett",      "la casa (f)",   "Die Katze"};
-        for (qsizetype i = 0; i < texts.size(); ++i)
-            for (int cls = 0; cls <= 3; ++cls)
-                odd.push_back(test::record(texts[i], i % 2 ? texts[i] : QString(), texts[i],
-                                           texts[i], texts[i], 1 + int(i + cls) % 5, cls));
-        row("odd texts, every level and class", odd);
+        for (const char* file :
+             {VOKABRIX_DATA_DIR "/dictionary.tsv", VOKABRIX_TEST_DIR "/oddtexts.tsv"}) {
+            std::vector<WordRecord> records;
+            QString error;
+            QVERIFY2(tsv::importDictionary(test::readFile(file), file, false, records, error),
+                     qPrintable(error));
+            QTest::addRow("%s", qPrintable(QFileInfo(file).fileName())) << records;
+        }
     }
     void roundTrip() {
         QFETCH(std::vector<WordRecord>, records);
         const QString xml = QString::fromUtf8(writeKvtml(records, "dictionary"));
         // KDE's trainers take an entry's translations by their place: each entry lists
         // every language in the order of the identifiers, empty ones included.
-        static const QRegularExpression entry("<entry id=\"\\d+\">(.*?)</entry>",
-                                              QRegularExpression::DotMatchesEverythingOption),
-            id("<translation id=\"(\\d+)\"");
-        QStringList expected;
+        static const QRegularExpression id("<translation id=\"(\\d+)\"");
+        QString expected, ids;
         for (qsizetype i = 0; i < xml.count("<identifier id="); ++i)
-            expected << QString::number(i);
-        for (const auto& e : entry.globalMatch(xml.left(xml.indexOf("</entries>")))) {
-            QStringList ids;
-            for (const auto& t : id.globalMatch(e.captured(1)))
-                ids << t.captured(1);
-            QCOMPARE(ids, expected);
-        }
-        QCOMPARE(readOk(xml.toUtf8()), records);
-        const TextList list = readTextList(writeTextList(records));
-        ImportResult viaText;
+            expected += QString::number(i);
+        for (const auto& t : id.globalMatch(xml.left(xml.indexOf("</entries>"))))
+            ids += t.captured(1);
+        QCOMPARE(ids, expected.repeated(qsizetype(records.size())));
+        ImportResult viaKvtml, viaText;
         QString error;
+        QVERIFY2(readKvtml(xml.toUtf8(), "list.kvtml", viaKvtml, error), qPrintable(error));
+        QCOMPARE(viaKvtml.records, records);
+        const TextList list = readTextList(writeTextList(records));
         QVERIFY2(textRecords(list, list.header, "list.txt", viaText, error), qPrintable(error));
         QCOMPARE(viaText.records, records);
     }
 
-    // Nouns leave as KDE's trainers keep them: the bare word, its gender given by its type.
-    void exportedNounsAreBare() {
-        const QString xml = QString::fromUtf8(writeKvtml(
-            {test::record("ett hus", "house", "das Haus", "maison (f)", "casa (f)", 1, 1)}, "d"));
-        for (const char* bare : {"hus", "house", "Haus", "maison", "casa"})
-            QVERIFY2(xml.contains(QStringLiteral("<text>%1</text>").arg(bare)), bare);
-    }
-
     // Text lists in each encoding and separator, with and without a header.
-    void textLists_data() {
-        QTest::addColumn<QByteArray>("data");
-        QTest::addColumn<QString>("columns"); // for a list without a header
-        QTest::addColumn<int>("level");
-        QTest::addColumn<int>("wordClass"); // of the first row
-        const QString text = "der Hund;dog\n\"Haus, \"\"alt\"\"\";\"old\nhouse\"\r\n;\nGroß;big\n";
-        QStringEncoder cp1252("Windows-1252");
-        QStringEncoder utf16(QStringEncoder::Utf16LE, QStringEncoder::Flag::WriteBom);
-        row("semicolons, UTF-8, no header", text.toUtf8(), QString("de,en"), 3, 1);
-        row("semicolons, Windows-1252", QByteArray(cp1252.encode(text)), QString("de,en"), 3, 1);
-        row("commas, UTF-8 with BOM, header",
-            "\xEF\xBB\xBF" + QString("Deutsch,English (UK)\n" + text).replace(u';', u',').toUtf8(),
-            QString(), 3, 1);
-        row("tabs, UTF-16, levels and classes",
-            QByteArray(
-                utf16.encode("German\tGerman level\tEnglish\tWord class\nder Hund\t4\tdog\t3\n"
-                             "\"Haus, \"\"alt\"\"\"\t4\t\"old\nhouse\"\t\r\n\t\t\t\nGroß\t4"
-                             "\tbig\t0\n")),
-            QString(), 4, 3);
-    }
+    void textLists_data() { test::addTableRows(VOKABRIX_TEST_DIR "/textlists.tsv"); }
     void textLists() {
-        QFETCH(QByteArray, data);
-        QFETCH(QString, columns);
-        QFETCH(int, level);
-        QFETCH(int, wordClass);
-        const TextList list = readTextList(data);
+        QFETCH(QStringList, c); // file, columns without a header, level, class of the first row
+        const TextList list = readTextList(test::readFile(VOKABRIX_TEST_DIR "/" + c[0]));
         QList<TextColumn> cols = list.header;
-        QCOMPARE(cols.isEmpty(), !columns.isEmpty());
-        for (const QString& c : columns.split(u',', Qt::SkipEmptyParts))
-            cols << headerColumn(c, 0);
+        QCOMPARE(cols.isEmpty(), !c[1].isEmpty());
+        for (const QString& name : c[1].split(u',', Qt::SkipEmptyParts))
+            cols << headerColumn(name, 0);
         ImportResult r;
         QString error;
         QVERIFY2(textRecords(list, cols, "list.txt", r, error), qPrintable(error));
-        // German at `level`, English at 3; the other rows without a class.
-        const auto word = [level](const QString& en, const QString& de, int cls = 0) {
-            WordRecord w = test::record("", en, de, "", "", 3, cls);
-            w.level[2] = level;
-            return w;
-        };
-        QCOMPARE(r.records, (std::vector<WordRecord>{word("dog", "der Hund", wordClass),
-                                                     word("old house", "Haus, \"alt\""),
-                                                     word("big", "Groß")}));
-    }
-
-    // Bad input: a message naming the file and the place, and nothing read.
-    void badInput_data() {
-        QTest::addColumn<QByteArray>("data");
-        QTest::addColumn<bool>("text");
-        QTest::addColumn<QStringList>("message");
-        const QByteArray de = kvtml({"de"}, {translation(0, "Hund")});
-        QStringList many;
-        for (int i = 0; i <= kMaxWordListRecords; ++i)
-            many << translation(0, "w" + QString::number(i));
-        const auto kvtmlRow = [](const char* name, const QByteArray& data, QStringList message) {
-            row(name, data, false, message);
-        };
-        kvtmlRow("malformed XML", QByteArray(de).replace("</entries>", ""),
-                 {"list.kvtml, line", "not well-formed"});
-        kvtmlRow("not KVTML", "<html><body/></html>", {"list.kvtml is not a KVTML", "<html>"});
-        kvtmlRow("KVTML 1", "<?xml version=\"1.0\"?><kvtml encoding=\"UTF-8\"><e/></kvtml>",
-                 {"version 1", "only KVTML 2.0"});
-        kvtmlRow("none of the five", kvtml({"nb|Norsk"}, {translation(0, "hund")}),
-                 {"none of the languages", "Norsk"});
-        kvtmlRow("outside Windows-1252",
-                 kvtml({"de"}, {translation(0, "Hund"), translation(0, "Győr")}),
-                 {"entry 1 (line", "German", "\"ő\""});
-        kvtmlRow("too long", kvtml({"fr"}, {translation(0, QString(868, u'a'))}),
-                 {"entry 0", "French", "longer than 867"});
-        kvtmlRow("more than 10000", kvtml({"sv"}, many), {"more than 10000 words"});
-        row("text outside Windows-1252", QByteArray("Deutsch\nHund\nŁódź\n"), true,
-            QStringList{"list.kvtml, line 3", "\"Ł\""});
-    }
-    void badInput() {
-        QFETCH(QByteArray, data);
-        QFETCH(bool, text);
-        QFETCH(QStringList, message);
-        ImportResult r;
-        r.records.push_back(test::record("kvar", "", "", "", ""));
-        QString error;
-        const TextList list = readTextList(data);
-        QVERIFY(!(text ? textRecords(list, list.header, "list.kvtml", r, error)
-                       : readKvtml(data, "list.kvtml", r, error)));
-        for (const QString& m : message)
-            QVERIFY2(error.contains(m), qPrintable(error));
-        QVERIFY(r.records.empty());
+        // German at the level given, English at 3; the other rows without a class.
+        std::vector<WordRecord> expected{
+            test::record("", "dog", "der Hund", "", "", 3, c[3].toInt()),
+            test::record("", "old house", "Haus, \"alt\"", "", ""),
+            test::record("", "big", "Groß", "", "")};
+        for (WordRecord& w : expected)
+            w.level[2] = c[2].toInt();
+        QCOMPARE(r.records, expected);
     }
 };
 

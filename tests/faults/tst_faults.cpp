@@ -26,51 +26,46 @@ private slots:
         QVERIFY(WriteHighScores(folder, highScoreFileName(4), list, error));
         const QByteArray before = readFile(dir.filePath("Quick04.HGH"));
         QVERIFY(QDir(dir.path()).mkdir("Quick03.HGH")); // a folder where the file should be
-        QVERIFY(!WriteHighScores(folder, highScoreFileName(3), list, error));
-        QVERIFY(!error.isEmpty());
+        QVERIFY(!WriteHighScores(folder, highScoreFileName(3), list, error) && !error.isEmpty());
         QCOMPARE(readFile(dir.filePath("Quick04.HGH")), before);
     }
 
-    // A cut file reads as the rows before the cut, or says what is wrong with it; never an
-    // empty verb row, never a crash.
-    void verbFilesCutAtEveryByte() {
-        for (int code = 1; code <= 5; ++code) {
-            const QByteArray file =
-                readFile(QStringLiteral(VOKABRIX_DATA_DIR "/VERB0%1.TXT").arg(code));
-            QVERIFY(!file.isEmpty());
-            int previous = -1;
-            for (qsizetype cut = 0; cut <= file.size(); ++cut) {
-                VerbState v;
-                CollectingReporter r;
-                const bool ok = LoadVerbBytes(v, file.left(cut), "VERB.TXT", r);
-                QCOMPARE(ok, r.messages.isEmpty());
-                QVERIFY(cut > 0 || !ok); // an empty file says so
-                if (!ok)
-                    continue;
-                QVERIFY(v.VerbCount >= previous);
-                previous = v.VerbCount;
-                for (int row = 1; row <= v.VerbCount; ++row)
-                    QVERIFY(!v.VerbTable[row][v.FormCount].isEmpty());
-            }
-        }
+    // A shipped verb file (code 1..5) or the language file (0) cut at every byte reads as the
+    // rows before the cut, or says what is wrong with it; never an empty verb row, never a
+    // crash. A language file cut inside an entry is a read error, and says so.
+    void filesCutAtEveryByte_data() {
+        QTest::addColumn<int>("code");
+        for (int code = 0; code <= 5; ++code)
+            QTest::addRow("%d", code) << code;
     }
-
-    // A cut at an entry's end reads quietly; inside one it is a read error, and says so.
-    void languageFileCutAtEveryByte() {
+    void filesCutAtEveryByte() {
+        QFETCH(int, code);
+        QByteArray file = readFile(QStringLiteral(VOKABRIX_DATA_DIR "/VERB0%1.TXT").arg(code));
         std::vector<LanguageEntry> entries;
         QString error;
-        QByteArray file;
-        QVERIFY(tsv::importLanguage(readFile(VOKABRIX_DATA_DIR "/lang.tsv"), "lang.tsv", entries,
-                                    error));
-        QVERIFY(encodeLanguageFile(entries, 5, file, error));
-        int errors = 0;
-        for (qsizetype cut = 0; cut < file.size(); ++cut) {
-            TextTable t;
+        if (code == 0) {
+            QVERIFY(tsv::importLanguage(readFile(VOKABRIX_DATA_DIR "/lang.tsv"), "lang.tsv",
+                                        entries, error));
+            QVERIFY(encodeLanguageFile(entries, 5, file, error));
+        }
+        QVERIFY(!file.isEmpty());
+        int previous = -1, errors = 0;
+        for (qsizetype cut = 0; cut < file.size() + (code ? 1 : 0); ++cut) {
             CollectingReporter r;
-            const bool failed =
-                ReadLanguageBytes(file.left(cut), 3, t, r) == LanguageFileResult::ReadError;
-            QCOMPARE(failed, !r.messages.isEmpty());
-            errors += failed;
+            VerbState v;
+            TextTable t;
+            const bool ok =
+                code ? LoadVerbBytes(v, file.left(cut), "VERB.TXT", r)
+                     : ReadLanguageBytes(file.left(cut), 3, t, r) != LanguageFileResult::ReadError;
+            QCOMPARE(ok, r.messages.isEmpty());
+            QVERIFY(cut > 0 || !ok || !code); // an empty verb file says so
+            errors += !ok;
+            if (!ok || !code)
+                continue;
+            QVERIFY(v.VerbCount >= previous);
+            previous = v.VerbCount;
+            for (int row = 1; row <= v.VerbCount; ++row)
+                QVERIFY(!v.VerbTable[row][v.FormCount].isEmpty());
         }
         QVERIFY(errors > 0);
     }
