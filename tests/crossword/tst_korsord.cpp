@@ -16,21 +16,6 @@ using namespace vx::test;
 
 namespace {
 
-// Records the order in which the lines are done and the last progress shown.
-class LineSpy : public CrosswordView {
-public:
-    explicit LineSpy(const CrosswordState& s) : state(s) {}
-    void progressChanged(int percent) override {
-        lastPercent = percent;
-        for (int i = 1; i <= state.GridSize; ++i)
-            if (state.LineDone[i] && !seen.contains(i))
-                seen << i;
-    }
-    const CrosswordState& state;
-    QList<int> seen;
-    int lastPercent = -1;
-};
-
 constexpr int kDpi = 100;
 
 QImage pdfPage(const QString& pdf, int page) {
@@ -46,6 +31,34 @@ QSet<QString> wordsOf(const QString& text) {
                                          QRegularExpression::UseUnicodePropertiesOption);
     const QStringList list = text.split(gaps, Qt::SkipEmptyParts);
     return QSet<QString>(list.begin(), list.end());
+}
+
+// A run of two or more letters on the board, across (dir 1) or down (2), from its first cell.
+struct Run {
+    int dir, row, col;
+    QString clue, word;
+    QString entry() const { return Korsord::CellLabel(row, col) + clue; }
+};
+
+// The runs of a board, across then down, each by column, then row.
+QList<Run> runs(const CrosswordState& s) {
+    const int n = s.GridSize;
+    auto letter = [&](int r, int c) {
+        return r >= 1 && r <= n && c >= 1 && c <= n && s.Grid[r][c] != kBlack;
+    };
+    QList<Run> found;
+    for (int dir = 1; dir <= 2; ++dir)
+        for (int c = 1; c <= n; ++c)
+            for (int r = 1; r <= n; ++r) {
+                const int dr = dir - 1, dc = 2 - dir;
+                if (!letter(r, c) || letter(r - dr, c - dc) || !letter(r + dr, c + dc))
+                    continue;
+                Run run{dir, r, c, s.ClueText[dir][r][c], {}};
+                for (int q = 0; letter(r + q * dr, c + q * dc); ++q)
+                    run.word += s.Grid[r + q * dr][c + q * dc];
+                found << run;
+            }
+    return found;
 }
 
 // The share of dark pixels in the middle half of a cell of a grid drawn at `grid` (points).
@@ -91,13 +104,11 @@ Q_DECLARE_METATYPE(Sheet)
 class TstKorsord : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { m_store = builtInStore(3, 2); }
-
     // A fresh board is a lattice of black squares on even rows and columns. A black square
     // opens for a word only where the cells beside the word's line are blocked: across,
     // those above and below it; down, those left and right of it.
     void boardAndCellTests() {
-        Builder b(m_store);
+        Builder b{WordStore()};
         b.k.SetUpBoard(14, 525);
         QCOMPARE(b.state.CellSize, 38); // 525 / 14 = 37.5, halves to even
         for (int r = 1; r <= kMaxGrid; ++r)
@@ -150,36 +161,6 @@ private slots:
                                      1, 0, 0, 0, 0, 0, 0, 0, 0, 0,   0, 0}));
     }
 
-    // The picker examines the candidates after the drawn start, round to the one before it;
-    // a run of two, or one shorter than the shortest word, gets none.
-    void picker() {
-        Builder b{WordStore()};
-        CrosswordState& s = b.state;
-        s.CandidateCount[4] = 2;
-        s.CandidateAnswer[4][1] = QStringLiteral("HUND");
-        s.CandidateAnswer[4][2] = QStringLiteral("HAND");
-        s.CandidateLevel[4][1] = s.CandidateLevel[4][2] = 3;
-        s.MinWordLength = 4;
-        s.GridSize = 4;
-        auto pick = [&](double draw, int available = 4) {
-            b.rng.script({draw});
-            b.k.PickWord(available);
-            return s.ChosenLength == 0 ? 0 : s.ChosenIndex;
-        };
-        QCOMPARE(pick(0.0), 2);
-        QCOMPARE(pick(0.9), 1);
-        s.CandidateCount[4] = 1;
-        QCOMPARE(pick(0.0), 1);
-        s.CandidateCount[4] = 2;
-        s.Pattern[2] = QStringLiteral("U"); // only HUND fits, but it is the drawn start
-        QCOMPARE(pick(0.0), 0);
-        s.Pattern.fill(QString());
-        s.MinWordLength = 3;
-        QCOMPARE(pick(0.0, 2), 0);
-        s.MinWordLength = 5;
-        QCOMPARE(pick(0.0, 3), 0);
-    }
-
     // Every letter of every answer the built-in words give in each language can be typed.
     void everyAnswerCanBeTyped() {
         for (int to = 1; to <= kLanguageCount; ++to) {
@@ -200,6 +181,11 @@ private slots:
         }
     }
 
+    // Over many seeded grids of every size, in every language: every letter belongs to a word;
+    // a clue stands exactly where a run of two or more letters starts; the run is a candidate
+    // with its own clue and its length, and no answer is placed twice. The lists name the
+    // runs' first cells in the order of column, then row; an entry leads to its run, and the
+    // answer typed from there fills its own cells, also where another answer crosses it.
     void grids_data() {
         QTest::addColumn<int>("size");
         QTest::addColumn<int>("difficulty");
@@ -211,24 +197,60 @@ private slots:
     void grids() {
         QFETCH(int, size);
         QFETCH(int, difficulty);
+        const int to = 1 + (size + difficulty) % kLanguageCount, from = to % kLanguageCount + 1;
+        const WordStore store = builtInStore(to, from);
         for (quint64 seed = 1; seed <= 8; ++seed) {
-            Builder b(m_store, seed * 101 + static_cast<quint64>(size));
-            LineSpy spy(b.state);
-            Korsord k(b.state, b.rng, &spy);
-            k.SetDifficulty(difficulty);
-            k.SetUpBoard(size, 525);
-            k.GenerateCrossword();
-            // Lines 1, 5, 9, ... first, in order; then lines 3, 7, 11, ... in a drawn order.
-            QList<int> first, then;
-            for (int line = 1; line <= size; line += 2)
-                (line % 4 == 1 ? first : then) << line;
-            QList<int> drawn = spy.seen.mid(first.size());
-            std::sort(drawn.begin(), drawn.end());
-            QCOMPARE(spy.seen.mid(0, first.size()), first);
-            QCOMPARE(drawn, then);
-            QCOMPARE(spy.lastPercent, 100);
-            QVERIFY(qAbs(b.state.Progress - 100.0) < 1e-6);
-            checkGrid(k, b.state, QStringLiteral("seed %1, size %2: ").arg(seed).arg(size));
+            Builder b(store, seed * 101 + static_cast<quint64>(size), to, from);
+            const CrosswordState& s = b.state;
+            b.k.SetDifficulty(difficulty);
+            b.k.SetUpBoard(size, 525);
+            b.k.GenerateCrossword();
+            QVERIFY(qAbs(s.Progress - 100.0) < 1e-6);
+            const QString where = QStringLiteral("seed %1: ").arg(seed);
+            for (int r = 1; r <= size; ++r)
+                for (int c = 1; c <= size; ++c)
+                    QVERIFY2(s.Grid[r][c] == kBlack ||
+                                 (s.Grid[r][c].size() == 1 &&
+                                  !(s.AcrossLabel[r][c] + s.DownLabel[r][c]).isEmpty()),
+                             qPrintable(where + Korsord::CellLabel(r, c)));
+            const QList<Run> found = runs(s);
+            QSet<QString> answers;
+            QStringList lists[2];
+            for (const Run& run : found) {
+                const int len = static_cast<int>(run.word.size());
+                bool candidate = false;
+                for (int k = 1; k <= s.CandidateCount[len] && !candidate; ++k)
+                    candidate =
+                        s.CandidateAnswer[len][k] == run.word && s.CandidateUsed[len][k] &&
+                        run.clue == s.CandidateClue[len][k] + QStringLiteral(" (%1)").arg(len);
+                QVERIFY2(candidate, qPrintable(where + run.word + " is no candidate"));
+                QVERIFY2(!answers.contains(run.word), qPrintable(where + run.word + " twice"));
+                answers << run.word;
+                lists[run.dir - 1] << run.entry();
+            }
+            QVERIFY(!answers.isEmpty());
+            QCOMPARE(s.AcrossList, lists[0]);
+            QCOMPARE(s.DownList, lists[1]);
+            int clues = 0;
+            for (int dir = 1; dir <= 2; ++dir)
+                for (int r = 1; r <= size; ++r)
+                    for (int c = 1; c <= size; ++c)
+                        clues += s.ClueText[dir][r][c].isEmpty() ? 0 : 1;
+            QCOMPARE(clues, found.size());
+            for (const Run& run : found) {
+                b.k.ListJump(run.entry(), run.dir);
+                QCOMPARE(std::pair(s.CursorRow, s.CursorCol), std::pair(run.row, run.col));
+                QCOMPARE(run.dir == 1 ? s.AcrossSelected : s.DownSelected,
+                         lists[run.dir - 1].indexOf(run.entry()));
+                QCOMPARE(s.TypingDirection, run.dir);
+                for (const QChar ch : run.word)
+                    b.k.KeyPress(ch.toLower());
+                QString typed;
+                for (int q = 0; q < run.word.size(); ++q)
+                    typed +=
+                        s.TypedLetter[run.row + q * (run.dir - 1)][run.col + q * (2 - run.dir)];
+                QVERIFY2(typed == run.word, qPrintable(where + run.entry() + ": " + typed));
+            }
         }
     }
 
@@ -293,112 +315,32 @@ private slots:
             QVERIFY2(worksheet.contains(entry.simplified()), qPrintable(entry));
             printedAnyway += wordsOf(entry);
         }
-        for (int direction = 1; direction <= 2; ++direction) {
-            const auto& labels = direction == 1 ? state.AcrossLabel : state.DownLabel;
-            for (const QString& entry : direction == 1 ? state.AcrossList : state.DownList) {
-                // The answer is made of the cells that carry the entry's label.
-                QString answer;
-                for (int a = 1; a <= size; ++a)
-                    for (int b = 1; b <= size; ++b) {
-                        const int r = direction == 1 ? a : b, c = direction == 1 ? b : a;
-                        answer += labels[r][c] == entry.left(5) ? state.Grid[r][c] : QString();
-                    }
-                QVERIFY(key.contains(entry.left(5).trimmed() + u' ' + answer));
-                QVERIFY(key.contains(entry.mid(5).simplified()));
-                QVERIFY2(!wordsOf(worksheet).contains(answer) || printedAnyway.contains(answer),
-                         qPrintable(answer));
-            }
+        for (const Run& run : runs(state)) {
+            QVERIFY(key.contains(Korsord::CellLabel(run.row, run.col).trimmed() + u' ' + run.word));
+            QVERIFY(key.contains(run.clue.simplified()));
+            QVERIFY2(!wordsOf(worksheet).contains(run.word) || printedAnyway.contains(run.word),
+                     qPrintable(run.word));
         }
 
-        // The grids: black squares black, open cells empty on the worksheet and lettered
-        // on the key.
+        // The grids: black squares black (B), open cells empty (W) on the worksheet and
+        // lettered (L) on the key.
         const QImage sheetPage = pdfPage(pdf, 1), keyPage = pdfPage(pdf, printed.keyPage);
-        int black = 0, blackSeen = 0, whiteSeen = 0;
+        QString seen, expected;
         for (int r = 1; r <= size; ++r)
             for (int c = 1; c <= size; ++c) {
-                const bool isBlack = state.Grid[r][c] == kBlack;
-                black += isBlack ? 1 : 0;
                 const double onSheet = darkShare(sheetPage, printed.sheetGrid, size, r, c);
                 const double onKey = darkShare(keyPage, printed.keyGrid, size, r, c);
-                blackSeen += onSheet > 0.95 ? 1 : 0;
-                whiteSeen += onSheet == 0 ? 1 : 0;
-                QVERIFY(isBlack ? onKey > 0.95 : onKey > 0.02 && onKey < 0.6);
+                seen += QString(onSheet > 0.95 ? "B"
+                                : onSheet == 0 ? "W"
+                                               : "?") +
+                        (onKey > 0.95                  ? "B"
+                         : onKey > 0.02 && onKey < 0.6 ? "L"
+                                                       : "?");
+                expected += state.Grid[r][c] == kBlack ? "BB" : "WL";
             }
-        QVERIFY(black < size * size);
-        QCOMPARE(blackSeen, black);
-        QCOMPARE(whiteSeen, size * size - black);
+        QVERIFY(expected.contains(u'W'));
+        QCOMPARE(seen, expected);
     }
-
-private:
-    // Every letter belongs to a word; a clue stands exactly where a run of two or more letters
-    // starts; the run is a candidate with its own clue and its length, and no answer
-    // is placed twice. The list entries name their words' first cells, lead there, and run
-    // by column letter, then row number.
-    void checkGrid(Korsord& k, const CrosswordState& s, const QString& where) {
-        const int n = s.GridSize;
-        for (int r = 1; r <= n; ++r)
-            for (int c = 1; c <= n; ++c)
-                QVERIFY2(s.Grid[r][c] == kBlack ||
-                             (s.Grid[r][c].size() == 1 &&
-                              !(s.AcrossLabel[r][c] + s.DownLabel[r][c]).isEmpty()),
-                         qPrintable(where + Korsord::CellLabel(r, c)));
-        QSet<QString> answers;
-        for (int dir = 1; dir <= 2; ++dir) {
-            int starts = 0;
-            for (int line = 1; line <= n; ++line) {
-                auto at = [&](int q) { return dir == 1 ? s.Grid[line][q] : s.Grid[q][line]; };
-                auto letter = [&](int q) { return q >= 1 && q <= n && at(q) != kBlack; };
-                for (int p = 1; p <= n; ++p) {
-                    const QString& clue = s.ClueText[dir][dir == 1 ? line : p][dir == 1 ? p : line];
-                    const bool runStart = letter(p) && !letter(p - 1) && letter(p + 1);
-                    QVERIFY2(clue.isEmpty() != runStart, qPrintable(where + clue));
-                    if (!runStart)
-                        continue;
-                    ++starts;
-                    QString word;
-                    for (int q = p; letter(q); ++q)
-                        word += at(q);
-                    const int len = static_cast<int>(word.size());
-                    bool found = false;
-                    for (int k = 1; k <= s.CandidateCount[len] && !found; ++k)
-                        found = s.CandidateAnswer[len][k] == word && s.CandidateUsed[len][k] &&
-                                clue == s.CandidateClue[len][k] + QStringLiteral(" (%1)").arg(len);
-                    QVERIFY2(found, qPrintable(where + word + " is no candidate"));
-                    QVERIFY2(!answers.contains(word), qPrintable(where + word + " twice"));
-                    answers.insert(word);
-                }
-            }
-            const QStringList& list = dir == 1 ? s.AcrossList : s.DownList;
-            QCOMPARE(list.size(), starts);
-            std::pair<int, int> previous{0, 0};
-            for (int i = 0; i < list.size(); ++i) {
-                k.ListJump(list[i], dir);
-                const int row = s.CursorRow, col = s.CursorCol;
-                QCOMPARE(list[i].left(5).trimmed(),
-                         QStringLiteral("%1 %2").arg(QChar(u'A' + col - 1)).arg(row));
-                QCOMPARE(list[i].mid(5), s.ClueText[dir][row][col]);
-                QCOMPARE(dir == 1 ? s.AcrossSelected : s.DownSelected, i);
-                QCOMPARE(s.TypingDirection, dir);
-                // Typed from its first cell, the answer fills its own cells, also where
-                // another answer crosses it.
-                QString answer, typed;
-                for (int q = 0; row + q * (dir - 1) <= n && col + q * (2 - dir) <= n &&
-                                s.Grid[row + q * (dir - 1)][col + q * (2 - dir)] != kBlack;
-                     ++q)
-                    answer += s.Grid[row + q * (dir - 1)][col + q * (2 - dir)];
-                for (const QChar ch : answer)
-                    k.KeyPress(ch.toLower());
-                for (int q = 0; q < answer.size(); ++q)
-                    typed += s.TypedLetter[row + q * (dir - 1)][col + q * (2 - dir)];
-                QVERIFY2(typed == answer, qPrintable(where + list[i] + ": " + typed));
-                QVERIFY(std::pair(col, row) > previous);
-                previous = {col, row};
-            }
-        }
-        QVERIFY(!answers.isEmpty());
-    }
-
-    WordStore m_store;
 };
 
 QTEST_MAIN(TstKorsord)
