@@ -107,9 +107,10 @@ struct Crossword {
     }
     // Plays a script and gives what its look-up steps saw, joined by "|". A step is a key
     // (Backspace, Down, F5, Shift, Ctrl), Check or Speaker clicked, "@B1" a left double click
-    // on cell B1, ">B1" the cursor taken there with the arrows, "?c" the cursor, "?sel" the
-    // selected list entries, "?heard" what was said since, "?B1" the cell's letter, "!B1" its
-    // colour; any other step is typed.
+    // on cell B1 ("r@B1" a right one, "m@B1" a middle one, "@-" a left one beside the grid), ">B1"
+    // the cursor taken there with the arrows, "?c" the cursor, "?sel" the selected list entries,
+    // "?hint" whether a clue shows, "?n" the number of typed cells, "?heard" what was said since,
+    // "?B1" the cell's letter, "!B1" its colour; any other step is typed.
     QString play(const QString& script) {
         static const QHash<QString, std::pair<Qt::Key, Qt::KeyboardModifier>> keyNames{
             {"Backspace", {Qt::Key_Backspace, Qt::NoModifier}},
@@ -124,15 +125,18 @@ struct Crossword {
         QStringList seen;
         for (const QString& step : script.split(u' ')) {
             auto cell = [&step] {
-                return QPoint(step[1].unicode() - 'A' + 1, step.mid(2).toInt());
+                return QPoint(step.right(2)[0].unicode() - 'A' + 1, step.right(1).toInt());
             };
             if (step == "Check" || step == "Speaker")
                 click(step == "Check" ? static_cast<QWidget*>(w->cmdCorrect)
                                       : w->findChild<QLabel*>("imgSpeaker"));
             else if (keyNames.contains(step))
                 QTest::keyClick(keys(), keyNames[step].first, keyNames[step].second);
-            else if (step.startsWith(u'@'))
-                doubleClick(Qt::LeftButton, at(cell()));
+            else if (step.contains(u'@'))
+                doubleClick(step[0] == u'r'   ? Qt::RightButton
+                            : step[0] == u'm' ? Qt::MiddleButton
+                                              : Qt::LeftButton,
+                            step.endsWith(u'-') ? QPoint(1, 1) : at(cell()));
             else if (step.startsWith(u'>'))
                 goTo(cell().y(), cell().x());
             else if (step.startsWith(u'#')) { // the clues shown while the right button is down
@@ -142,6 +146,10 @@ struct Crossword {
                 QTest::mouseRelease(w->Bild, Qt::RightButton, {}, at(cell()));
             } else if (step == "?c")
                 seen << cursor();
+            else if (step == "?hint")
+                seen << (w->HintAcross->isVisible() ? "shown" : "hidden");
+            else if (step == "?n")
+                seen << QString::number(typedCells());
             else if (step == "?sel")
                 seen << QStringLiteral("%1/%2").arg(state.AcrossSelected).arg(state.DownSelected);
             else if (step == "?heard") {
@@ -220,6 +228,9 @@ private slots:
         QTest::addRow("speaking")
             << "HUN F5 ?heard @A1 @B1 @C1 @D1 >B1 F5 ?heard >D3 F5 ?heard Check Speaker ?heard"
             << "|hund @de_DE||dorf @de_DE";
+        QTest::addRow("only the left double click on a cell reveals")
+            << "r@B1 ?hint m@C1 ?hint @- ?hint ?n"
+            << "hidden|hidden|hidden|0";
         QTest::addRow("clues under the right button") << "#A1 #D1 #D4"
                                                       << " across (4)/ | / down (4)| / ";
         for (const char* after : {"", " X", " Backspace"})
@@ -245,55 +256,6 @@ private slots:
         Crossword x;
         openHandMade(x);
         QCOMPARE(x.play(script), seen);
-    }
-
-    void onlyTheLeftDoubleClickReveals_data() {
-        QTest::addColumn<int>("button");
-        QTest::addColumn<bool>("onTheCell");
-        QTest::addRow("left") << int(Qt::LeftButton) << true;
-        QTest::addRow("right") << int(Qt::RightButton) << true;
-        QTest::addRow("middle") << int(Qt::MiddleButton) << true;
-        QTest::addRow("left, beside the grid") << int(Qt::LeftButton) << false;
-    }
-    void onlyTheLeftDoubleClickReveals() {
-        QFETCH(int, button);
-        QFETCH(bool, onTheCell);
-        Crossword x;
-        x.openPuzzle();
-        const QPoint cell = x.lastLetterCell();
-        x.doubleClick(static_cast<Qt::MouseButton>(button), onTheCell ? x.at(cell) : QPoint(1, 1));
-        QVERIFY(x.w->HintAcross->isHidden());
-        const bool reveals = button == Qt::LeftButton && onTheCell;
-        QCOMPARE(x.typedCells(), reveals ? 1 : 0);
-        if (reveals) {
-            QCOMPARE(x.state.TypedLetter[cell.y()][cell.x()], x.state.Grid[cell.y()][cell.x()]);
-            QCOMPARE(x.state.CursorSavedColour, kCellYellow);
-        }
-    }
-
-    // The last row and column lie inside the board, outlined or black all along, and the
-    // board overlaps none of its neighbours.
-    void everySizeIsDrawnWhole_data() {
-        QTest::addColumn<int>("size");
-        for (int size = 3; size <= kMaxGrid; ++size)
-            QTest::addRow("%d x %d", size, size) << size;
-    }
-    void everySizeIsDrawnWhole() {
-        QFETCH(int, size);
-        Crossword x;
-        frmKorsord& w = x.openPuzzle(size);
-        QCOMPARE(x.state.GridSize, size);
-        const QRect grid = w.Bild->cellRect(1, 1).united(w.Bild->cellRect(size, size));
-        QVERIFY(w.Bild->rect().contains(grid));
-        const QImage board = w.Bild->grab().toImage();
-        QCOMPARE(
-            pixelsOtherThan(board, {grid.right(), grid.top(), 1, grid.height()}, Qt::black) +
-                pixelsOtherThan(board, {grid.left(), grid.bottom(), grid.width(), 1}, Qt::black),
-            0);
-        const QRect onWindow = w.Bild->geometry();
-        QVERIFY(w.picHolder->rect().contains(onWindow));
-        for (const char* neighbour : {"lstAcross", "lblSize", "lblAcross"})
-            QVERIFY(!onWindow.intersects(w.picHolder->findChild<QWidget*>(neighbour)->geometry()));
     }
 
     // Ctrl+P and the printer picture open the print dialog once a puzzle is made, on the
@@ -456,21 +418,20 @@ private slots:
         }
     }
 
-    // A puzzle of the built-in words solved by typing, with one letter revealed, in a window
-    // opened twice: opened again, it shows an empty board without lists, on which the mouse
-    // and Check do nothing, and New starts without asking.
-    void solvedByTypingAlone_data() {
-        QTest::addColumn<int>("to");
-        QTest::addColumn<int>("from");
+    // At every size, in every language, the board is drawn whole: the last row and column lie
+    // inside it, outlined or black all along, and it overlaps none of its neighbours. Solved by
+    // typing, with one letter revealed, it checks green but for that letter. Opened again, the
+    // window shows an empty board without lists, on which the mouse and Check do nothing, and
+    // New starts without asking.
+    void everySizeDrawnAndSolved_data() {
         QTest::addColumn<int>("size");
-        QTest::addRow("French 14 x 14") << 4 << 1 << 14;
-        QTest::addRow("German 25 x 25") << 3 << 2 << 25;
+        for (int size = 3; size <= kMaxGrid; ++size)
+            QTest::addRow("%d x %d", size, size) << size;
     }
-    void solvedByTypingAlone() {
-        QFETCH(int, to);
-        QFETCH(int, from);
+    void everySizeDrawnAndSolved() {
         QFETCH(int, size);
-        Crossword x(to, from);
+        const int to = 1 + size % kLanguageCount;
+        Crossword x(to, to % kLanguageCount + 1);
         for (int opening = 1; opening <= 2; ++opening) {
             frmKorsord& w = x.open();
             const QRect inside = w.Bild->rect().adjusted(4, 4, -4, -4); // within the focus frame
@@ -488,6 +449,19 @@ private slots:
                 QVERIFY(w.Picture1->hasFocus());
             }
             x.openPuzzle(size);
+            QCOMPARE(x.state.GridSize, size);
+            const QRect grid = w.Bild->cellRect(1, 1).united(w.Bild->cellRect(size, size));
+            QVERIFY(w.Bild->rect().contains(grid));
+            const QImage board = w.Bild->grab().toImage();
+            QCOMPARE(
+                pixelsOtherThan(board, {grid.right(), grid.top(), 1, grid.height()}, Qt::black) +
+                    pixelsOtherThan(board, {grid.left(), grid.bottom(), grid.width(), 1},
+                                    Qt::black),
+                0);
+            QVERIFY(w.picHolder->rect().contains(w.Bild->geometry()));
+            for (const char* neighbour : {"lstAcross", "lblSize", "lblAcross"})
+                QVERIFY(!w.Bild->geometry().intersects(
+                    w.picHolder->findChild<QWidget*>(neighbour)->geometry()));
             const QPoint revealed = x.lastLetterCell();
             x.doubleClick(Qt::LeftButton, x.at(revealed));
             for (int r = 1; r <= size; ++r)
