@@ -4,6 +4,7 @@
 // gets it, its text (pdftotext) and its pages as pictures (pdftoppm).
 #include "builtinwords.h"
 #include "crossword/printout.h"
+#include "exercises/storebuilder.h"
 #include "pdfreader.h"
 
 #include <QImage>
@@ -104,17 +105,37 @@ Q_DECLARE_METATYPE(Sheet)
 class TstKorsord : public QObject {
     Q_OBJECT
 private slots:
-    // A fresh board is a lattice of black squares on even rows and columns. A black square
-    // opens for a word only where the cells beside the word's line are blocked: across,
+    // The candidates are the bare words of 3 to 14 letters without blank, apostrophe or hyphen,
+    // upper-cased, with the bare own-language word as the clue; a full table drops further
+    // words. A fresh board is a lattice of black squares on even rows and columns. A black
+    // square opens for a word only where the cells beside the word's line are blocked: across,
     // those above and below it; down, those left and right of it.
-    void boardAndCellTests() {
-        Builder b{WordStore()};
+    void candidatesAndBoard() {
+        WordStore store;
+        addWord(store, "der Hund", "en hund", 2, 1);
+        addWord(store, "Fahrrad fahren", "cykla", 2, 3);
+        addWord(store, "E-Mail", "mejl", 2, 1);
+        addWord(store, "zu", "till");
+        addWord(store, "Geschwindigkeitsbegrenzung", "x", 2, 1);
+        addWord(store, "Katze", "katt", 2, 1);
+        addWord(store, "Sonnenblumenöl", "solrosolja", 2, 1);
+        addWord(store, "Auto's", "bilar", 2, 2);
+        for (int i = 0; i < 350; ++i)
+            addWord(store, "abcdefghij", "clue");
+        Builder b(store, 1, 3, 1);
+        const CrosswordState& s = b.state;
+        QCOMPARE(s.CandidateAnswer[4][1] + u'|' + s.CandidateClue[4][1] + u'|' +
+                     QString::number(s.CandidateLevel[4][1]),
+                 QStringLiteral("HUND|hund|2"));
+        QCOMPARE(QList<int>(s.CandidateCount.begin() + 1, s.CandidateCount.end()),
+                 (QList<int>{0, 0, 0, 1, 1, 0, 0, 0, 0, 300, 0, 0, 0,
+                             1, 0, 0, 0, 0, 0, 0, 0, 0, 0,   0, 0}));
+
         b.k.SetUpBoard(14, 525);
-        QCOMPARE(b.state.CellSize, 38); // 525 / 14 = 37.5, halves to even
+        QCOMPARE(s.CellSize, 38); // 525 / 14 = 37.5, halves to even
         for (int r = 1; r <= kMaxGrid; ++r)
             for (int c = 1; c <= kMaxGrid; ++c)
-                QCOMPARE(b.state.Grid[r][c] == kBlack,
-                         r > 14 || c > 14 || (r % 2 == 0 && c % 2 == 0));
+                QCOMPARE(s.Grid[r][c] == kBlack, r > 14 || c > 14 || (r % 2 == 0 && c % 2 == 0));
         auto opens = [&b](int r, int c) {
             return QStringLiteral("%1%2")
                 .arg(int(b.k.CanOpenCell(r, c, kAcross)))
@@ -128,60 +149,8 @@ private slots:
         QCOMPARE(opens(12, 2), QStringLiteral("01"));
     }
 
-    // Bare words of 3 to 14 letters without blank, apostrophe or hyphen, upper-cased, with the
-    // bare own-language word as the clue; a full table drops further words.
-    void candidateTables() {
-        WordStore store;
-        auto add = [&store](const QString& to, const QString& from, int cls) {
-            const int slot = ++store.wordCount;
-            store.SetWord(slot, 1, to);
-            store.SetWord(slot, 2, from);
-            store.wordClass[slot] = static_cast<qint16>(cls);
-            store.wordLevel[slot] = 2;
-        };
-        add("der Hund", "en hund", 1);
-        add("Fahrrad fahren", "cykla", 3);
-        add("E-Mail", "mejl", 1);
-        add("zu", "till", 0);
-        add("Geschwindigkeitsbegrenzung", "x", 1);
-        add("Katze", "katt", 1);
-        add("Sonnenblumenöl", "solrosolja", 1);
-        add("Auto's", "bilar", 2);
-        for (int i = 0; i < 350; ++i)
-            add("abcdefghij", "clue", 0);
-        Builder b(store, 1, 3, 1);
-        const CrosswordState& s = b.state;
-        QCOMPARE(s.CandidateAnswer[4][1] + u'|' + s.CandidateClue[4][1] + u'|' +
-                     QString::number(s.CandidateLevel[4][1]),
-                 QStringLiteral("HUND|hund|2"));
-        QList<int> counts; // by length, 1 to 25
-        for (int len = 1; len <= kMaxGrid; ++len)
-            counts << s.CandidateCount[len];
-        QCOMPARE(counts, (QList<int>{0, 0, 0, 1, 1, 0, 0, 0, 0, 300, 0, 0, 0,
-                                     1, 0, 0, 0, 0, 0, 0, 0, 0, 0,   0, 0}));
-    }
-
-    // Every letter of every answer the built-in words give in each language can be typed.
-    void everyAnswerCanBeTyped() {
-        for (int to = 1; to <= kLanguageCount; ++to) {
-            const int from = to == 1 ? 2 : 1;
-            Builder b(builtInStore(to, from), 1, to, from);
-            b.k.SetUpBoard(3, 525);
-            b.state.PuzzleActive = true;
-            b.state.TypingDirection = 0; // the cursor stays on A 1
-            QVERIFY(b.state.CandidateCount[5] > 30);
-            for (int len = kMinAnswer; len <= kMaxAnswer; ++len)
-                for (int k = 1; k <= b.state.CandidateCount[len]; ++k)
-                    for (const QChar ch : b.state.CandidateAnswer[len][k]) {
-                        b.state.TypedLetter[1][1].clear();
-                        b.k.KeyPress(ch.toLower());
-                        QVERIFY2(b.state.TypedLetter[1][1] == QString(ch),
-                                 qPrintable(b.state.CandidateAnswer[len][k]));
-                    }
-        }
-    }
-
-    // Over many seeded grids of every size, in every language: every letter belongs to a word;
+    // Over many seeded grids of every size, in every language (whose every answer can be typed):
+    // every letter belongs to a word;
     // a clue stands exactly where a run of two or more letters starts; the run is a candidate
     // with its own clue and its length, and no answer is placed twice. The lists name the
     // runs' first cells in the order of column, then row; an entry leads to its run, and the
@@ -199,6 +168,19 @@ private slots:
         QFETCH(int, difficulty);
         const int to = 1 + (size + difficulty) % kLanguageCount, from = to % kLanguageCount + 1;
         const WordStore store = builtInStore(to, from);
+        { // every letter of every answer the words give can be typed
+            Builder b(store, 1, to, from);
+            b.k.SetUpBoard(3, 525);
+            b.state.PuzzleActive = true;
+            b.state.TypingDirection = 0; // the cursor stays on A 1
+            for (int len = kMinAnswer; len <= kMaxAnswer; ++len)
+                for (const QString& answer : b.state.CandidateAnswer[len])
+                    for (const QChar ch : answer) {
+                        b.state.TypedLetter[1][1].clear();
+                        b.k.KeyPress(ch.toLower());
+                        QVERIFY2(b.state.TypedLetter[1][1] == QString(ch), qPrintable(answer));
+                    }
+        }
         for (quint64 seed = 1; seed <= 8; ++seed) {
             Builder b(store, seed * 101 + static_cast<quint64>(size), to, from);
             const CrosswordState& s = b.state;
