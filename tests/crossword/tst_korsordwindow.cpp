@@ -4,6 +4,7 @@
 // at every size, the clue lists, printing through the print dialog.
 #include "app/apptestutil.h"
 #include "app/drawnbutton.h"
+#include "common/modalbox.h"
 #include "crossword/builtinwords.h"
 #include "crossword/frmkorsord.h"
 #include "crossword/pdfreader.h"
@@ -118,10 +119,6 @@ struct Crossword {
             {"F5", {Qt::Key_F5, Qt::NoModifier}},
             {"Shift", {Qt::Key_Shift, Qt::ShiftModifier}},
             {"Ctrl", {Qt::Key_Control, Qt::ControlModifier}}};
-        const std::pair<QColor, QString> colours[]{{kCellGreen, "green"},
-                                                   {kCellRed, "red"},
-                                                   {kCellSilver, "silver"},
-                                                   {kCellYellow, "yellow"}};
         QStringList seen;
         for (const QString& step : script.split(u' ')) {
             auto cell = [&step] {
@@ -160,41 +157,18 @@ struct Crossword {
                 app.speaker.said.clear();
             } else if (step.startsWith(u'?'))
                 seen << state.TypedLetter[cell().y()][cell().x()];
-            else if (step.startsWith(u'!')) {
-                seen << QStringLiteral("other");
-                for (const auto& [colour, name] : colours)
-                    if (colour == state.CellColour[cell().y()][cell().x()])
-                        seen.last() = name;
-            } else
+            else if (step.startsWith(u'!'))
+                seen << QHash<QRgb, QString>{{kCellGreen.rgb(), "green"},
+                                             {kCellRed.rgb(), "red"},
+                                             {kCellSilver.rgb(), "silver"},
+                                             {kCellYellow.rgb(), "yellow"}}
+                            .value(state.CellColour[cell().y()][cell().x()].rgb(), "other");
+            else
                 type(step);
         }
         return seen.join(u'|');
     }
 };
-
-// Opens the window on a 5 x 5 board with `across` in row 1 and `down` in column 4, crossing
-// at D 1.
-void openHandMade(Crossword& x, const QString& across = QStringLiteral("HUND"),
-                  const QString& down = QStringLiteral("DORF")) {
-    x.open();
-    CrosswordState& s = x.state;
-    x.w->korsord.SetUpBoard(5, x.w->Bild->width());
-    for (int r = 1; r <= 5; ++r)
-        for (int c = 1; c <= 5; ++c) {
-            const bool inAcross = r == 1 && c <= 4, inDown = c == 4 && r <= 4;
-            s.Grid[r][c] = inAcross ? across.mid(c - 1, 1) : inDown ? down.mid(r - 1, 1) : kBlack;
-            s.AcrossLabel[r][c] = inAcross ? QStringLiteral("A 1  ") : QString();
-            s.DownLabel[r][c] = inDown ? QStringLiteral("D 1  ") : QString();
-            x.w->korsord.DrawBoardCell(r, c, x.black(r, c) ? kCellBlack : kCellWhite);
-        }
-    s.ClueText[1][1][1] = QStringLiteral("across (4)");
-    s.ClueText[2][1][4] = QStringLiteral("down (4)");
-    s.AcrossList = {QStringLiteral("A 1  across (4)")};
-    s.DownList = {QStringLiteral("D 1  down (4)")};
-    x.w->listsChanged();
-    s.PuzzleActive = true;
-    x.w->korsord.MoveCursor(1, 1);
-}
 
 int pixelsOtherThan(const QImage& image, const QRect& area, const QColor& colour) {
     int n = 0;
@@ -253,8 +227,28 @@ private slots:
     void handMadeBoard() {
         QFETCH(QString, script);
         QFETCH(QString, seen);
+        // A 5 x 5 board with HUND across in row 1 and DORF down in column 4, crossing at D 1.
         Crossword x;
-        openHandMade(x);
+        x.open();
+        CrosswordState& s = x.state;
+        x.w->korsord.SetUpBoard(5, x.w->Bild->width());
+        for (int r = 1; r <= 5; ++r)
+            for (int c = 1; c <= 5; ++c) {
+                const bool across = r == 1 && c <= 4, down = c == 4 && r <= 4;
+                s.Grid[r][c] = across ? QString("HUND")[c - 1]
+                               : down ? QString("DORF")[r - 1]
+                                      : kBlack;
+                s.AcrossLabel[r][c] = across ? QStringLiteral("A 1  ") : QString();
+                s.DownLabel[r][c] = down ? QStringLiteral("D 1  ") : QString();
+                x.w->korsord.DrawBoardCell(r, c, x.black(r, c) ? kCellBlack : kCellWhite);
+            }
+        s.ClueText[1][1][1] = QStringLiteral("across (4)");
+        s.ClueText[2][1][4] = QStringLiteral("down (4)");
+        s.AcrossList = {QStringLiteral("A 1  across (4)")};
+        s.DownList = {QStringLiteral("D 1  down (4)")};
+        x.w->listsChanged();
+        s.PuzzleActive = true;
+        x.w->korsord.MoveCursor(1, 1);
         QCOMPARE(x.play(script), seen);
     }
 
@@ -264,21 +258,18 @@ private slots:
         QTest::addColumn<bool>("picture"); // else Ctrl+P
         QTest::addColumn<QString>("locale");
         QTest::addColumn<int>("pageSize");
-        QTest::addColumn<bool>("checked");
         QTest::addColumn<QString>("answer"); // "print", "worksheet" (page 1 only) or "cancel"
-        QTest::addRow("Ctrl+P in Germany")
-            << false << "de_DE" << int(QPageSize::A4) << false << "print";
+        QTest::addRow("Ctrl+P in Germany") << false << "de_DE" << int(QPageSize::A4) << "print";
         QTest::addRow("picture in the United States")
-            << true << "en_US" << int(QPageSize::Letter) << false << "print";
+            << true << "en_US" << int(QPageSize::Letter) << "print";
         QTest::addRow("Ctrl+P after Check, the worksheet only")
-            << false << "sv_SE" << int(QPageSize::A4) << true << "worksheet";
-        QTest::addRow("cancelled") << true << "fr_FR" << int(QPageSize::A4) << false << "cancel";
+            << false << "sv_SE" << int(QPageSize::A4) << "worksheet";
+        QTest::addRow("cancelled") << true << "fr_FR" << int(QPageSize::A4) << "cancel";
     }
     void printing() {
         QFETCH(bool, picture);
         QFETCH(QString, locale);
         QFETCH(int, pageSize);
-        QFETCH(bool, checked);
         QFETCH(QString, answer);
         const QLocale before;
         QLocale::setDefault(QLocale(locale));
@@ -299,7 +290,7 @@ private slots:
         QVERIFY(!opened);
 
         x.click(w.cmdNew);
-        if (checked)
+        if (answer == "worksheet") // a checked puzzle prints as well
             x.click(w.cmdCorrect);
         for (QWidget* other : w.picHolder->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
             QVERIFY2(other == w.imgPrinter || other->isHidden() ||
@@ -369,19 +360,16 @@ private slots:
         QCOMPARE(w.St->text(), QStringLiteral(" 20 X 20"));
         QCOMPARE(x.state.GridSize, 14); // the board changes at the next New only
 
-        QTimer poke;
+        QTimer poke; // Check clicked while the puzzle is made
         bool poked = false;
         connect(&poke, &QTimer::timeout, this, [&] {
-            if (w.generating()) {
+            if (w.generating() && !poked) {
                 x.click(w.cmdCorrect);
                 poked = true;
-                poke.stop();
             }
         });
         poke.start(0);
-        onNextModal([](QWidget* modal) {
-            qobject_cast<QMessageBox*>(modal)->button(QMessageBox::Yes)->click();
-        });
+        answerNextBox(QMessageBox::Yes, std::make_shared<SeenBox>());
         x.click(w.cmdNew);
         QVERIFY(poked);
         QCOMPARE(x.state.GridSize, 20);
