@@ -239,8 +239,6 @@ private slots:
     void printout_data() {
         QTest::addColumn<Sheet>("sheet");
         QTest::addRow("German 3 x 3") << Sheet{3, 2, 3, 8, false, 1, "Crossword: German, 3 x 3"};
-        QTest::addRow("German 14 x 14")
-            << Sheet{3, 2, 14, 1, false, 1, "Crossword: German, 14 x 14"};
         QTest::addRow("German 25 x 25 on Letter")
             << Sheet{3, 2, 25, 2, true, 1, "Crossword: German, 25 x 25"};
         QTest::addRow("French 14 x 14, own Swedish")

