@@ -52,14 +52,6 @@ struct Crossword {
         QApplication::setActiveWindow(w);
         return *w;
     }
-    // Opens the window, unless it is open, and makes a puzzle of a size with New.
-    frmKorsord& openPuzzle(int size = 14) {
-        if (!w)
-            open();
-        w->Storlek->setValue(size);
-        click(w->cmdNew);
-        return *w;
-    }
     void click(QWidget* widget) { QTest::mouseClick(widget, Qt::LeftButton); }
     // A double click on the board as the system delivers it: a click, then a second press
     // that comes as the double click, then its release.
@@ -315,7 +307,8 @@ private slots:
         QVERIFY(pdfText(pdf, 1, 1).contains(x.state.AcrossList.first().simplified()));
     }
 
-    // New over a puzzle in play asks first, the buttons keeping their look meanwhile; No
+    // The board shows its focus frame while it has the focus, and a click on it takes the focus
+    // back. New over a puzzle in play asks first, the buttons keeping their look meanwhile; No
     // keeps the puzzle, Yes makes a new one of the size chosen since; the buttons do nothing
     // while it is made, and Check is inert after a check.
     void newAsksOverAPuzzleInPlay() {
@@ -325,6 +318,14 @@ private slots:
         x.click(w.cmdNew); // no puzzle yet: generated at once
         QVERIFY(x.state.PuzzleActive);
         QCOMPARE(w.Label2->text(), QStringLiteral("100 %"));
+        QTRY_VERIFY(w.Picture1->hasFocus());
+        const QColor framed = w.Bild->grab().toImage().pixelColor(1, 1);
+        x.key(Qt::Key_Tab);
+        QTRY_VERIFY(!w.Picture1->hasFocus());
+        QVERIFY(w.Bild->grab().toImage().pixelColor(1, 1) != framed);
+        QTest::mouseClick(w.Bild, Qt::LeftButton, {}, x.at(1, 1));
+        QTRY_VERIFY(w.Picture1->hasFocus());
+        QCOMPARE(w.Bild->grab().toImage().pixelColor(1, 1), framed);
         x.doubleClick(Qt::LeftButton, x.at(x.lastLetterCell()));
         const auto typed = x.state.TypedLetter;
         // The buttons' faces and captions, inside the frames that show their focus.
@@ -370,38 +371,12 @@ private slots:
         QCOMPARE(looks()[1], look[1]);
     }
 
-    // The board shows its focus frame while it has the focus; a click on it takes the focus
-    // back, and so does a click on a list entry, which leads to the entry's word.
-    void focusFrameAndLists() {
-        Crossword x;
-        frmKorsord& w = x.openPuzzle();
-        QTRY_VERIFY(w.Picture1->hasFocus());
-        const QColor framed = w.Bild->grab().toImage().pixelColor(1, 1);
-        x.key(Qt::Key_Tab);
-        QTRY_VERIFY(!w.Picture1->hasFocus());
-        QVERIFY(w.Bild->grab().toImage().pixelColor(1, 1) != framed);
-        QTest::mouseClick(w.Bild, Qt::LeftButton, {}, x.at(1, 1));
-        QTRY_VERIFY(w.Picture1->hasFocus());
-        QCOMPARE(w.Bild->grab().toImage().pixelColor(1, 1), framed);
-        for (QListWidget* list : {w.lstAcross, w.lstDown}) {
-            QVERIFY(list->count() > 0);
-            for (int i = 0; i < list->count(); ++i) {
-                list->scrollToItem(list->item(i));
-                QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                                  list->visualItemRect(list->item(i)).center());
-                QCOMPARE(x.cursor(), list->item(i)->text().left(5).trimmed() +
-                                         (list == w.lstDown ? " down" : " across"));
-                QCOMPARE(list->currentRow(), i);
-                QVERIFY(w.Picture1->hasFocus());
-            }
-        }
-    }
-
     // At every size, in every language, the board is drawn whole: the last row and column lie
-    // inside it, outlined or black all along, and it overlaps none of its neighbours. Solved by
-    // typing, with one letter revealed, it checks green but for that letter. Opened again, the
-    // window shows an empty board without lists, on which the mouse and Check do nothing, and
-    // New starts without asking.
+    // inside it, outlined or black all along, and it overlaps none of its neighbours. A click
+    // on a list entry leads to the entry's word and gives the board the focus; solved by typing
+    // each word from there, with one letter revealed, it checks green but for that letter. Opened
+    // again, the window shows an empty board without lists, on which the mouse and Check do
+    // nothing, and New starts without asking.
     void everySizeDrawnAndSolved_data() {
         QTest::addColumn<int>("size");
         for (int size = 3; size <= kMaxGrid; ++size)
@@ -425,7 +400,8 @@ private slots:
                 QCOMPARE(pixelsOtherThan(w.Bild->grab().toImage(), inside, Qt::white), 0);
                 QVERIFY(w.Picture1->hasFocus());
             }
-            x.openPuzzle(size);
+            w.Storlek->setValue(size);
+            x.click(w.cmdNew);
             const QRect grid = w.Bild->cellRect(1, 1).united(w.Bild->cellRect(size, size));
             QVERIFY(w.Bild->rect().contains(grid));
             const QImage board = w.Bild->grab().toImage();
@@ -440,12 +416,20 @@ private slots:
                     w.picHolder->findChild<QWidget*>(neighbour)->geometry()));
             const QPoint revealed = x.lastLetterCell();
             x.doubleClick(Qt::LeftButton, x.at(revealed));
-            for (int r = 1; r <= size; ++r)
-                for (int c = 1; c <= size; ++c)
-                    if (!x.black(r, c) && x.state.TypedLetter[r][c] != x.state.Grid[r][c]) {
-                        x.goTo(r, c);
+            for (QListWidget* list : {w.lstAcross, w.lstDown})
+                for (int i = 0; i < list->count(); ++i) {
+                    list->scrollToItem(list->item(i));
+                    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                                      list->visualItemRect(list->item(i)).center());
+                    QCOMPARE(x.cursor(), list->item(i)->text().left(5).trimmed() +
+                                             (list == w.lstDown ? " down" : " across"));
+                    QCOMPARE(list->currentRow(), i);
+                    QVERIFY(w.Picture1->hasFocus());
+                    const int dr = list == w.lstDown ? 1 : 0;
+                    for (int r = x.state.CursorRow, c = x.state.CursorCol;
+                         r <= size && c <= size && !x.black(r, c); r += dr, c += 1 - dr)
                         x.type(x.state.Grid[r][c]);
-                    }
+                }
             x.click(w.cmdCorrect);
             for (int r = 1; r <= size; ++r)
                 for (int c = 1; c <= size; ++c) {
