@@ -60,8 +60,7 @@ struct Crossword {
         QTest::mouseDClick(w->Bild, button, {}, pos);
         QTest::mouseRelease(w->Bild, button, {}, pos);
     }
-    QPoint at(int r, int c) const { return w->Bild->cellRect(r, c).center(); }
-    QPoint at(QPoint cell) const { return at(cell.y(), cell.x()); }
+    QPoint at(QPoint cell) const { return w->Bild->cellRect(cell.y(), cell.x()).center(); }
     // The widget with the focus gets the keys, as on the screen.
     QWidget* keys() const { return QApplication::focusWidget(); }
     void key(Qt::Key k) { QTest::keyClick(keys(), k); }
@@ -323,7 +322,7 @@ private slots:
         x.key(Qt::Key_Tab);
         QTRY_VERIFY(!w.Picture1->hasFocus());
         QVERIFY(w.Bild->grab().toImage().pixelColor(1, 1) != framed);
-        QTest::mouseClick(w.Bild, Qt::LeftButton, {}, x.at(1, 1));
+        QTest::mouseClick(w.Bild, Qt::LeftButton, {}, x.at({1, 1}));
         QTRY_VERIFY(w.Picture1->hasFocus());
         QCOMPARE(w.Bild->grab().toImage().pixelColor(1, 1), framed);
         x.doubleClick(Qt::LeftButton, x.at(x.lastLetterCell()));
@@ -374,9 +373,9 @@ private slots:
     // At every size, in every language, the board is drawn whole: the last row and column lie
     // inside it, outlined or black all along, and it overlaps none of its neighbours. A click
     // on a list entry leads to the entry's word and gives the board the focus; solved by typing
-    // each word from there, with one letter revealed, it checks green but for that letter. Opened
-    // again, the window shows an empty board without lists, on which the mouse and Check do
-    // nothing, and New starts without asking.
+    // each word from there (across words turn down only at their end), with one letter revealed, it
+    // checks green but for that letter. Opened again, the window shows an empty board without
+    // lists, on which the mouse and Check do nothing, and New starts without asking.
     void everySizeDrawnAndSolved_data() {
         QTest::addColumn<int>("size");
         for (int size = 3; size <= kMaxGrid; ++size)
