@@ -262,15 +262,28 @@ private slots:
             picture ? x.click(w.imgPrinter)
                     : QTest::keyClick(x.keys(), Qt::Key_P, Qt::ControlModifier);
         };
-        bool opened = false; // without a puzzle nothing opens
-        onNextModal([&](QWidget* modal) {
-            opened = true;
-            qobject_cast<QDialog*>(modal)->reject();
-        });
-        print();
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath("crossword.pdf");
+        int presetPage = -1;
+        whenModal<QPrintDialog>(
+            [&](QPrintDialog* dialog) {
+                presetPage = dialog->printer()->pageLayout().pageSize().id();
+                auto* file = dialog->findChild<QLineEdit*>("filename");
+                file->selectAll();
+                QTest::keyClicks(file, pdf);
+                if (answer == "worksheet") {
+                    dialog->findChild<QAbstractButton*>("printRange")->click();
+                    dialog->findChild<QSpinBox*>("from")->setValue(1);
+                    dialog->findChild<QSpinBox*>("to")->setValue(1);
+                }
+                dialog->findChild<QDialogButtonBox*>()
+                    ->button(answer == "cancel" ? QDialogButtonBox::Cancel : QDialogButtonBox::Ok)
+                    ->click();
+            },
+            &w);
+        print(); // without a puzzle nothing opens
         QCoreApplication::processEvents();
-        QVERIFY(!opened);
-
+        QCOMPARE(presetPage, -1);
         x.click(w.cmdNew);
         if (answer == "worksheet") // a checked puzzle prints as well
             x.click(w.cmdCorrect);
@@ -278,24 +291,6 @@ private slots:
             QVERIFY2(other == w.imgPrinter || other->isHidden() ||
                          !other->geometry().intersects(w.imgPrinter->geometry()),
                      qPrintable(other->objectName()));
-        QTemporaryDir dir;
-        const QString pdf = dir.filePath("crossword.pdf");
-        int presetPage = -1;
-        onNextModal([&](QWidget* modal) {
-            auto* dialog = qobject_cast<QPrintDialog*>(modal);
-            presetPage = dialog->printer()->pageLayout().pageSize().id();
-            auto* file = dialog->findChild<QLineEdit*>("filename");
-            file->selectAll();
-            QTest::keyClicks(file, pdf);
-            if (answer == "worksheet") {
-                dialog->findChild<QAbstractButton*>("printRange")->click();
-                dialog->findChild<QSpinBox*>("from")->setValue(1);
-                dialog->findChild<QSpinBox*>("to")->setValue(1);
-            }
-            dialog->findChild<QDialogButtonBox*>()
-                ->button(answer == "cancel" ? QDialogButtonBox::Cancel : QDialogButtonBox::Ok)
-                ->click();
-        });
         print();
         QCOMPARE(presetPage, pageSize);
         QCOMPARE(w.focusWidget(), w.Picture1);
