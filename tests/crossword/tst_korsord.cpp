@@ -38,7 +38,6 @@ QSet<QString> wordsOf(const QString& text) {
 struct Run {
     int dir, row, col;
     QString clue, word;
-    QString entry() const { return Korsord::CellLabel(row, col) + clue; }
 };
 
 // The runs of a board, across then down, each by column, then row.
@@ -212,7 +211,7 @@ private slots:
                 QVERIFY2(candidate, qPrintable(where + run.word + " is no candidate"));
                 QVERIFY2(!answers.contains(run.word), qPrintable(where + run.word + " twice"));
                 answers << run.word;
-                lists[run.dir - 1] << run.entry();
+                lists[run.dir - 1] << Korsord::CellLabel(run.row, run.col) + run.clue;
             }
             QVERIFY(!answers.isEmpty());
             QCOMPARE(s.AcrossList, lists[0]);
