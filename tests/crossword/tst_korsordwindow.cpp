@@ -70,12 +70,6 @@ struct Crossword {
             QTest::sendKeyEvent(QTest::Click, keys(), static_cast<Qt::Key>(upper.unicode()),
                                 QString(upper.toLower()), Qt::NoModifier);
     }
-    void goTo(int row, int col) {
-        while (state.CursorRow != row)
-            key(state.CursorRow < row ? Qt::Key_Down : Qt::Key_Up);
-        while (state.CursorCol != col)
-            key(state.CursorCol < col ? Qt::Key_Right : Qt::Key_Left);
-    }
     // "D 2 down": the cursor's cell and the typing direction.
     QString cursor() const {
         return Korsord::CellLabel(state.CursorRow, state.CursorCol).trimmed() +
@@ -119,7 +113,11 @@ struct Crossword {
                                               : Qt::LeftButton,
                             step.endsWith(u'-') ? QPoint(1, 1) : at(cell()));
             else if (step.startsWith(u'>'))
-                goTo(cell().y(), cell().x());
+                while (QPoint(state.CursorCol, state.CursorRow) != cell())
+                    key(state.CursorRow < cell().y()   ? Qt::Key_Down
+                        : state.CursorRow > cell().y() ? Qt::Key_Up
+                        : state.CursorCol < cell().x() ? Qt::Key_Right
+                                                       : Qt::Key_Left);
             else if (step.startsWith(u'#')) { // the clues shown while the right button is down
                 QTest::mousePress(w->Bild, Qt::RightButton, {}, at(cell()));
                 seen << w->HintAcross->text().section(u':', 1) + u'/' +
@@ -331,16 +329,13 @@ private slots:
         };
         const QList<QImage> look = looks();
         QString asked;
-        bool changed = true;
         onNextModal([&](QWidget* modal) {
             auto* box = qobject_cast<QMessageBox*>(modal);
-            asked = box->text();
-            changed = looks() != look;
+            asked = box->text() + (looks() == look ? "" : " (the buttons changed)");
             box->button(QMessageBox::No)->click();
         });
         x.click(w.cmdNew);
         QCOMPARE(asked, w.lblSure->text());
-        QVERIFY(!changed);
         QVERIFY(x.state.TypedLetter == typed);
         w.Storlek->setValue(20);
         QCOMPARE(w.St->text(), QStringLiteral(" 20 X 20"));
