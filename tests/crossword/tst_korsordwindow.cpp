@@ -299,69 +299,13 @@ private slots:
         QVERIFY(pdfText(pdf, 1, 1).contains(x.state.AcrossList.first().simplified()));
     }
 
-    // The board shows its focus frame while it has the focus, and a click on it takes the focus
+    // At every size, in every language: New makes a puzzle at once where none is in play. The
+    // board shows its focus frame while it has the focus, and a click on it takes the focus
     // back. New over a puzzle in play asks first, the buttons keeping their look meanwhile; No
-    // keeps the puzzle, Yes makes a new one of the size chosen since; the buttons do nothing
-    // while it is made, and Check is inert after a check.
-    void newAsksOverAPuzzleInPlay() {
-        Crossword x;
-        frmKorsord& w = x.open();
-        QCOMPARE(w.St->text(), QStringLiteral(" 14 X 14"));
-        x.click(w.cmdNew); // no puzzle yet: generated at once
-        QVERIFY(x.state.PuzzleActive);
-        QCOMPARE(w.Label2->text(), QStringLiteral("100 %"));
-        QTRY_VERIFY(w.Picture1->hasFocus());
-        const QColor framed = w.Bild->grab().toImage().pixelColor(1, 1);
-        x.key(Qt::Key_Tab);
-        QTRY_VERIFY(!w.Picture1->hasFocus());
-        QVERIFY(w.Bild->grab().toImage().pixelColor(1, 1) != framed);
-        QTest::mouseClick(w.Bild, Qt::LeftButton, {}, x.at({1, 1}));
-        QTRY_VERIFY(w.Picture1->hasFocus());
-        QCOMPARE(w.Bild->grab().toImage().pixelColor(1, 1), framed);
-        x.doubleClick(Qt::LeftButton, x.at(x.lastLetterCell()));
-        const auto typed = x.state.TypedLetter;
-        // The buttons' faces and captions, inside the frames that show their focus.
-        auto looks = [&w] {
-            QList<QImage> faces;
-            for (DrawnButton* b : {w.cmdNew, w.cmdCorrect, w.cmdHelp})
-                faces << b->grab().toImage().copy(b->rect().adjusted(4, 4, -4, -4));
-            return faces;
-        };
-        const QList<QImage> look = looks();
-        QString asked;
-        onNextModal([&](QWidget* modal) {
-            auto* box = qobject_cast<QMessageBox*>(modal);
-            asked = box->text() + (looks() == look ? "" : " (the buttons changed)");
-            box->button(QMessageBox::No)->click();
-        });
-        x.click(w.cmdNew);
-        QCOMPARE(asked, w.lblSure->text());
-        QVERIFY(x.state.TypedLetter == typed);
-        w.Storlek->setValue(20);
-        QCOMPARE(w.St->text(), QStringLiteral(" 20 X 20"));
-        QCOMPARE(x.state.GridSize, 14); // the board changes at the next New only
-
-        QTimer poke; // Check clicked while the puzzle is made
-        bool poked = false;
-        connect(&poke, &QTimer::timeout, this, [&] {
-            if (w.generating() && !poked) {
-                x.click(w.cmdCorrect);
-                poked = true;
-            }
-        });
-        poke.start(0);
-        answerNextBox(QMessageBox::Yes, std::make_shared<SeenBox>());
-        x.click(w.cmdNew);
-        QVERIFY(poked);
-        QCOMPARE(x.state.GridSize, 20);
-        QVERIFY(x.state.PuzzleActive);
-        x.click(w.cmdCorrect);
-        QVERIFY(!x.state.PuzzleActive);
-        QCOMPARE(looks()[1], look[1]);
-    }
-
-    // At every size, in every language, the board is drawn whole: the last row and column lie
-    // inside it, outlined or black all along, and it overlaps none of its neighbours. A click
+    // keeps the puzzle (first opening), Yes makes a new one of the size chosen since (second
+    // opening), the buttons doing nothing while it is made. The board is drawn whole: the last
+    // row and column lie inside it, outlined or black all along, and it overlaps none of its
+    // neighbours. A click
     // on a list entry leads to the entry's word and gives the board the focus; solved by typing
     // each word from there (across words turn down only at their end), with one letter revealed, it
     // checks green but for that letter. Opened again, the window shows an empty board without
@@ -389,8 +333,53 @@ private slots:
                 QVERIFY(plain(w.Bild->grab().toImage(), inside, Qt::white));
                 QVERIFY(w.Picture1->hasFocus());
             }
+            w.Storlek->setValue(opening == 1 ? size : size == 3 ? 4 : 3);
+            x.click(w.cmdNew); // nothing in play: made without a question
+            QCOMPARE(w.Label2->text(), QStringLiteral("100 %"));
+            QTRY_VERIFY(w.Picture1->hasFocus());
+            const QColor framed = w.Bild->grab().toImage().pixelColor(1, 1);
+            x.key(Qt::Key_Tab);
+            QTRY_VERIFY(!w.Picture1->hasFocus());
+            QVERIFY(w.Bild->grab().toImage().pixelColor(1, 1) != framed);
+            QTest::mouseClick(w.Bild, Qt::LeftButton, {}, x.at({1, 1}));
+            QTRY_VERIFY(w.Picture1->hasFocus());
+            QCOMPARE(w.Bild->grab().toImage().pixelColor(1, 1), framed);
+            x.doubleClick(Qt::LeftButton, x.at(x.lastLetterCell()));
+            const auto typed = x.state.TypedLetter;
+            // The buttons' faces and captions, inside the frames that show their focus.
+            auto looks = [&w] {
+                QList<QImage> faces;
+                for (DrawnButton* b : {w.cmdNew, w.cmdCorrect, w.cmdHelp})
+                    faces << b->grab().toImage().copy(b->rect().adjusted(4, 4, -4, -4));
+                return faces;
+            };
+            const QList<QImage> look = looks();
+            const int before = x.state.GridSize;
             w.Storlek->setValue(size);
+            QCOMPARE(w.St->text(), QStringLiteral(" %1 X %1").arg(size));
+            QCOMPARE(x.state.GridSize, before); // the board changes at the next New only
+            QTimer poke;                        // Check clicked while the puzzle is made
+            bool poked = false;
+            connect(&poke, &QTimer::timeout, this, [&] {
+                if (w.generating() && !poked) {
+                    x.click(w.cmdCorrect);
+                    poked = true;
+                }
+            });
+            poke.start(0);
+            QString asked;
+            onNextModal([&](QWidget* modal) {
+                auto* box = qobject_cast<QMessageBox*>(modal);
+                asked = box->text() + (looks() == look ? "" : " (the buttons changed)");
+                box->button(opening == 1 ? QMessageBox::No : QMessageBox::Yes)->click();
+            });
             x.click(w.cmdNew);
+            poke.stop();
+            QCOMPARE(asked, w.lblSure->text());
+            QCOMPARE(poked, opening == 2);
+            QCOMPARE(x.state.TypedLetter == typed, opening == 1);
+            QCOMPARE(x.state.GridSize, size);
+            QApplication::setActiveWindow(&w); // back from the box
             const QRect grid = w.Bild->cellRect(1, 1).united(w.Bild->cellRect(size, size));
             QVERIFY(w.Bild->rect().contains(grid));
             const QImage board = w.Bild->grab().toImage();
@@ -417,6 +406,7 @@ private slots:
                         x.type(x.state.Grid[r][c]);
                 }
             x.click(w.cmdCorrect);
+            QVERIFY(!x.state.PuzzleActive);
             for (int r = 1; r <= size; ++r)
                 for (int c = 1; c <= size; ++c) {
                     const QColor expected = x.black(r, c)              ? kCellBlack
@@ -425,6 +415,8 @@ private slots:
                     QVERIFY2(x.state.CellColour[r][c] == expected,
                              qPrintable(Korsord::CellLabel(r, c) + x.state.Grid[r][c]));
                 }
+            x.click(w.cmdCorrect); // a checked board takes no second check
+            QCOMPARE(looks()[1], look[1]);
             w.close();
             QTRY_VERIFY(x.w.isNull());
         }
