@@ -305,11 +305,11 @@ private slots:
     // keeps the puzzle (first opening), Yes makes a new one of the size chosen since (second
     // opening), the buttons doing nothing while it is made. The board is drawn whole: the last
     // row and column lie inside it, outlined or black all along, and it overlaps none of its
-    // neighbours. A click
-    // on a list entry leads to the entry's word and gives the board the focus; solved by typing
-    // each word from there (across words turn down only at their end), with one letter revealed, it
-    // checks green but for that letter. Opened again, the window shows an empty board without
-    // lists, on which the mouse and Check do nothing, and New starts without asking.
+    // neighbours. A click on a list entry leads to the entry's word and gives the board the
+    // focus; solved by typing each word from there (across words turn down only at their end),
+    // with one letter revealed, it checks green but for that letter, and takes no second check.
+    // Opened again, the window shows an empty board without lists, on which the mouse and Check
+    // do nothing.
     void everySizeDrawnAndSolved_data() {
         QTest::addColumn<int>("size");
         for (int size = 3; size <= kMaxGrid; ++size)
