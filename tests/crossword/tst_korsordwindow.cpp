@@ -4,7 +4,6 @@
 // at every size, the clue lists, printing through the print dialog.
 #include "app/apptestutil.h"
 #include "app/drawnbutton.h"
-#include "common/modalbox.h"
 #include "crossword/builtinwords.h"
 #include "crossword/frmkorsord.h"
 #include "crossword/pdfreader.h"
