@@ -3,6 +3,7 @@
 #pragma once
 
 #include "crossword/korsord.h"
+#include "exercises/storebuilder.h"
 #include "tools/dicttool/tsv.h"
 #include "words/wordstore.h"
 
@@ -27,11 +28,8 @@ inline WordStore builtInStore(int to, int from) {
             break;
         if (r.text[to - 1].isEmpty() || r.text[from - 1].isEmpty())
             continue;
-        const int slot = ++store.wordCount;
-        store.SetWord(slot, 1, r.text[to - 1].section(u'/', 0, 0));
-        store.SetWord(slot, 2, r.text[from - 1].section(u'/', 0, 0));
-        store.wordLevel[slot] = static_cast<qint16>(r.level[to - 1]);
-        store.wordClass[slot] = static_cast<qint16>(r.wordClass);
+        addWord(store, r.text[to - 1].section(u'/', 0, 0), r.text[from - 1].section(u'/', 0, 0),
+                r.level[to - 1], r.wordClass);
     }
     return store;
 }
