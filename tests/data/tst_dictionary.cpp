@@ -23,63 +23,41 @@ const QString kDictionary = QStringLiteral("dictionary.tsv");
 
 struct Entry {
     WordRecord record;
-    QString where; // "dictionary.tsv, line 12"
+    QString where; // "dictionary.tsv, line 12"; a line that does not import gives its error
     QString above; // the file's line directly above the record
-};
-
-struct WordList {
-    std::vector<Entry> entries;
-    QString error; // empty when every line imported
 };
 
 QString dataPath(const QString& name) {
     return QStringLiteral(VOKABRIX_DATA_DIR "/") + name;
 }
 
-// Each file is read once, the built-in dictionary enciphered as the build does; the records
-// are paired with the data lines the importer takes (empty lines and comments skipped).
-const WordList& wordList(const QString& name) {
-    static std::map<QString, WordList> cache;
+// Each file is read once, line by line, the built-in dictionary enciphered as the build does.
+const std::vector<Entry>& entries(const QString& name) {
+    static std::map<QString, std::vector<Entry>> cache;
     auto [it, fresh] = cache.try_emplace(name);
-    WordList& list = it->second;
     QFile f(dataPath(name));
-    std::vector<WordRecord> records;
-    if (!fresh || !f.open(QIODevice::ReadOnly) ||
-        !tsv::importDictionary(f.readAll(), name, name == kDictionary, records, list.error))
-        return list;
-    f.seek(0);
+    if (!fresh || !f.open(QIODevice::ReadOnly))
+        return it->second;
     QString above;
-    size_t dataLines = 0;
     for (int i = 1; !f.atEnd(); ++i) {
-        const QString line = QString::fromUtf8(f.readLine()).remove(u'\r').remove(u'\n');
-        if (!line.isEmpty() && !line.startsWith(u'#') && dataLines++ < records.size())
-            list.entries.push_back(
-                {records[dataLines - 1], QStringLiteral("%1, line %2").arg(name).arg(i), above});
-        above = line;
+        const QByteArray line = f.readLine().replace('\r', "").replace('\n', "");
+        std::vector<WordRecord> records;
+        QString where = QStringLiteral("%1, line %2").arg(name).arg(i), error;
+        if (!line.isEmpty() && !line.startsWith('#')) {
+            if (!tsv::importDictionary(line, where, name == kDictionary, records, error)) {
+                records.resize(1); // an empty record: the checks report it under the error
+                where = error;
+            }
+            it->second.push_back({records[0], where, above});
+        }
+        above = QString::fromUtf8(line);
     }
-    if (dataLines != records.size())
-        list.error = name + QStringLiteral(": data lines and records differ");
-    return list;
+    return it->second;
 }
 
 // British before the slash, American after it; other texts are one spelling.
 QStringList spellings(const QString& text, int code) {
-    const qsizetype slash = text.indexOf(u'/');
-    return code != kEnglish || slash < 0 ? QStringList{text}
-                                         : QStringList{text.left(slash), text.mid(slash + 1)};
-}
-
-// The words of a text for the spelling check: article or mark split off, then word by word
-// with punctuation stripped from both ends.
-QStringList wordsOf(const QString& text, int wordClass, int code) {
-    static const QRegularExpression edges(QStringLiteral("^[^\\p{L}\\p{N}]+|[^\\p{L}\\p{N}]+$"));
-    QStringList out;
-    for (QString w : SplitArticle(text, wordClass, code).Bare.split(u' ', Qt::SkipEmptyParts)) {
-        w.remove(edges);
-        if (!w.isEmpty())
-            out << w;
-    }
-    return out;
+    return code == kEnglish ? text.split(u'/') : QStringList{text};
 }
 
 struct SpellSource {
@@ -94,21 +72,6 @@ const QList<SpellSource> kSpellSources{
     {"fr_FR", "hunspell-fr", 4, -1},   {"es_ES", "hunspell-es", 5, -1},
     {"en_GB", "hunspell-en-gb", 2, 0}, {"en_US", "hunspell-en-us", 2, 1},
 };
-
-// The distinct words one dictionary of hunspell checks; a text without a slash is checked
-// as American.
-QSet<QString> wordsFor(const SpellSource& source) {
-    QSet<QString> words;
-    for (const Entry& e : wordList(kDictionary).entries) {
-        const QStringList parts = spellings(e.record.text[source.code - 1], source.code);
-        if (source.spelling == 0 && parts.size() < 2)
-            continue;
-        const QString checked = parts.value(qMax(0, source.spelling), parts[0]);
-        for (const QString& w : wordsOf(checked, e.record.wordClass, source.code))
-            words.insert(w);
-    }
-    return words;
-}
 
 } // namespace
 
@@ -131,34 +94,26 @@ private slots:
         QFETCH(int, minimum);
         static const QRegularExpression englishArticle(QStringLiteral("^(a|an|the) "),
                                                        QRegularExpression::CaseInsensitiveOption);
-        const WordList& list = wordList(file);
-        QVERIFY2(list.error.isEmpty(), qPrintable(list.error));
-        QVERIFY2(list.entries.size() >= size_t(minimum), qPrintable(file));
+        QVERIFY2(entries(file).size() >= size_t(minimum), qPrintable(file));
         QHash<QString, QString> seen;
         QStringList problems;
-        for (const Entry& e : list.entries) {
+        for (const Entry& e : entries(file)) {
             const WordRecord& r = e.record;
-            const bool noun = r.wordClass == 1;
-            if (r.wordClass < 0 || r.wordClass > 3)
-                problems << e.where + QStringLiteral(": word class %1").arg(r.wordClass);
             QStringList texts;
             for (int code = 1; code <= kLanguageCount; ++code) {
                 const QString& text = r.text[code - 1];
-                const QStringList parts = spellings(text, code);
-                if (text.trimmed().isEmpty() || r.level[code - 1] < 1 || r.level[code - 1] > 5 ||
-                    (code != kEnglish && text.contains(u'/')) || text.count(u'/') > 1 ||
-                    (parts.size() == 2 && (parts[0].trimmed().isEmpty() ||
-                                           parts[1].trimmed().isEmpty() || parts[0] == parts[1])))
-                    problems << e.where + QStringLiteral(": %1 text \"%2\", level %3")
+                QStringList parts = spellings(text, code);
+                if (r.wordClass < 0 || r.wordClass > 3 || r.level[code - 1] < 1 ||
+                    r.level[code - 1] > 5 || text.count(u'/') > (code == kEnglish ? 1 : 0) ||
+                    parts.removeDuplicates() || parts.first().trimmed().isEmpty() ||
+                    parts.last().trimmed().isEmpty() ||
+                    (code == kEnglish
+                         ? r.wordClass == 1 && englishArticle.match(text).hasMatch()
+                         : SplitArticle(text, 1, code).Article.isEmpty() == (r.wordClass == 1)))
+                    problems << e.where + QStringLiteral(": class %1, %2 text \"%3\", level %4")
+                                              .arg(r.wordClass)
                                               .arg(languageName(code), text)
                                               .arg(r.level[code - 1]);
-                const WordForm asNoun = SplitArticle(text, 1, code);
-                if (code == kEnglish ? noun && englishArticle.match(text).hasMatch()
-                    : noun           ? asNoun.Article.isEmpty() || asNoun.Bare.isEmpty()
-                                     : !asNoun.Article.isEmpty())
-                    problems << e.where + QStringLiteral(": class %1, article of \"%2\"")
-                                              .arg(r.wordClass)
-                                              .arg(text);
                 texts << NormalizeText(text);
             }
             const QString key = texts.join(u'\t');
@@ -187,28 +142,24 @@ private slots:
         int crossword = 0, genus = 0;
         QHash<QString, QString> first;
         QStringList problems;
-        for (const Entry& e : wordList(kDictionary).entries) {
+        for (const Entry& e : entries(kDictionary)) {
             const QString& text = e.record.text[code - 1];
             const int cls = e.record.wordClass;
             crossword +=
                 letters.match(SplitArticle(spellings(text, code)[0], cls, code).Bare).hasMatch();
             genus += cls == 1 && SplitArticle(text, 1, code).Genus;
             QSet<QString> noted;
-            if (e.above.startsWith(QLatin1String("# repeat: "))) {
-                for (auto it = named.globalMatch(e.above); it.hasNext();) {
-                    const QRegularExpressionMatch m = it.next();
-                    if (m.captured(1) == kCodes[code - 1])
-                        noted.insert(m.captured(2));
-                }
+            for (auto it = named.globalMatch(e.above);
+                 e.above.startsWith("# repeat: ") && it.hasNext();) {
+                const QRegularExpressionMatch m = it.next();
+                if (m.captured(1) == kCodes[code - 1])
+                    noted.insert(m.captured(2));
             }
             QString earlier;
-            for (const QString& s : spellings(text, code)) {
-                const QString seen = first.value(NormalizeText(s));
-                if (seen.isEmpty())
-                    first.insert(NormalizeText(s), e.where);
-                else if (seen != e.where)
-                    earlier = seen;
-            }
+            for (const QString& s : spellings(text, code))
+                earlier = first.value(NormalizeText(s), earlier);
+            for (const QString& s : spellings(text, code))
+                first.insert(NormalizeText(s), e.where);
             if (!earlier.isEmpty() && !noted.contains(text))
                 problems << e.where + QStringLiteral(": \"%1\" stands on %2 too; the comment above "
                                                      "must say # repeat: %3 \"%1\" - <how the "
@@ -226,8 +177,11 @@ private slots:
     // Every word is known to hunspell with Debian's dictionary of its language, or listed in
     // data/spelling-exceptions.txt; missing hunspell or dictionaries fail with the package
     // name. The exception list stays under 1% of the words checked and names only words that
-    // the dictionary still has.
+    // the dictionary still has. A word is checked with its article or mark split off and
+    // punctuation stripped from both ends; a text without a slash is checked as American.
     void spelling() {
+        static const QRegularExpression edges(
+            QStringLiteral("^[^\\p{L}\\p{N}]+|[^\\p{L}\\p{N}]+$"));
         const SpellingExceptions ex =
             readSpellingExceptions(dataPath(QStringLiteral("spelling-exceptions.txt")), kCodes);
         QVERIFY2(ex.problems.isEmpty(), qPrintable(ex.problems.join(u'\n')));
@@ -235,18 +189,24 @@ private slots:
         int checked = 0;
         for (const SpellSource& s : kSpellSources) {
             const QString code = kCodes[s.code - 1];
-            const QSet<QString> words = wordsFor(s);
+            QSet<QString> words;
+            for (const Entry& e : entries(kDictionary)) {
+                const QStringList parts = spellings(e.record.text[s.code - 1], s.code);
+                for (QString w : SplitArticle(parts.value(qMax(0, s.spelling), parts[0]),
+                                              e.record.wordClass, s.code)
+                                     .Bare.split(u' ', Qt::SkipEmptyParts))
+                    if ((s.spelling != 0 || parts.size() == 2) && !w.remove(edges).isEmpty())
+                        words.insert(w);
+            }
             QVERIFY2(!words.isEmpty(), qPrintable(s.dictionary));
             used[code] += words;
             checked += static_cast<int>(words.size());
-            QStringList sorted = words.values();
-            sorted.sort();
-            const Misspelt misspelt = misspeltWords(s.dictionary, s.package, sorted.join(u'\n'));
+            const Misspelt misspelt =
+                misspeltWords(s.dictionary, s.package, words.values().join(u'\n'));
             QVERIFY2(misspelt.error.isEmpty(), qPrintable(misspelt.error));
-            QStringList unknown;
-            for (const QString& w : misspelt.words)
-                if (!ex.byCode.value(code).contains(w))
-                    unknown << w;
+            const QStringList unknown =
+                (QSet<QString>(misspelt.words.begin(), misspelt.words.end()) - ex.byCode[code])
+                    .values();
             QVERIFY2(unknown.isEmpty(),
                      qPrintable(QStringLiteral("%1 does not know: %2 (fix the spelling, or add a "
                                                "reviewed line \"%3 <word>\" to "
@@ -257,9 +217,8 @@ private slots:
                  qPrintable(QStringLiteral("%1 exceptions, %2 words").arg(ex.count).arg(checked)));
         QStringList stale;
         for (auto it = ex.byCode.cbegin(); it != ex.byCode.cend(); ++it)
-            for (const QString& w : it.value())
-                if (!used.value(it.key()).contains(w))
-                    stale << it.key() + u' ' + w;
+            for (const QString& w : it.value() - used.value(it.key()))
+                stale << it.key() + u' ' + w;
         QVERIFY2(stale.isEmpty(), qPrintable("exceptions no word needs: " + stale.join(u',')));
     }
 };

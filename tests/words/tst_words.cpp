@@ -57,12 +57,14 @@ QString practised(const WordStore& s) {
     return words.join(u' ');
 }
 
+const QStringList kCodes{"sv", "en", "de", "fr", "es"};
+
 QByteArray langFile(const std::vector<int>& numbers) {
     std::vector<LanguageEntry> entries;
     for (int n : numbers) {
         entries.push_back({n, {}});
-        for (const char* code : {"sv", "en", "de", "fr", "es"})
-            entries.back().texts << QStringLiteral("Å%1&").arg(n) + QLatin1String(code);
+        for (const QString& code : kCodes)
+            entries.back().texts << QStringLiteral("Å%1&").arg(n) + code;
     }
     QByteArray out;
     QString error;
@@ -103,7 +105,6 @@ private slots:
                 const QByteArray plain = QByteArray(position - 1, 'x') + char(code);
                 QByteArray stored;
                 QVERIFY(EncipherText(plain, stored));
-                QCOMPARE(stored.size(), plain.size() + 1);
                 QCOMPARE(DecipherText(stored), plain);
                 stored.back() = char(stored.back() ^ 1);
                 QCOMPARE(DecipherText(stored), QByteArray());
@@ -201,11 +202,7 @@ private slots:
         for (const int words : {3499, 3500, 3501}) {
             Folder f;
             WordStore s = f.load(encode(numberedRecords(words)));
-            QCOMPARE(s.wordCount, std::min(words, 3500));
-            QCOMPARE(f.reporter.messages,
-                     words < 3500 ? QStringList()
-                                  : QStringList{"Your dictionaries contain more than 3500 words. "
-                                                "Only 3500 words will be used."});
+            QCOMPARE(f.reporter.messages.size(), words < 3500 ? 0 : 1);
             LoadDictionaryBytes(s, encode(numberedRecords(3)), QStringLiteral("y"), f.context);
             QCOMPARE(s.wordCount, std::min(words + 3, 3500));
         }
@@ -303,64 +300,47 @@ private slots:
         QCOMPARE(ChosenWordLists(c).join(u' '), ticked);
     }
 
-    void atMost36Lists() {
-        Folder f;
-        for (int i = 0; i < 37; ++i)
-            writeFile(f.dir.filePath(QStringLiteral("list%1.dct").arg(i)), encode({}));
-        QCOMPARE(ListWordLists(f.context.folder, {}, nullptr).files.size(), 36);
-    }
-
-    void unreadableListIsReportedAndSkipped() {
+    // At most 36 lists are offered; one that cannot be read is reported and left out.
+    void listLimits() {
         Folder f({"good.dct=0"});
         QVERIFY(QFile::link(QStringLiteral("/proc/self/mem"), f.dir.filePath("bad.dct")));
         QCOMPARE(ListWordLists(f.context.folder, {}, &f.reporter).files, QStringList{"good.dct"});
         QCOMPARE(f.reporter.messages.size(), 1);
+        for (int i = 0; i < 36; ++i)
+            writeFile(f.dir.filePath(QStringLiteral("list%1.dct").arg(i)), encode({}));
+        QCOMPARE(ListWordLists(f.context.folder, {}, nullptr).files.size(), 36);
     }
 
-    // Each language reads its own text of every entry; a number above 350 is a read error
-    // that keeps what was read before it; a missing file is reported.
+    // Each language reads its own text of every entry, the file found without regard to
+    // case; a number above 350 is a read error that keeps what was read before it. The writer
+    // refuses what the reader would refuse, rather than writing a file that breaks the
+    // program at start-up: a number outside 0..350, a text over 866 bytes.
     void languageFile() {
-        const QByteArray data = langFile({0, 350, 7});
+        Folder f;
+        TextTable t;
+        QCOMPARE(ReadLanguageFile(f.context.folder, 1, t, f.reporter), LanguageFileResult::Missing);
+        writeFile(f.dir.filePath("lang.crp"), langFile({0, 350, 7}));
         for (int code = 1; code <= 5; ++code) {
-            TextTable t;
-            CollectingReporter r;
-            QCOMPARE(ReadLanguageBytes(data, code, t, r), LanguageFileResult::Read);
-            const QString suffix = QStringList{"sv", "en", "de", "fr", "es"}[code - 1];
+            QCOMPARE(ReadLanguageFile(f.context.folder, code, t, f.reporter),
+                     LanguageFileResult::Read);
             QCOMPARE(t.uiText[0] + t.uiText[350] + t.uiText[7] + t.uiText[8],
-                     QStringLiteral("Å0&%1Å350&%1Å7&%1").arg(suffix));
-            QVERIFY(r.messages.isEmpty());
+                     QStringLiteral("Å0&%1Å350&%1Å7&%1").arg(kCodes[code - 1]));
         }
         QByteArray damaged = langFile({1, 2, 3});
-        const qsizetype third = langFile({1, 2}).size();
-        damaged[third] = static_cast<char>(351 & 0xFF);
-        damaged[third + 1] = static_cast<char>(351 >> 8);
-        TextTable t;
-        CollectingReporter r;
-        QCOMPARE(ReadLanguageBytes(damaged, 2, t, r), LanguageFileResult::ReadError);
+        damaged[langFile({1, 2}).size()] = static_cast<char>(351 & 0xFF);
+        damaged[langFile({1, 2}).size() + 1] = static_cast<char>(351 >> 8);
+        QCOMPARE(ReadLanguageBytes(damaged, 2, t, f.reporter), LanguageFileResult::ReadError);
         QCOMPARE(t.uiText[2], QStringLiteral("Å2&en"));
-        QCOMPARE(r.messages.size(), 1);
-        QVERIFY(r.messages[0].startsWith(QStringLiteral("Error reading LANG.CRP: ")));
-        QVERIFY(r.messages[0].endsWith(QStringLiteral(". Vokabrix should be reinstalled.")));
-        Folder f;
-        QCOMPARE(ReadLanguageFile(f.context.folder, 1, t, f.reporter), LanguageFileResult::Missing);
-        QCOMPARE(f.reporter.messages,
-                 QStringList{"The file LANG.CRP was not found. Vokabrix must be reinstalled."});
-        writeFile(f.dir.filePath("lang.crp"), langFile({5}));
-        QCOMPARE(ReadLanguageFile(f.context.folder, 4, t, f.reporter), LanguageFileResult::Read);
-        QCOMPARE(t.uiText[5], QStringLiteral("Å5&fr"));
-        // The writer refuses what the reader would refuse, rather than writing a file that
-        // breaks the program at start-up: a number outside 0..350, a text over 866 bytes.
-        const QString longest(866, u'x');
-        for (const auto& [number, text, fits] : {std::tuple{5, longest, true},
-                                                 {5, longest + u'x', false},
-                                                 {-1, QString("a"), false},
-                                                 {351, QString("a"), false}}) {
+        QCOMPARE(f.reporter.messages.size(), 2);
+        QVERIFY(f.reporter.messages[1].startsWith(QStringLiteral("Error reading LANG.CRP: ")));
+        for (const auto& [number, length, fits] :
+             {std::tuple{5, 866, true}, {5, 867, false}, {-1, 1, false}, {351, 1, false}}) {
             QByteArray out;
             QString error;
-            QCOMPARE(encodeLanguageFile({{number, {text, "b", "c", "d", "e"}}}, 5, out, error),
+            QCOMPARE(encodeLanguageFile({{number, {QString(length, u'x'), "b", "c", "d", "e"}}}, 5,
+                                        out, error),
                      fits);
-            QVERIFY(fits || (out.isEmpty() && error.startsWith("text") &&
-                             error.contains(QString::number(number))));
+            QVERIFY(fits || (out.isEmpty() && error.contains(QString::number(number))));
         }
     }
 
@@ -384,37 +364,36 @@ private slots:
     // with a leading blank.
     void settings_data() {
         QTest::addColumn<QByteArray>("file");
-        QTest::addColumn<QString>("read");
+        QTest::addColumn<QList<int>>("read"); // scheme, full screen, From, FromSub, To
         QTest::addColumn<QString>("written"); // after the warranty was seen, From set to -1
-        QTest::addRow("first start")
-            << QByteArray() << "scheme 1, full 0, from 2/1, to 3"
-            << QString("[Misc]\r\nSeenWarranty=1\r\nColorScheme= 1\r\nFullScreen=0\r\nSpeak=0\r\n"
-                       "[Languages]\r\nFrom=-1\r\nFromSub= 1\r\nTo= 3\r\n");
+        QTest::addRow("first start") << QByteArray() << QList<int>{1, 0, 2, 1, 3}
+                                     << "[Misc]\nSeenWarranty=1\nColorScheme= 1\nFullScreen=0\n"
+                                        "Speak=0\n[Languages]\nFrom=-1\nFromSub= 1\nTo= 3\n";
         QTest::addRow("lines kept")
             << QByteArray("; kept\n[Misc]\nFullScreen=5\nSpeak=2\nOther=x\n\n[Languages]\nTo=4\n")
-            << "scheme 1, full 1, from 2/1, to 4"
-            << QString(
-                   "; kept\r\n[Misc]\r\nFullScreen=1\r\nSpeak=1\r\nOther=x\r\nSeenWarranty=1\r\n"
-                   "ColorScheme= 1\r\n\r\n[Languages]\r\nTo= 4\r\nFrom=-1\r\nFromSub= 1\r\n");
+            << QList<int>{1, 1, 2, 1, 4}
+            << "; kept\n[Misc]\nFullScreen=1\nSpeak=1\nOther=x\nSeenWarranty=1\nColorScheme= 1\n\n"
+               "[Languages]\nTo= 4\nFrom=-1\nFromSub= 1\n";
         QTest::addRow("From 0") << QByteArray("[Languages]\nFrom=0\nFromSub=0\nTo=5\n")
-                                << "scheme 1, full 0, from 2/1, to 5" << QString();
+                                << QList<int>{1, 0, 2, 1, 5} << "";
         QTest::addRow("From -1") << QByteArray("[languages]\nfrom= -1\nFromSub=0\n")
-                                 << "scheme 1, full 0, from 2/1, to 3" << QString();
-        QTest::addRow("From 65535") << QByteArray("[Languages]\nFrom=65535\n")
-                                    << "scheme 1, full 0, from 2/1, to 3" << QString();
+                                 << QList<int>{1, 0, 2, 1, 3} << "";
+        QTest::addRow("From 65535")
+            << QByteArray("[Languages]\nFrom=65535\n") << QList<int>{1, 0, 2, 1, 3} << "";
         QTest::addRow("From 7 stays") << QByteArray("[Languages]\nFrom= 7\nFromSub= 0\nTo= 1\n")
-                                      << "scheme 1, full 0, from 7/0, to 1" << QString();
+                                      << QList<int>{1, 0, 7, 0, 1} << "";
         QTest::addRow("To 0") << QByteArray("[Languages]\nFrom= 4\nTo=0\n")
-                              << "scheme 1, full 0, from 4/0, to 3" << QString();
+                              << QList<int>{1, 0, 4, 0, 3} << "";
         QTest::addRow("scheme 3, full screen 5")
             << QByteArray("[MISC]\r\nColorScheme= 3\r\nFullScreen=5\r\n")
-            << "scheme 3, full 1, from 2/1, to 3" << QString();
+            << QList<int>{3, 1, 2, 1, 3} << "";
         QTest::addRow("no digits") << QByteArray("[Misc]\nColorScheme=x\nFullScreen=abc\n")
-                                   << "scheme 1, full 0, from 2/1, to 3" << QString();
+                                   << QList<int>{1, 0, 2, 1, 3} << "";
     }
+    // Lines are written ending in CR LF.
     void settings() {
         QFETCH(QByteArray, file);
-        QFETCH(QString, read);
+        QFETCH(QList<int>, read);
         QFETCH(QString, written);
         Folder f;
         const ProfileFile profile(f.dir.filePath("VOKABRIX.INI"));
@@ -423,20 +402,14 @@ private slots:
         AppSettings s;
         ReadMiscSettings(profile, s);
         ReadLanguageSettings(profile, s);
-        QCOMPARE(QStringLiteral("scheme %1, full %2, from %3/%4, to %5")
-                     .arg(s.colorScheme)
-                     .arg(int(s.fullScreen))
-                     .arg(s.fromLanguage)
-                     .arg(s.fromSub)
-                     .arg(s.toLanguage),
+        QCOMPARE((QList<int>{s.colorScheme, s.fullScreen, s.fromLanguage, s.fromSub, s.toLanguage}),
                  read);
         if (written.isEmpty())
             return;
         MarkWarrantySeen(profile);
         s.fromLanguage = -1;
         SaveExitSettings(profile, s);
-        QCOMPARE(QString::fromLatin1(readFile(profile.path())), written);
-        QVERIFY(ProfileFile::defaultPath().endsWith("/VOKABRIX.INI"));
+        QCOMPARE(QString::fromLatin1(readFile(profile.path())), written.replace("\n", "\r\n"));
         QVERIFY(ProfileFile::defaultPath().startsWith(
             QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)));
     }
