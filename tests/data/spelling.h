@@ -20,24 +20,21 @@ struct SpellingExceptions {
 inline SpellingExceptions readSpellingExceptions(const QString& path, const QStringList& codes) {
     SpellingExceptions ex;
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    if (!file.open(QIODevice::ReadOnly))
         ex.problems << path + QStringLiteral(" cannot be read");
-        return ex;
-    }
     const QStringList lines = QString::fromUtf8(file.readAll()).split(u'\n');
     for (int i = 0; i < lines.size(); ++i) {
-        const QString line = lines[i].trimmed();
-        if (line.isEmpty() || line.startsWith(u'#'))
+        const QStringList parts = lines[i].trimmed().split(u' ', Qt::SkipEmptyParts);
+        if (parts.isEmpty() || parts[0].startsWith(u'#'))
             continue;
-        const QStringList parts = line.split(u' ', Qt::SkipEmptyParts);
-        if (parts.size() != 2 || !codes.contains(parts[0])) {
+        if (parts.size() == 2 && codes.contains(parts[0])) {
+            ex.byCode[parts[0]].insert(parts[1]);
+            ++ex.count;
+        } else {
             ex.problems << QStringLiteral("line %1: \"%2\" is not \"<language code> <word>\"")
                                .arg(i + 1)
-                               .arg(line);
-            continue;
+                               .arg(lines[i]);
         }
-        ex.byCode[parts[0]].insert(parts[1]);
-        ++ex.count;
     }
     return ex;
 }
@@ -62,22 +59,17 @@ inline Misspelt misspeltWords(const QString& dictionary, const QString& package,
     }
     hunspell.write((text + u'\n').toUtf8());
     hunspell.closeWriteChannel();
-    if (!hunspell.waitForFinished(120000)) {
+    if (!hunspell.waitForFinished(120000))
         out.error = QStringLiteral("hunspell did not finish");
-        return out;
-    }
-    const QString err = QString::fromUtf8(hunspell.readAllStandardError()).trimmed();
-    if (hunspell.exitStatus() != QProcess::NormalExit || hunspell.exitCode() != 0) {
+    else if (hunspell.exitStatus() != QProcess::NormalExit || hunspell.exitCode() != 0)
         out.error =
             QStringLiteral("hunspell has no dictionary %1 (%2): install the Debian package %3")
-                .arg(dictionary, err, package);
-        return out;
-    }
-    for (const QString& w :
-         QString::fromUtf8(hunspell.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts)) {
-        if (!out.words.contains(w))
-            out.words << w;
-    }
+                .arg(dictionary, QString::fromUtf8(hunspell.readAllStandardError()).trimmed(),
+                     package);
+    else
+        out.words =
+            QString::fromUtf8(hunspell.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
+    out.words.removeDuplicates();
     return out;
 }
 
