@@ -76,6 +76,23 @@ QByteArray langFile(const std::vector<int>& numbers) {
     return out;
 }
 
+// The rows of a tab-separated table in tests/words/data as the column "row", named by their
+// first field; "#" starts a comment line, "\n" and "\r" in a field stand for line ends.
+void addRows(const QString& name) {
+    QTest::addColumn<QStringList>("row");
+    QFile f(QStringLiteral(WORDS_TEST_DATA "/") + name);
+    if (!f.open(QIODevice::ReadOnly))
+        qFatal("cannot read %s", qPrintable(f.fileName()));
+    for (QString line : QString::fromUtf8(f.readAll()).split(u'\n', Qt::SkipEmptyParts))
+        if (!line.startsWith(u'#'))
+            QTest::addRow("%s", qPrintable(line.section(u'\t', 0, 0)))
+                << line.replace("\\n", "\n").replace("\\r", "\r").split(u'\t');
+}
+
+QStringList words(const QString& field) {
+    return field.split(u' ', Qt::SkipEmptyParts);
+}
+
 } // namespace
 
 class TstWords : public QObject {
@@ -118,32 +135,12 @@ private slots:
         QVERIFY(stored[20] != stored[0]);
     }
 
-    // "article|bare word", with "|genus" where the article tells the genus.
-    void splitArticle_data() {
-        QTest::addColumn<int>("code");
-        QTest::addColumn<int>("wordClass");
-        QTest::addColumn<QString>("word");
-        QTest::addColumn<QString>("split");
-        QTest::addRow("en bil") << 1 << 1 << "en bil" << QString("en|bil|genus");
-        QTest::addRow("no blank") << 1 << 1 << "enbil" << QString("|enbil");
-        QTest::addRow("die Katze") << 3 << 1 << "die Katze" << QString("die|Katze|genus");
-        QTest::addRow("case-sensitive") << 3 << 1 << "Die Katze" << QString("|Die Katze");
-        QTest::addRow("chien (m)") << 4 << 1 << "chien (m)" << QString("(m)|chien|genus");
-        QTest::addRow("plural mark") << 4 << 1 << "chiens (mpl)" << QString("(mpl)|chiens");
-        QTest::addRow("mark without blank") << 4 << 1 << "chien(m)" << QString("(m)|chien|genus");
-        QTest::addRow("only an article") << 3 << 1 << "der" << QString("|der");
-        QTest::addRow("not a noun") << 3 << 3 << " der Hund " << QString("| der Hund ");
-        QTest::addRow("English") << 2 << 1 << "the dog" << QString("|the dog");
-        QTest::addRow("blanks trimmed") << 3 << 1 << "der  Hund " << QString("der|Hund|genus");
-        QTest::addRow("unknown language") << 9 << 1 << "der Hund" << QString("|der Hund");
-    }
+    void splitArticle_data() { addRows("splitarticle.tsv"); }
     void splitArticle() {
-        QFETCH(int, code);
-        QFETCH(int, wordClass);
-        QFETCH(QString, word);
-        QFETCH(QString, split);
-        const WordForm f = SplitArticle(word, wordClass, code);
-        QCOMPARE(f.Article + u'|' + f.Bare + (f.Genus ? "|genus" : ""), split);
+        QFETCH(QStringList, row); // name, language, word class, word, "article|bare|genus"
+        const int code = row[1].toInt();
+        const WordForm f = SplitArticle(row[3], row[2].toInt(), code);
+        QCOMPARE(f.Article + u'|' + f.Bare + (f.Genus ? "|genus" : ""), row[4]);
         QCOMPARE(f.BeforeWord, !f.Article.isEmpty() && (code == 1 || code == 3));
         QCOMPARE(f.AfterWord, !f.Article.isEmpty() && code >= 4);
     }
@@ -214,82 +211,38 @@ private slots:
     // The command-line file, else the chosen lists in their order, else VOKABRIX.DCT and
     // OWN.DCT; names found without regard to case. A filled store is left as it is. A read
     // error keeps the words before it. The loader lets events run once per word read.
-    void whichFilesLoad_data() {
-        QTest::addColumn<QStringList>("lists");
-        QTest::addColumn<QStringList>("chosen");
-        QTest::addColumn<QString>("commandLine");
-        QTest::addColumn<QString>("message"); // a pattern, %1 the folder
-        QTest::addColumn<QString>("words");
-        const QStringList three{"VOKABRIX.DCT=2e", "a.dct=1@20", "B.DCT=1@30"};
-        QTest::addRow("own list missing")
-            << QStringList{"Vokabrix.dct=2e"} << QStringList() << QString()
-            << QString("The dictionary file %1/OWN.DCTwas not found.") << "Wort1 Wort2";
-        QTest::addRow("both defaults")
-            << QStringList{"Vokabrix.dct=2e", "own.dct=1@10"} << QStringList() << QString()
-            << QString() << "Wort1 Wort2 Wort10";
-        QTest::addRow("chosen") << three << QStringList{"b.dct", "a.dct"} << QString() << QString()
-                                << "Wort30 Wort20";
-        QTest::addRow("built-in chosen")
-            << three << QStringList{kBuiltInChoice} << QString() << QString() << "Wort1 Wort2";
-        QTest::addRow("command line")
-            << three << QStringList{"b.dct"} << QString("a.dct") << QString() << "Wort20";
-        QTest::addRow("read error")
-            << QStringList{"bad.dct=3!"} << QStringList() << QString("bad.dct")
-            << QString("Error reading file %1/bad.dct: .+") << "Wort1 Wort2";
-    }
+    void whichFilesLoad_data() { addRows("whichfiles.tsv"); }
     void whichFilesLoad() {
-        QFETCH(QStringList, lists);
-        QFETCH(QStringList, chosen);
-        QFETCH(QString, commandLine);
-        QFETCH(QString, message);
-        QFETCH(QString, words);
-        Folder f(lists);
-        if (!commandLine.isEmpty())
-            f.context.commandLineFile = f.dir.filePath(commandLine);
+        QFETCH(QStringList, row); // name, files, chosen, command line, message, words
+        Folder f(words(row[1]));
+        if (!row[3].isEmpty())
+            f.context.commandLineFile = f.dir.filePath(row[3]);
         WordStore s;
-        s.dictFiles = chosen;
+        s.dictFiles = words(row[2]);
         int pumps = 0;
         f.context.pumpEvents = [&pumps] { ++pumps; };
         LoadDictionaries(s, f.context);
-        QCOMPARE(practised(s), words);
+        QCOMPARE(practised(s), row[5]);
         QCOMPARE(pumps, s.wordCount);
         const QString said = f.reporter.messages.join(u'|');
-        message.replace("%1", QRegularExpression::escape(f.dir.path()));
+        const QString message = row[4].replace("%1", QRegularExpression::escape(f.dir.path()));
         QVERIFY2(QRegularExpression("^" + message + "$").match(said).hasMatch(), qPrintable(said));
         writeFile(f.dir.filePath("own.dct"), encode(numberedRecords(1, 40)));
         LoadDictionaries(s, f.context);
-        QCOMPARE(practised(s), words);
+        QCOMPARE(practised(s), row[5]);
     }
 
     // Plain dictionaries are listed (an empty file is a plain, empty list) and ticked by
     // name without regard to case; enciphered ones never by name.
-    void listWordLists_data() {
-        QTest::addColumn<QStringList>("lists");
-        QTest::addColumn<QStringList>("chosen");
-        QTest::addColumn<QString>("files");
-        QTest::addColumn<QString>("ticked");
-        QTest::addRow("only the built-in dictionary")
-            << QStringList{"VOKABRIX.DCT=3e"} << defaultWordLists() << ""
-            << "vokabrix.dct";
-        QTest::addRow("plain files")
-            << QStringList{"Animals.DCT=2", "own.dct", "secret.dct=2e", "notes.txt=1"}
-            << QStringList{"vokabrix.DCT", "ANIMALS.dct"} << "Animals.DCT own.dct"
-            << "vokabrix.dct Animals.DCT";
-        QTest::addRow("nothing chosen")
-            << QStringList{"VOKABRIX.DCT=2e", "OWN.DCT=1"} << QStringList() << "OWN.DCT"
-            << "";
-    }
+    void listWordLists_data() { addRows("listed.tsv"); }
     void listWordLists() {
-        QFETCH(QStringList, lists);
-        QFETCH(QStringList, chosen);
-        QFETCH(QString, files);
-        QFETCH(QString, ticked);
-        Folder f(lists);
-        const WordListChoice c = ListWordLists(f.context.folder, chosen, nullptr);
+        QFETCH(QStringList, row); // name, files, chosen, files listed, lists ticked
+        Folder f(words(row[1]));
+        const WordListChoice c = ListWordLists(f.context.folder, words(row[2]), nullptr);
         QStringList listed = c.files;
         listed.sort(Qt::CaseInsensitive);
-        QCOMPARE(listed.join(u' '), files);
-        QCOMPARE(ChosenWordLists(c).join(u' '), ticked);
+        QCOMPARE(listed.join(u' '), row[3]);
+        QCOMPARE(ChosenWordLists(c).join(u' '), row[4]);
     }
 
     // At most 36 lists are offered; one that cannot be read is reported and left out.
@@ -354,54 +307,29 @@ private slots:
     // Values out of range are corrected when read, numbers without digits read as 0. The
     // exit writes values where they stand, keeps other lines, and writes positive numbers
     // with a leading blank.
-    void settings_data() {
-        QTest::addColumn<QByteArray>("file");
-        QTest::addColumn<QList<int>>("read"); // scheme, full screen, From, FromSub, To
-        QTest::addColumn<QString>("written"); // after the warranty was seen, From set to -1
-        QTest::addRow("first start") << QByteArray() << QList<int>{1, 0, 2, 1, 3}
-                                     << "[Misc]\nSeenWarranty=1\nColorScheme= 1\nFullScreen=0\n"
-                                        "Speak=0\n[Languages]\nFrom=-1\nFromSub= 1\nTo= 3\n";
-        QTest::addRow("lines kept")
-            << QByteArray("; kept\n[Misc]\nFullScreen=5\nSpeak=2\nOther=x\n\n[Languages]\nTo=4\n")
-            << QList<int>{1, 1, 2, 1, 4}
-            << "; kept\n[Misc]\nFullScreen=1\nSpeak=1\nOther=x\nSeenWarranty=1\nColorScheme= 1\n\n"
-               "[Languages]\nTo= 4\nFrom=-1\nFromSub= 1\n";
-        QTest::addRow("From 0") << QByteArray("[Languages]\nFrom=0\nFromSub=0\nTo=5\n")
-                                << QList<int>{1, 0, 2, 1, 5} << "";
-        QTest::addRow("From -1") << QByteArray("[languages]\nfrom= -1\nFromSub=0\n")
-                                 << QList<int>{1, 0, 2, 1, 3} << "";
-        QTest::addRow("From 65535")
-            << QByteArray("[Languages]\nFrom=65535\n") << QList<int>{1, 0, 2, 1, 3} << "";
-        QTest::addRow("From 7 stays") << QByteArray("[Languages]\nFrom= 7\nFromSub= 0\nTo= 1\n")
-                                      << QList<int>{1, 0, 7, 0, 1} << "";
-        QTest::addRow("To 0") << QByteArray("[Languages]\nFrom= 4\nTo=0\n")
-                              << QList<int>{1, 0, 4, 0, 3} << "";
-        QTest::addRow("scheme 3, full screen 5")
-            << QByteArray("[MISC]\r\nColorScheme= 3\r\nFullScreen=5\r\n")
-            << QList<int>{3, 1, 2, 1, 3} << "";
-        QTest::addRow("no digits") << QByteArray("[Misc]\nColorScheme=x\nFullScreen=abc\n")
-                                   << QList<int>{1, 0, 2, 1, 3} << "";
-    }
-    // Lines are written ending in CR LF.
+    void settings_data() { addRows("settings.tsv"); }
     void settings() {
-        QFETCH(QByteArray, file);
-        QFETCH(QList<int>, read);
-        QFETCH(QString, written);
+        QFETCH(QStringList, row); // name, file, scheme full From FromSub To, file written
         Folder f;
         const ProfileFile profile(f.dir.filePath("VOKABRIX.INI"));
-        if (!file.isEmpty())
-            writeFile(profile.path(), file);
+        if (!row[1].isEmpty())
+            writeFile(profile.path(), row[1].toLatin1());
         AppSettings s;
         ReadMiscSettings(profile, s);
         ReadLanguageSettings(profile, s);
-        QCOMPARE((QList<int>{s.colorScheme, s.fullScreen, s.fromLanguage, s.fromSub, s.toLanguage}),
-                 read);
-        if (written.isEmpty())
+        QCOMPARE(QStringLiteral("%1 %2 %3 %4 %5")
+                     .arg(s.colorScheme)
+                     .arg(int(s.fullScreen))
+                     .arg(s.fromLanguage)
+                     .arg(s.fromSub)
+                     .arg(s.toLanguage),
+                 row[2]);
+        if (row[3].isEmpty())
             return;
         MarkWarrantySeen(profile);
         s.fromLanguage = -1;
         SaveExitSettings(profile, s);
-        QCOMPARE(QString::fromLatin1(readFile(profile.path())), written.replace("\n", "\r\n"));
+        QCOMPARE(QString::fromLatin1(readFile(profile.path())), row[3].replace("\n", "\r\n"));
         QVERIFY(ProfileFile::defaultPath().startsWith(
             QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)));
     }
