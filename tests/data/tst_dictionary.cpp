@@ -9,8 +9,6 @@
 #include <QRegularExpression>
 #include <QTest>
 
-#include <map>
-
 using namespace vx;
 using namespace vx::test;
 
@@ -19,7 +17,6 @@ namespace {
 // Language codes 1..5 as the files and the exception list name them.
 const QStringList kCodes{"sv", "en", "de", "fr", "es"};
 constexpr int kEnglish = 2;
-const QString kDictionary = QStringLiteral("dictionary.tsv");
 
 struct Entry {
     WordRecord record;
@@ -31,28 +28,25 @@ QString dataPath(const QString& name) {
     return QStringLiteral(VOKABRIX_DATA_DIR "/") + name;
 }
 
-// Each file is read once, line by line, the built-in dictionary enciphered as the build does.
-const std::vector<Entry>& entries(const QString& name) {
-    static std::map<QString, std::vector<Entry>> cache;
-    auto [it, fresh] = cache.try_emplace(name);
+// The file's records line by line, the built-in dictionary enciphered as the build does.
+std::vector<Entry> entries(const QString& name = QStringLiteral("dictionary.tsv")) {
+    std::vector<Entry> out;
     QFile f(dataPath(name));
-    if (!fresh || !f.open(QIODevice::ReadOnly))
-        return it->second;
     QString above;
-    for (int i = 1; !f.atEnd(); ++i) {
+    for (int i = 1; (f.isOpen() || f.open(QIODevice::ReadOnly)) && !f.atEnd(); ++i) {
         const QByteArray line = f.readLine().replace('\r', "").replace('\n', "");
         std::vector<WordRecord> records;
         QString where = QStringLiteral("%1, line %2").arg(name).arg(i), error;
         if (!line.isEmpty() && !line.startsWith('#')) {
-            if (!tsv::importDictionary(line, where, name == kDictionary, records, error)) {
-                records.resize(1); // an empty record: the checks report it under the error
+            if (!tsv::importDictionary(line, where, name.startsWith("dict"), records, error)) {
+                records.resize(1); // an empty record: the checks report it
                 where = error;
             }
-            it->second.push_back({records[0], where, above});
+            out.push_back({records[0], where, above});
         }
         above = QString::fromUtf8(line);
     }
-    return it->second;
+    return out;
 }
 
 // British before the slash, American after it; other texts are one spelling.
@@ -60,18 +54,9 @@ QStringList spellings(const QString& text, int code) {
     return code == kEnglish ? text.split(u'/') : QStringList{text};
 }
 
-struct SpellSource {
-    QString dictionary; // hunspell's name
-    QString package;    // the Debian package that brings it
-    int code;
-    int spelling; // -1: the whole text; 0: the British part of a slashed text; 1: the American part
-};
-
-const QList<SpellSource> kSpellSources{
-    {"sv_SE", "hunspell-sv", 1, -1},   {"de_DE", "hunspell-de-de", 3, -1},
-    {"fr_FR", "hunspell-fr", 4, -1},   {"es_ES", "hunspell-es", 5, -1},
-    {"en_GB", "hunspell-en-gb", 2, 0}, {"en_US", "hunspell-en-us", 2, 1},
-};
+void verifyNone(const QStringList& problems) {
+    QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u'\n')));
+}
 
 } // namespace
 
@@ -84,20 +69,19 @@ private slots:
     // French and Spanish, and no other word would be taken for one; English nouns stand
     // without an article.
     void records_data() {
-        QTest::addColumn<QString>("file");
         QTest::addColumn<int>("minimum");
-        QTest::addRow("dictionary.tsv") << kDictionary << 2000;
-        QTest::addRow("own.tsv") << QStringLiteral("own.tsv") << 30;
+        QTest::addRow("dictionary.tsv") << 2000;
+        QTest::addRow("own.tsv") << 30;
     }
     void records() {
-        QFETCH(QString, file);
         QFETCH(int, minimum);
         static const QRegularExpression englishArticle(QStringLiteral("^(a|an|the) "),
                                                        QRegularExpression::CaseInsensitiveOption);
-        QVERIFY2(entries(file).size() >= size_t(minimum), qPrintable(file));
+        const std::vector<Entry> all = entries(QTest::currentDataTag());
+        QVERIFY(all.size() >= size_t(minimum));
         QHash<QString, QString> seen;
         QStringList problems;
-        for (const Entry& e : entries(file)) {
+        for (const Entry& e : all) {
             const WordRecord& r = e.record;
             QStringList texts;
             for (int code = 1; code <= kLanguageCount; ++code) {
@@ -110,10 +94,11 @@ private slots:
                     (code == kEnglish
                          ? r.wordClass == 1 && englishArticle.match(text).hasMatch()
                          : SplitArticle(text, 1, code).Article.isEmpty() == (r.wordClass == 1)))
-                    problems << e.where + QStringLiteral(": class %1, %2 text \"%3\", level %4")
-                                              .arg(r.wordClass)
-                                              .arg(languageName(code), text)
-                                              .arg(r.level[code - 1]);
+                    problems << QStringLiteral("%1: class %2, %3 \"%4\", level %5")
+                                    .arg(e.where)
+                                    .arg(r.wordClass)
+                                    .arg(kCodes[code - 1], text)
+                                    .arg(r.level[code - 1]);
                 texts << NormalizeText(text);
             }
             const QString key = texts.join(u'\t');
@@ -121,7 +106,7 @@ private slots:
                 problems << e.where + QStringLiteral(": the same record as ") + seen[key];
             seen.insert(key, e.where);
         }
-        QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u'\n')));
+        verifyNone(problems);
     }
 
     // A text (each spelling of an English one, compared as the exercises compare answers)
@@ -137,12 +122,12 @@ private slots:
     }
     void eachLanguage() {
         QFETCH(int, code);
-        static const QRegularExpression named(QStringLiteral("\\b(sv|en|de|fr|es) \"([^\"]*)\""));
+        const QRegularExpression named("\\b" + kCodes[code - 1] + " \"([^\"]*)\"");
         static const QRegularExpression letters(QStringLiteral("^\\p{L}{3,14}$"));
         int crossword = 0, genus = 0;
         QHash<QString, QString> first;
         QStringList problems;
-        for (const Entry& e : entries(kDictionary)) {
+        for (const Entry& e : entries()) {
             const QString& text = e.record.text[code - 1];
             const int cls = e.record.wordClass;
             crossword +=
@@ -150,26 +135,22 @@ private slots:
             genus += cls == 1 && SplitArticle(text, 1, code).Genus;
             QSet<QString> noted;
             for (auto it = named.globalMatch(e.above);
-                 e.above.startsWith("# repeat: ") && it.hasNext();) {
-                const QRegularExpressionMatch m = it.next();
-                if (m.captured(1) == kCodes[code - 1])
-                    noted.insert(m.captured(2));
-            }
+                 e.above.startsWith("# repeat: ") && it.hasNext();)
+                noted.insert(it.next().captured(1));
             QString earlier;
             for (const QString& s : spellings(text, code))
                 earlier = first.value(NormalizeText(s), earlier);
             for (const QString& s : spellings(text, code))
                 first.insert(NormalizeText(s), e.where);
             if (!earlier.isEmpty() && !noted.contains(text))
-                problems << e.where + QStringLiteral(": \"%1\" stands on %2 too; the comment above "
-                                                     "must say # repeat: %3 \"%1\" - <how the "
-                                                     "meanings differ>")
+                problems << e.where + QStringLiteral(": \"%1\" repeats %2 without a comment above "
+                                                     "# repeat: %3 \"%1\" - <how it differs>")
                                           .arg(text, earlier, kCodes[code - 1]);
             for (const QString& n : noted)
                 if (n != text || earlier.isEmpty())
                     problems << e.where + QStringLiteral(": \"%1\" noted, not repeated").arg(n);
         }
-        QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u'\n')));
+        verifyNone(problems);
         QVERIFY2(crossword >= 300, qPrintable(QString::number(crossword)));
         QVERIFY2(code == kEnglish || genus >= 300, qPrintable(QString::number(genus)));
     }
@@ -184,42 +165,45 @@ private slots:
             QStringLiteral("^[^\\p{L}\\p{N}]+|[^\\p{L}\\p{N}]+$"));
         const SpellingExceptions ex =
             readSpellingExceptions(dataPath(QStringLiteral("spelling-exceptions.txt")), kCodes);
-        QVERIFY2(ex.problems.isEmpty(), qPrintable(ex.problems.join(u'\n')));
+        verifyNone(ex.problems);
         QHash<QString, QSet<QString>> used;
         int checked = 0;
-        for (const SpellSource& s : kSpellSources) {
-            const QString code = kCodes[s.code - 1];
+        // hunspell's dictionary, the Debian package that brings it, the language and, in
+        // English, the spelling checked: 0 British (slashed texts only), 1 American.
+        for (const char* source :
+             {"sv_SE hunspell-sv 1", "de_DE hunspell-de-de 3", "fr_FR hunspell-fr 4",
+              "es_ES hunspell-es 5", "en_GB hunspell-en-gb 2 0", "en_US hunspell-en-us 2 1"}) {
+            const QStringList s = QString::fromLatin1(source).split(u' ');
+            const int code = s[2].toInt(), spelling = s.value(3, "-1").toInt();
             QSet<QString> words;
-            for (const Entry& e : entries(kDictionary)) {
-                const QStringList parts = spellings(e.record.text[s.code - 1], s.code);
-                for (QString w : SplitArticle(parts.value(qMax(0, s.spelling), parts[0]),
-                                              e.record.wordClass, s.code)
+            for (const Entry& e : entries()) {
+                const QStringList parts = spellings(e.record.text[code - 1], code);
+                for (QString w : SplitArticle(parts.value(qMax(0, spelling), parts[0]),
+                                              e.record.wordClass, code)
                                      .Bare.split(u' ', Qt::SkipEmptyParts))
-                    if ((s.spelling != 0 || parts.size() == 2) && !w.remove(edges).isEmpty())
+                    if ((spelling != 0 || parts.size() == 2) && !w.remove(edges).isEmpty())
                         words.insert(w);
             }
-            QVERIFY2(!words.isEmpty(), qPrintable(s.dictionary));
-            used[code] += words;
-            checked += static_cast<int>(words.size());
-            const Misspelt misspelt =
-                misspeltWords(s.dictionary, s.package, words.values().join(u'\n'));
+            QVERIFY2(!words.isEmpty(), source);
+            used[kCodes[code - 1]] += words;
+            checked += int(words.size());
+            const Misspelt misspelt = misspeltWords(s[0], s[1], words.values().join(u'\n'));
             QVERIFY2(misspelt.error.isEmpty(), qPrintable(misspelt.error));
             const QStringList unknown =
-                (QSet<QString>(misspelt.words.begin(), misspelt.words.end()) - ex.byCode[code])
+                (QSet<QString>(misspelt.words.begin(), misspelt.words.end()) -
+                 ex.byCode[kCodes[code - 1]])
                     .values();
-            QVERIFY2(unknown.isEmpty(),
-                     qPrintable(QStringLiteral("%1 does not know: %2 (fix the spelling, or add a "
-                                               "reviewed line \"%3 <word>\" to "
-                                               "data/spelling-exceptions.txt)")
-                                    .arg(s.dictionary, unknown.join(QStringLiteral(", ")), code)));
+            QVERIFY2(unknown.isEmpty(), qPrintable(s[0] +
+                                                   " does not know (fix, or add a reviewed line to "
+                                                   "data/spelling-exceptions.txt): " +
+                                                   unknown.join(u' ')));
         }
-        QVERIFY2(ex.count * 100 < checked,
-                 qPrintable(QStringLiteral("%1 exceptions, %2 words").arg(ex.count).arg(checked)));
+        QVERIFY2(ex.count * 100 < checked, qPrintable(QString::number(ex.count)));
         QStringList stale;
         for (auto it = ex.byCode.cbegin(); it != ex.byCode.cend(); ++it)
             for (const QString& w : it.value() - used.value(it.key()))
-                stale << it.key() + u' ' + w;
-        QVERIFY2(stale.isEmpty(), qPrintable("exceptions no word needs: " + stale.join(u',')));
+                stale << "exception no word needs: " + it.key() + u' ' + w;
+        verifyNone(stale);
     }
 };
 
