@@ -43,21 +43,27 @@ struct Folder {
         context.folder = ProgramFolder(dir.path());
         context.reporter = &reporter;
     }
-    WordStore load(const QByteArray& data, int from = 2, int fromSub = 0, int to = 3) {
-        WordStore s;
-        context.fromLanguage = from;
-        context.fromSub = fromSub;
-        context.toLanguage = to;
-        LoadDictionaryBytes(s, data, QStringLiteral("x.dct"), context);
-        return s;
-    }
 };
 
-QString practised(const WordStore& s) {
+// The words loaded, each as "practised" or, in full, as "practised|own|class|level".
+QString loaded(const WordStore& s, bool full = false) {
     QStringList words;
     for (int k = 1; k <= s.wordCount; ++k)
-        words << s.toWord[k];
+        words << (full ? s.toWord[k] + u'|' + s.fromWord[k] +
+                             QString::asprintf("|%d|%d", s.wordClass[k], s.wordLevel[k])
+                       : s.toWord[k]);
     return words.join(u' ');
+}
+
+// Records written as "sv,en,de,fr,es[,level[,class]]", separated by ";".
+std::vector<WordRecord> records(const QString& field) {
+    std::vector<WordRecord> out;
+    for (const QString& r : field.split(u';', Qt::SkipEmptyParts)) {
+        const QStringList t = r.split(u',');
+        out.push_back(
+            record(t[0], t[1], t[2], t[3], t[4], t.value(5, "3").toInt(), t.value(6).toInt()));
+    }
+    return out;
 }
 
 const QStringList kCodes{"sv", "en", "de", "fr", "es"};
@@ -145,55 +151,32 @@ private slots:
         QCOMPARE(f.AfterWord, !f.Article.isEmpty() && code >= 4);
     }
 
-    // Each word as "practised|own|class|level". The enciphered field is a flag (any value but
-    // 0); a file cut inside its second record keeps the first word; a record needs both of
-    // its sides; own language English gives British before the slash, American after it.
+    // The enciphered field is a flag (any value but 0); a file cut inside its second record
+    // keeps the first word; a record needs both of its sides; own language English gives
+    // British before the slash, American after it.
     void load_data() {
-        QTest::addColumn<QByteArray>("data");
-        QTest::addColumn<QList<int>>("languages"); // own, its variant, practised
-        QTest::addColumn<QString>("loaded");
-        for (const int field : {0, -1, 7}) {
-            QByteArray data = encode(
-                {record("en hund", "dog", "der Hund", "chien (m)", "perro (m)", 2, 1)}, field != 0);
-            data[0] = static_cast<char>(field & 0xFF);
-            data[1] = static_cast<char>((field >> 8) & 0xFF);
-            QTest::addRow("enciphered field %d", field)
-                << data << QList<int>{2, 0, 3} << "der Hund|dog|1|2";
-        }
-        const QByteArray one = encode({record("a", "b", "c", "d", "e")});
-        const QByteArray both =
-            encode({record("a", "b", "c", "d", "e"), record("f", "g", "h", "i", "j")});
-        for (qsizetype cut = one.size() + 1; cut < both.size(); ++cut)
+        addRows("load.tsv");
+        const QString both = QStringLiteral("a,b,c,d,e;f,g,h,i,j");
+        for (qsizetype cut = encode(records("a,b,c,d,e")).size() + 1;
+             cut < encode(records(both)).size(); ++cut)
             QTest::addRow("cut at %d", int(cut))
-                << both.left(cut) << QList<int>{2, 0, 3} << "c|b|0|3";
-        QTest::addRow("empty") << encode({}) << QList<int>{2, 0, 3} << "";
-        QTest::addRow("one side missing")
-            << encode({record("a", "b", "", "d", "e"), record("f", "", "h", "i", "j"),
-                       record("k", "l", "m", "n", "o")})
-            << QList<int>{2, 0, 3} << "m|l|0|3";
-        QTest::addRow("own language practised") << one << QList<int>{3, 0, 3} << "";
-        const QByteArray colour =
-            encode({record("färg", "colour/color/x", "die Farbe", "couleur (f)", "color (m)")});
-        QTest::addRow("British") << colour << QList<int>{2, 0, 3} << "die Farbe|colour|0|3";
-        QTest::addRow("American") << colour << QList<int>{2, 1, 3} << "die Farbe|color/x|0|3";
-        QTest::addRow("other variant keeps all")
-            << colour << QList<int>{2, 2, 3} << "die Farbe|colour/color/x|0|3";
-        QTest::addRow("practised English")
-            << colour << QList<int>{3, 1, 2} << "colour|die Farbe|0|3";
+                << QStringList{"", "2 0 3", "", QString::number(cut), both, "c|b|0|3"};
     }
     void load() {
-        QFETCH(QByteArray, data);
-        QFETCH(QList<int>, languages);
-        QFETCH(QString, loaded);
+        QFETCH(QStringList, row); // name, own sub practised, enciphered field, cut, records, words
+        QByteArray data = encode(records(row[4]), row[2].toInt(nullptr, 16) != 0);
+        if (!row[2].isEmpty())
+            data.replace(0, 2, QByteArray::fromHex(row[2].toLatin1()));
+        if (!row[3].isEmpty())
+            data.truncate(row[3].toInt());
         Folder f;
-        const WordStore s = f.load(data, languages[0], languages[1], languages[2]);
-        QStringList words;
-        for (int k = 1; k <= s.wordCount; ++k)
-            words << QStringLiteral("%1|%2|%3|%4")
-                         .arg(s.toWord[k], s.fromWord[k])
-                         .arg(s.wordClass[k])
-                         .arg(s.wordLevel[k]);
-        QCOMPARE(words.join(u' '), loaded);
+        const QStringList languages = words(row[1]);
+        f.context.fromLanguage = languages[0].toInt();
+        f.context.fromSub = languages[1].toInt();
+        f.context.toLanguage = languages[2].toInt();
+        WordStore s;
+        LoadDictionaryBytes(s, data, QStringLiteral("x.dct"), f.context);
+        QCOMPARE(loaded(s, true), row[5]);
         QVERIFY(f.reporter.messages.isEmpty());
     }
 
@@ -201,7 +184,8 @@ private slots:
     void storeFull() {
         for (const int words : {3499, 3500, 3501}) {
             Folder f;
-            WordStore s = f.load(encode(numberedRecords(words)));
+            WordStore s;
+            LoadDictionaryBytes(s, encode(numberedRecords(words)), QStringLiteral("x"), f.context);
             QCOMPARE(f.reporter.messages.size(), words < 3500 ? 0 : 1);
             LoadDictionaryBytes(s, encode(numberedRecords(3)), QStringLiteral("y"), f.context);
             QCOMPARE(s.wordCount, std::min(words + 3, 3500));
@@ -222,14 +206,14 @@ private slots:
         int pumps = 0;
         f.context.pumpEvents = [&pumps] { ++pumps; };
         LoadDictionaries(s, f.context);
-        QCOMPARE(practised(s), row[5]);
+        QCOMPARE(loaded(s), row[5]);
         QCOMPARE(pumps, s.wordCount);
         const QString said = f.reporter.messages.join(u'|');
         const QString message = row[4].replace("%1", QRegularExpression::escape(f.dir.path()));
         QVERIFY2(QRegularExpression("^" + message + "$").match(said).hasMatch(), qPrintable(said));
         writeFile(f.dir.filePath("own.dct"), encode(numberedRecords(1, 40)));
         LoadDictionaries(s, f.context);
-        QCOMPARE(practised(s), row[5]);
+        QCOMPARE(loaded(s), row[5]);
     }
 
     // Plain dictionaries are listed (an empty file is a plain, empty list) and ticked by
@@ -317,12 +301,8 @@ private slots:
         AppSettings s;
         ReadMiscSettings(profile, s);
         ReadLanguageSettings(profile, s);
-        QCOMPARE(QStringLiteral("%1 %2 %3 %4 %5")
-                     .arg(s.colorScheme)
-                     .arg(int(s.fullScreen))
-                     .arg(s.fromLanguage)
-                     .arg(s.fromSub)
-                     .arg(s.toLanguage),
+        QCOMPARE(QString::asprintf("%d %d %d %d %d", s.colorScheme, int(s.fullScreen),
+                                   s.fromLanguage, s.fromSub, s.toLanguage),
                  row[2]);
         if (row[3].isEmpty())
             return;
