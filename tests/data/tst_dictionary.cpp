@@ -167,6 +167,7 @@ private slots:
             readSpellingExceptions(dataPath(QStringLiteral("spelling-exceptions.txt")), kCodes);
         verifyNone(ex.problems);
         QHash<QString, QSet<QString>> used;
+        QStringList problems;
         int checked = 0;
         // hunspell's dictionary, the Debian package that brings it, the language and, in
         // English, the spelling checked: 0 British (slashed texts only), 1 American.
@@ -189,21 +190,15 @@ private slots:
             checked += int(words.size());
             const Misspelt misspelt = misspeltWords(s[0], s[1], words.values().join(u'\n'));
             QVERIFY2(misspelt.error.isEmpty(), qPrintable(misspelt.error));
-            const QStringList unknown =
-                (QSet<QString>(misspelt.words.begin(), misspelt.words.end()) -
-                 ex.byCode[kCodes[code - 1]])
-                    .values();
-            QVERIFY2(unknown.isEmpty(), qPrintable(s[0] +
-                                                   " does not know (fix, or add a reviewed line to "
-                                                   "data/spelling-exceptions.txt): " +
-                                                   unknown.join(u' ')));
+            for (const QString& w : misspelt.words)
+                if (!ex.byCode[kCodes[code - 1]].contains(w))
+                    problems << s[0] + " does not know " + w; // fix, or list it as an exception
         }
         QVERIFY2(ex.count * 100 < checked, qPrintable(QString::number(ex.count)));
-        QStringList stale;
         for (auto it = ex.byCode.cbegin(); it != ex.byCode.cend(); ++it)
             for (const QString& w : it.value() - used.value(it.key()))
-                stale << "exception no word needs: " + it.key() + u' ' + w;
-        verifyNone(stale);
+                problems << "exception no word needs: " + it.key() + u' ' + w;
+        verifyNone(problems);
     }
 };
 

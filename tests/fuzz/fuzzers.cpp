@@ -34,6 +34,22 @@ using namespace vx::exchange;
 
 namespace fuzz {
 
+bool sameEntries(const std::vector<LanguageEntry>& a, const std::vector<LanguageEntry>& b) {
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](const auto& x, const auto& y) {
+        return x.number == y.number && x.texts == y.texts;
+    });
+}
+
+// Language entries written as a language file of `count` languages and read back.
+std::vector<LanguageEntry> writtenAndRead(const std::vector<LanguageEntry>& entries, int count) {
+    QByteArray file;
+    QString error;
+    std::vector<LanguageEntry> back;
+    FUZZ_CHECK(encodeLanguageFile(entries, int16_t(count), file, error) &&
+               decodeLanguageFile(file, back, error));
+    return back;
+}
+
 // The exercise program's dictionary loader over any bytes: two loads into one store (the
 // second appends behind the first) and two into a store that has room for two more words.
 void load(WordStore& store, QByteArrayView data, int from, int fromSub, int to) {
@@ -138,15 +154,10 @@ void fuzz_langfile(QByteArrayView bytes) {
             FUZZ_CHECK(tables[code].uiText[number] == texts.value(code - 1));
     }
 
-    if (bytes.size() < 2) // no language count: nothing to write back
-        return;
-    QByteArray again;
-    FUZZ_CHECK(encodeLanguageFile(
-        entries, static_cast<int16_t>(uint8_t(bytes[0]) | (uint8_t(bytes[1]) << 8)), again, error));
-    std::vector<LanguageEntry> back;
-    FUZZ_CHECK(decodeLanguageFile(again, back, error) && back.size() == entries.size());
-    for (size_t i = 0; i < back.size(); ++i)
-        FUZZ_CHECK(back[i].number == entries[i].number && back[i].texts == entries[i].texts);
+    if (bytes.size() >= 2) // the language count read, the entries written back
+        FUZZ_CHECK(sameEntries(
+            writtenAndRead(entries, int16_t(uint8_t(bytes[0]) | (uint8_t(bytes[1]) << 8))),
+            entries));
 }
 
 // The verb file reader over any bytes. A refused file leaves the state as it was, with one
@@ -249,12 +260,6 @@ void fuzz_tsv_dictionary(QByteArrayView bytes) {
 // dicttool lang-import over any text. What the importer accepts must encode as a language
 // file of five languages, and decoding it must give the same entries back; exporting the
 // entries as text and importing that again must also give them back.
-bool sameEntries(const std::vector<LanguageEntry>& a, const std::vector<LanguageEntry>& b) {
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](const auto& x, const auto& y) {
-        return x.number == y.number && x.texts == y.texts;
-    });
-}
-
 void fuzz_tsv_language(QByteArrayView bytes) {
     const QByteArray text = bytes.toByteArray();
     std::vector<LanguageEntry> entries;
@@ -263,10 +268,7 @@ void fuzz_tsv_language(QByteArrayView bytes) {
         FUZZ_CHECK(!error.isEmpty() && entries.empty());
         return;
     }
-    QByteArray file;
-    FUZZ_CHECK(encodeLanguageFile(entries, kLanguageCount, file, error));
-    std::vector<LanguageEntry> decoded;
-    FUZZ_CHECK(decodeLanguageFile(file, decoded, error) && sameEntries(decoded, entries));
+    FUZZ_CHECK(sameEntries(writtenAndRead(entries, kLanguageCount), entries));
     std::vector<LanguageEntry> reimported;
     FUZZ_CHECK(tsv::importLanguage(tsv::exportLanguage(entries), QStringLiteral("export"),
                                    reimported, error));

@@ -229,8 +229,8 @@ private slots:
     }
 
     // Each language reads its own text of every entry, the file found without regard to
-    // case; a number above 350 is a read error that keeps what was read before it. The writer
-    // refuses what the reader would refuse, rather than writing a file that breaks the
+    // case; a number above 350 (351 = 0x15f) is a read error that keeps what was read before it.
+    // The writer refuses what the reader would refuse, rather than writing a file that breaks the
     // program at start-up: a number outside 0..350, a text over 866 bytes.
     void languageFile() {
         Folder f;
@@ -243,9 +243,8 @@ private slots:
             QCOMPARE(t.uiText[0] + t.uiText[350] + t.uiText[7] + t.uiText[8],
                      QStringLiteral("Å0&%1Å350&%1Å7&%1").arg(kCodes[code - 1]));
         }
-        QByteArray damaged = langFile({1, 2, 3});
-        damaged[langFile({1, 2}).size()] = static_cast<char>(351 & 0xFF);
-        damaged[langFile({1, 2}).size() + 1] = static_cast<char>(351 >> 8);
+        const QByteArray damaged =
+            langFile({1, 2, 3}).replace(langFile({1, 2}).size(), 2, "\x5f\x01");
         QCOMPARE(ReadLanguageBytes(damaged, 2, t, f.reporter), LanguageFileResult::ReadError);
         QCOMPARE(t.uiText[2], QStringLiteral("Å2&en"));
         QCOMPARE(f.reporter.messages.size(), 2);
