@@ -180,13 +180,20 @@ private slots:
         }
     }
 
-    // The command-line file, else the chosen lists in their order, else VOKABRIX.DCT and
-    // OWN.DCT; names found without regard to case. A filled store is left as it is. A read
-    // error keeps the words before it. The loader lets events run once per word read.
-    void whichFilesLoad_data() { addRows("whichfiles.tsv"); }
-    void whichFilesLoad() {
-        QFETCH(QStringList, row); // name, files, chosen, command line, message, words
+    // Plain dictionaries are listed (an empty file is a plain, empty list) and ticked by name
+    // without regard to case; enciphered ones never by name. Loaded are the command-line file,
+    // else the chosen lists in their order, else VOKABRIX.DCT and OWN.DCT, names found
+    // without regard to case. A filled store is left as it is. A read error keeps the words
+    // before it. The loader lets events run once per word read.
+    void folder_data() { addRows("folders.tsv"); }
+    void folder() {
+        QFETCH(QStringList,
+               row); // name, files, chosen, command line, message, words, listed, ticked
         Folder f(words(row[1]));
+        const WordListChoice c = ListWordLists(f.context.folder, words(row[2]), nullptr);
+        QStringList listed = c.files;
+        listed.sort(Qt::CaseInsensitive);
+        QCOMPARE(listed.join(u' ') + u'|' + ChosenWordLists(c).join(u' '), row[6] + u'|' + row[7]);
         if (!row[3].isEmpty())
             f.context.commandLineFile = f.dir.filePath(row[3]);
         WordStore s;
@@ -202,19 +209,6 @@ private slots:
         writeFile(f.dir.filePath("own.dct"), encode(numberedRecords(1, 40)));
         LoadDictionaries(s, f.context);
         QCOMPARE(loaded(s), row[5]);
-    }
-
-    // Plain dictionaries are listed (an empty file is a plain, empty list) and ticked by
-    // name without regard to case; enciphered ones never by name.
-    void listWordLists_data() { addRows("listed.tsv"); }
-    void listWordLists() {
-        QFETCH(QStringList, row); // name, files, chosen, files listed, lists ticked
-        Folder f(words(row[1]));
-        const WordListChoice c = ListWordLists(f.context.folder, words(row[2]), nullptr);
-        QStringList listed = c.files;
-        listed.sort(Qt::CaseInsensitive);
-        QCOMPARE(listed.join(u' '), row[3]);
-        QCOMPARE(ChosenWordLists(c).join(u' '), row[4]);
     }
 
     // At most 36 lists are offered; one that cannot be read is reported and left out.
