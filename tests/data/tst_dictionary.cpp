@@ -24,26 +24,20 @@ struct Entry {
     QString above; // the file's line directly above the record
 };
 
-QString dataPath(const QString& name) {
-    return QStringLiteral(VOKABRIX_DATA_DIR "/") + name;
-}
-
 // The file's records line by line, the built-in dictionary enciphered as the build does.
 std::vector<Entry> entries(const QString& name = QStringLiteral("dictionary.tsv")) {
     std::vector<Entry> out;
-    QFile f(dataPath(name));
+    QFile f(QStringLiteral(VOKABRIX_DATA_DIR "/") + name);
     QString above;
     for (int i = 1; (f.isOpen() || f.open(QIODevice::ReadOnly)) && !f.atEnd(); ++i) {
         const QByteArray line = f.readLine().replace('\r', "").replace('\n', "");
         std::vector<WordRecord> records;
         QString where = QStringLiteral("%1, line %2").arg(name).arg(i), error;
-        if (!line.isEmpty() && !line.startsWith('#')) {
-            if (!tsv::importDictionary(line, where, name.startsWith("dict"), records, error)) {
-                records.resize(1); // an empty record: the checks report it
-                where = error;
-            }
+        const bool isRecord = !line.isEmpty() && !line.startsWith('#');
+        if (isRecord && tsv::importDictionary(line, where, name.startsWith("dict"), records, error))
             out.push_back({records[0], where, above});
-        }
+        else if (isRecord) // an empty record, which the checks report under the error
+            out.push_back({WordRecord(), error, above});
         above = QString::fromUtf8(line);
     }
     return out;
@@ -145,7 +139,7 @@ private slots:
         static const QRegularExpression edges(
             QStringLiteral("^[^\\p{L}\\p{N}]+|[^\\p{L}\\p{N}]+$"));
         const SpellingExceptions ex =
-            readSpellingExceptions(dataPath(QStringLiteral("spelling-exceptions.txt")), kCodes);
+            readSpellingExceptions(VOKABRIX_DATA_DIR "/spelling-exceptions.txt", kCodes);
         verifyNone(ex.problems);
         QHash<QString, QSet<QString>> used;
         QStringList problems;
