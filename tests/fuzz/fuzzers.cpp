@@ -88,9 +88,7 @@ void fuzz_edit1(QByteArrayView bytes) {
     static EditorStore store;
     GridState grid;
     CollectingReporter reporter;
-    EditorHooks hooks;
-    hooks.reporter = &reporter;
-    Edit1 edit(store, grid, ProgramFolder(), hooks);
+    Edit1 edit(store, grid, ProgramFolder(), {.reporter = &reporter});
 
     const bool loaded = edit.LoadDictionaryBytes(bytes, QStringLiteral("fuzz.dct"));
     FUZZ_CHECK(store.recordCount >= 0 && store.recordCount <= kEditorCapacity);

@@ -168,7 +168,8 @@ private slots:
         QVERIFY(f.reporter.messages.isEmpty());
     }
 
-    // The 3500th word fills the store, with a message; a further file adds nothing.
+    // The 3500th word fills the store, with a message; a further file adds nothing. A slot
+    // beyond the store takes no word.
     void storeFull() {
         for (const int words : {3499, 3500, 3501}) {
             Folder f;
@@ -178,6 +179,9 @@ private slots:
             LoadDictionaryBytes(s, encode(numberedRecords(3)), QStringLiteral("y"), f.context);
             QCOMPARE(s.wordCount, std::min(words + 3, 3500));
         }
+        WordStore s;
+        s.SetWord(WordStore::kCapacity + 1, 1, QStringLiteral("outside"));
+        QCOMPARE(s.GetWord(WordStore::kCapacity + 1, 1), QString());
     }
 
     // Plain dictionaries are listed (an empty file is a plain, empty list) and ticked by name
@@ -254,19 +258,13 @@ private slots:
         }
     }
 
-    // An access mark is dropped and a doubled "&" kept once; tag numbers read their digits
-    // only; words compare upper-cased without outer blanks; a slot beyond the store takes no
-    // word.
-    void smallHelpers() {
-        QStringList stripped;
-        for (const char* text : {"&Worm", "E&xit", "Salt && pepper", "a&&&b", "end&"})
-            stripped << StripAmpersands(QString::fromLatin1(text));
-        QCOMPARE(stripped.join(u'|'), QStringLiteral("Worm|Exit|Salt & pepper|a&&b|end"));
-        QCOMPARE(tagNumber("NOMAX") + tagNumber("0") + tagNumber("306"), 306);
-        QCOMPARE(NormalizeText(QStringLiteral("  straße ")), QStringLiteral("STRAßE"));
-        WordStore s;
-        s.SetWord(WordStore::kCapacity + 1, 1, QStringLiteral("outside"));
-        QCOMPARE(s.GetWord(WordStore::kCapacity + 1, 1), QString());
+    void helpers_data() { addRows("helpers.tsv"); }
+    void helpers() {
+        QFETCH(QStringList, row); // name, helper, text, result
+        QCOMPARE(row[1] == "strip" ? StripAmpersands(row[2])
+                 : row[1] == "tag" ? QString::number(tagNumber(row[2]))
+                                   : NormalizeText(row[2]),
+                 row[3]);
     }
 
     // Values out of range are corrected when read, numbers without digits read as 0. The
