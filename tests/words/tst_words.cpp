@@ -20,7 +20,7 @@ namespace {
 
 // A program folder with dictionaries of numbered words: "name=count" plain, "name=count@first"
 // numbered from `first`, a trailing "e" enciphered, a trailing "!" with the length of the third
-// word below its offset (a read error); "name" alone is an empty file.
+// word below its offset (a read error); "name" alone is an empty file; "name>target" a link.
 struct Folder {
     QTemporaryDir dir;
     CollectingReporter reporter;
@@ -30,6 +30,9 @@ struct Folder {
         static const QRegularExpression fileEntry(
             QStringLiteral("([^=]+)(=(\\d+)(?:@(\\d+))?(e?)(!?))?"));
         for (const QString& list : lists) {
+            if (list.contains(u'>') &&
+                QFile::link(list.section(u'>', 1), dir.filePath(list.section(u'>', 0, 0))))
+                continue;
             const QRegularExpressionMatch m = fileEntry.match(list);
             const int first = qMax(1, m.captured(4).toInt());
             QByteArray data = m.captured(2).isEmpty()
@@ -181,19 +184,18 @@ private slots:
     }
 
     // Plain dictionaries are listed (an empty file is a plain, empty list) and ticked by name
-    // without regard to case; enciphered ones never by name. Loaded are the command-line file,
+    // without regard to case; enciphered ones never by name. At most 36 are offered; one that
+    // cannot be read is reported and left out. Loaded are the command-line file,
     // else the chosen lists in their order, else VOKABRIX.DCT and OWN.DCT, names found
     // without regard to case. A filled store is left as it is. A read error keeps the words
     // before it. The loader lets events run once per word read.
     void folder_data() { addRows("folders.tsv"); }
     void folder() {
-        QFETCH(QStringList,
-               row); // name, files, chosen, command line, message, words, listed, ticked
+        QFETCH(QStringList, row); // name, files, chosen, command line, then the patterns
         Folder f(words(row[1]));
-        const WordListChoice c = ListWordLists(f.context.folder, words(row[2]), nullptr);
+        const WordListChoice c = ListWordLists(f.context.folder, words(row[2]), &f.reporter);
         QStringList listed = c.files;
         listed.sort(Qt::CaseInsensitive);
-        QCOMPARE(listed.join(u' ') + u'|' + ChosenWordLists(c).join(u' '), row[6] + u'|' + row[7]);
         if (!row[3].isEmpty())
             f.context.commandLineFile = f.dir.filePath(row[3]);
         WordStore s;
@@ -201,25 +203,18 @@ private slots:
         int pumps = 0;
         f.context.pumpEvents = [&pumps] { ++pumps; };
         LoadDictionaries(s, f.context);
-        QCOMPARE(loaded(s), row[5]);
         QCOMPARE(pumps, s.wordCount);
-        const QString said = f.reporter.messages.join(u'|');
-        const QString message = row[4].replace("%1", QRegularExpression::escape(f.dir.path()));
-        QVERIFY2(QRegularExpression("^" + message + "$").match(said).hasMatch(), qPrintable(said));
+        const QString outcome =
+            QStringList{listed.join(u' '), ChosenWordLists(c).join(u' '), loaded(s)}.join(u'/') +
+            u'/' + f.reporter.messages.join(u'/');
+        const QString pattern =
+            row.mid(4).join(u'/').replace("%1", QRegularExpression::escape(f.dir.path()));
+        QVERIFY2(QRegularExpression("^" + pattern + "$").match(outcome).hasMatch(),
+                 qPrintable(outcome));
+        const QString before = loaded(s);
         writeFile(f.dir.filePath("own.dct"), encode(numberedRecords(1, 40)));
         LoadDictionaries(s, f.context);
-        QCOMPARE(loaded(s), row[5]);
-    }
-
-    // At most 36 lists are offered; one that cannot be read is reported and left out.
-    void listLimits() {
-        Folder f({"good.dct=0"});
-        QVERIFY(QFile::link(QStringLiteral("/proc/self/mem"), f.dir.filePath("bad.dct")));
-        QCOMPARE(ListWordLists(f.context.folder, {}, &f.reporter).files, QStringList{"good.dct"});
-        QCOMPARE(f.reporter.messages.size(), 1);
-        for (int i = 0; i < 36; ++i)
-            writeFile(f.dir.filePath(QStringLiteral("list%1.dct").arg(i)), encode({}));
-        QCOMPARE(ListWordLists(f.context.folder, {}, nullptr).files.size(), 36);
+        QVERIFY(before.isEmpty() || loaded(s) == before); // a filled store is left as it is
     }
 
     // Each language reads its own text of every entry, the file found without regard to
