@@ -108,11 +108,8 @@ private slots:
                 parts.first().trimmed().isEmpty() || parts.last().trimmed().isEmpty() ||
                 (code == kEnglish ? cls == 1 && englishArticle.match(text).hasMatch()
                                   : SplitArticle(text, 1, code).Article.isEmpty() == (cls == 1)))
-                problems << QStringLiteral("%1: class %2, \"%3\", level %4")
-                                .arg(e.where)
-                                .arg(cls)
-                                .arg(text)
-                                .arg(level);
+                problems << e.where + QString::asprintf(": class %d, level %d: ", cls, level) +
+                                text;
             crossword += letters.match(SplitArticle(parts[0], cls, code).Bare).hasMatch();
             for (int i = 0; i < parts.size() && i < 2; ++i)
                 for (QString w : SplitArticle(parts[parts.size() - 1 - i], cls, code)
@@ -125,9 +122,9 @@ private slots:
                  e.above.startsWith("# repeat: ") && it.hasNext();)
                 noted.insert(it.next().captured(1));
             QString earlier;
-            for (const QString& s : spellings(text, code))
+            for (const QString& s : parts)
                 earlier = first.value(NormalizeText(s), earlier);
-            for (const QString& s : spellings(text, code))
+            for (const QString& s : parts)
                 first.insert(NormalizeText(s), e.where);
             if (!earlier.isEmpty() && !noted.contains(text))
                 problems << e.where + QStringLiteral(": \"%1\" repeats %2 without a comment above "
