@@ -50,9 +50,8 @@ private slots:
             QVERIFY(w.chkDct[0]->isChecked() && w.chkDct[3]->isHidden());
             QLabel* label = w.lblDct[w.lblDct[1]->text().startsWith("own") ? 2 : 1];
             QVERIFY(label->isVisible());
-            QLabel plain;
+            QLabel plain(shortened ? label->text() : name);
             plain.setTextFormat(Qt::PlainText);
-            plain.setText(shortened ? label->text() : name);
             plain.setFont(label->font());
             plain.setAlignment(label->alignment());
             plain.setPalette(label->palette());
