@@ -20,30 +20,24 @@ struct SpellingExceptions {
 inline SpellingExceptions readSpellingExceptions(const QString& path, const QStringList& codes) {
     SpellingExceptions ex;
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    if (!file.open(QIODevice::ReadOnly))
         ex.problems << path + QStringLiteral(" cannot be read");
-        return ex;
-    }
-    const QStringList lines = QString::fromUtf8(file.readAll()).split(u'\n');
-    for (int i = 0; i < lines.size(); ++i) {
-        const QString line = lines[i].trimmed();
-        if (line.isEmpty() || line.startsWith(u'#'))
-            continue;
-        const QStringList parts = line.split(u' ', Qt::SkipEmptyParts);
-        if (parts.size() != 2 || !codes.contains(parts[0])) {
-            ex.problems << QStringLiteral("line %1: \"%2\" is not \"<language code> <word>\"")
-                               .arg(i + 1)
-                               .arg(line);
-            continue;
-        }
-        ex.byCode[parts[0]].insert(parts[1]);
-        ++ex.count;
+    int number = 0;
+    for (const QString& line : QString::fromUtf8(file.readAll()).split(u'\n')) {
+        const QStringList parts = line.trimmed().split(u' ', Qt::SkipEmptyParts);
+        ++number;
+        if (parts.size() == 2 && codes.contains(parts[0])) {
+            ex.byCode[parts[0]].insert(parts[1]);
+            ++ex.count;
+        } else if (!parts.isEmpty() && !parts[0].startsWith(u'#'))
+            ex.problems
+                << path + QStringLiteral(", line %1 is not \"<language code> <word>\"").arg(number);
     }
     return ex;
 }
 
 // The words of a text that a hunspell dictionary does not know, each once in the order
-// met; `error` names the Debian package to install when hunspell or the dictionary is
+// met; `error` names the Debian packages to install when hunspell or the dictionary is
 // missing.
 struct Misspelt {
     QStringList words;
@@ -55,29 +49,19 @@ inline Misspelt misspeltWords(const QString& dictionary, const QString& package,
     Misspelt out;
     QProcess hunspell;
     hunspell.start(QStringLiteral("hunspell"), {"-i", "UTF-8", "-d", dictionary, "-l"});
-    if (!hunspell.waitForStarted(30000)) {
-        out.error =
-            QStringLiteral("hunspell cannot be started: install the Debian package hunspell");
-        return out;
-    }
+    hunspell.waitForStarted(30000);
     hunspell.write((text + u'\n').toUtf8());
     hunspell.closeWriteChannel();
-    if (!hunspell.waitForFinished(120000)) {
-        out.error = QStringLiteral("hunspell did not finish");
-        return out;
-    }
-    const QString err = QString::fromUtf8(hunspell.readAllStandardError()).trimmed();
-    if (hunspell.exitStatus() != QProcess::NormalExit || hunspell.exitCode() != 0) {
-        out.error =
-            QStringLiteral("hunspell has no dictionary %1 (%2): install the Debian package %3")
-                .arg(dictionary, err, package);
-        return out;
-    }
-    for (const QString& w :
-         QString::fromUtf8(hunspell.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts)) {
-        if (!out.words.contains(w))
-            out.words << w;
-    }
+    if (!hunspell.waitForFinished(120000) || hunspell.exitStatus() != QProcess::NormalExit ||
+        hunspell.exitCode() != 0)
+        out.error = QStringLiteral("hunspell -d %1 failed (%2 %3): install the Debian packages "
+                                   "hunspell and %4")
+                        .arg(dictionary, hunspell.errorString(),
+                             QString::fromUtf8(hunspell.readAllStandardError()).trimmed(), package);
+    else
+        out.words =
+            QString::fromUtf8(hunspell.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
+    out.words.removeDuplicates();
     return out;
 }
 

@@ -8,13 +8,11 @@
 
 namespace vx::test {
 
-inline WordRecord record(const QString& sv, const QString& en, const QString& de,
-                         const QString& fr, const QString& es, int level = 3, int wordClass = 0) {
-    WordRecord r;
-    r.text = {sv, en, de, fr, es};
+inline WordRecord record(const QString& sv, const QString& en, const QString& de, const QString& fr,
+                         const QString& es, int level = 3, int wordClass = 0) {
+    WordRecord r{{sv, en, de, fr, es}, {}, wordClass};
     for (int l = 0; l < kLanguageCount; ++l)
         r.level[l] = r.text[l].isEmpty() ? 0 : level;
-    r.wordClass = wordClass;
     return r;
 }
 

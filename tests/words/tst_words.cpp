@@ -19,7 +19,8 @@ using namespace vx::test;
 namespace {
 
 // A program folder with dictionaries of numbered words: "name=count" plain, "name=count@first"
-// numbered from `first`, a trailing "e" enciphered; "name" alone is an empty file.
+// numbered from `first`, a trailing "e" enciphered, a trailing "!" with the length of the third
+// word below its offset (a read error); "name" alone is an empty file; "name>target" a link.
 struct Folder {
     QTemporaryDir dir;
     CollectingReporter reporter;
@@ -27,48 +28,77 @@ struct Folder {
 
     explicit Folder(const QStringList& lists = {}) {
         static const QRegularExpression fileEntry(
-            QStringLiteral("([^=]+)(=(\\d+)(?:@(\\d+))?(e?))?"));
+            QStringLiteral("([^=]+)(=(\\d+)(?:@(\\d+))?(e?)(!?))?"));
         for (const QString& list : lists) {
+            if (list.contains(u'>') &&
+                QFile::link(list.section(u'>', 1), dir.filePath(list.section(u'>', 0, 0))))
+                continue;
             const QRegularExpressionMatch m = fileEntry.match(list);
-            writeFile(
-                dir.filePath(m.captured(1)),
-                m.captured(2).isEmpty()
-                    ? QByteArray()
-                    : encode(numberedRecords(m.captured(3).toInt(), qMax(1, m.captured(4).toInt())),
-                             !m.captured(5).isEmpty()));
+            const int first = qMax(1, m.captured(4).toInt());
+            QByteArray data = m.captured(2).isEmpty()
+                                  ? QByteArray()
+                                  : encode(numberedRecords(m.captured(3).toInt(), first),
+                                           !m.captured(5).isEmpty());
+            if (!m.captured(6).isEmpty())
+                data.replace(encode(numberedRecords(2, first)).size(), 2, "\x9b\x7c");
+            writeFile(dir.filePath(m.captured(1)), data);
         }
         context.folder = ProgramFolder(dir.path());
         context.reporter = &reporter;
     }
-    WordStore load(const QByteArray& data, int from = 2, int fromSub = 0, int to = 3) {
-        WordStore s;
-        context.fromLanguage = from;
-        context.fromSub = fromSub;
-        context.toLanguage = to;
-        LoadDictionaryBytes(s, data, QStringLiteral("x.dct"), context);
-        return s;
-    }
 };
 
-QString practised(const WordStore& s) {
+// The words loaded, each as "practised" or, in full, as "practised|own|class|level".
+QString loaded(const WordStore& s, bool full = false) {
     QStringList words;
     for (int k = 1; k <= s.wordCount; ++k)
-        words << s.toWord[k];
+        words << (full ? s.toWord[k] + u'|' + s.fromWord[k] +
+                             QString::asprintf("|%d|%d", s.wordClass[k], s.wordLevel[k])
+                       : s.toWord[k]);
     return words.join(u' ');
 }
 
+// Records written as "sv,en,de,fr,es[,level[,class]]", separated by ";".
+std::vector<WordRecord> records(const QString& field) {
+    std::vector<WordRecord> out;
+    for (const QString& r : field.split(u';', Qt::SkipEmptyParts)) {
+        const QStringList t = r.split(u',');
+        out.push_back(
+            record(t[0], t[1], t[2], t[3], t[4], t.value(5, "3").toInt(), t.value(6).toInt()));
+    }
+    return out;
+}
+
+const QStringList kCodes{"sv", "en", "de", "fr", "es"};
+
+// A language file whose text `n` reads "Å<n>&" and the language code in every language.
 QByteArray langFile(const std::vector<int>& numbers) {
     std::vector<LanguageEntry> entries;
-    for (int n : numbers) {
-        entries.push_back({n, {}});
-        for (const char* code : {"sv", "en", "de", "fr", "es"})
-            entries.back().texts << QStringLiteral("Å%1&").arg(n) + QLatin1String(code);
-    }
+    for (int n : numbers)
+        entries.push_back({n, QStringList(kCodes).replaceInStrings(QRegularExpression("^"),
+                                                                   QStringLiteral("Å%1&").arg(n))});
     QByteArray out;
     QString error;
     if (!encodeLanguageFile(entries, 5, out, error))
         qFatal("%s", qPrintable(error));
     return out;
+}
+
+// The rows of a tab-separated table in tests/words/data as the column "row", named by their
+// first field; "#" starts a comment line, "\n" and "\r" in a field stand for line ends.
+void addRows(const QString& name) {
+    QTest::addColumn<QStringList>("row");
+    QFile f(QStringLiteral(WORDS_TEST_DATA "/") + name);
+    if (!f.open(QIODevice::ReadOnly))
+        qFatal("cannot read %s", qPrintable(f.fileName()));
+    for (QString line : QString::fromUtf8(f.readAll()).split(u'\n', Qt::SkipEmptyParts))
+        if (!line.startsWith(u'#'))
+            QTest::addRow("%s", qPrintable(line.section(u'\t', 0, 0)))
+                << line.replace("\\n", "\n").replace("\\r", "\r").split(u'\t');
+}
+
+QStringList words(const QString& field) {
+    return field.split(u' ', Qt::SkipEmptyParts);
 }
 
 } // namespace
@@ -78,22 +108,11 @@ class TstWords : public QObject {
 private slots:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
 
-    void decipher_data() {
-        QTest::addColumn<QByteArray>("stored");
-        QTest::addColumn<QByteArray>("plain");
-        QTest::addRow("empty") << QByteArray() << QByteArray();
-        QTest::addRow("one character") << QByteArray("A") << QByteArray();
-        QTest::addRow("codes below 45 pass") << QByteArray("('") << QByteArray("(");
-        QTest::addRow("check fails") << QByteArray("((") << QByteArray();
-        // 'a' (97) + key 'M' (77) = 174; check 'a' - 1 = 96 + key 'o' (111) = 207.
-        QTest::addRow("one letter") << QByteArray("\xae\xcf") << QByteArray("a");
-        // 255 + 77 = 332 - 211 = 121; check 254 + 111 = 365 - 211 = 154.
-        QTest::addRow("ring wraps") << QByteArray("\x79\x9a") << QByteArray("\xff");
-    }
+    void decipher_data() { addRows("decipher.tsv"); }
     void decipher() {
-        QFETCH(QByteArray, stored);
-        QFETCH(QByteArray, plain);
-        QCOMPARE(DecipherText(stored), plain);
+        QFETCH(QStringList, row); // name, stored and plain bytes in hex
+        QCOMPARE(DecipherText(QByteArray::fromHex(row[1].toLatin1())),
+                 QByteArray::fromHex(row[2].toLatin1()));
     }
 
     // Every byte at every key position comes back, and a changed check character is refused.
@@ -103,340 +122,164 @@ private slots:
                 const QByteArray plain = QByteArray(position - 1, 'x') + char(code);
                 QByteArray stored;
                 QVERIFY(EncipherText(plain, stored));
-                QCOMPARE(stored.size(), plain.size() + 1);
                 QCOMPARE(DecipherText(stored), plain);
                 stored.back() = char(stored.back() ^ 1);
                 QCOMPARE(DecipherText(stored), QByteArray());
             }
-        QByteArray stored; // the key starts again at position 22
-        QVERIFY(EncipherText(QByteArray(22, 'a'), stored));
-        QCOMPARE(stored[21], stored[0]);
-        QVERIFY(stored[20] != stored[0]);
     }
 
-    // "article|bare word", with "|genus" where the article tells the genus.
-    void splitArticle_data() {
-        QTest::addColumn<int>("code");
-        QTest::addColumn<int>("wordClass");
-        QTest::addColumn<QString>("word");
-        QTest::addColumn<QString>("split");
-        QTest::addRow("en bil") << 1 << 1 << "en bil" << QString("en|bil|genus");
-        QTest::addRow("no blank") << 1 << 1 << "enbil" << QString("|enbil");
-        QTest::addRow("die Katze") << 3 << 1 << "die Katze" << QString("die|Katze|genus");
-        QTest::addRow("case-sensitive") << 3 << 1 << "Die Katze" << QString("|Die Katze");
-        QTest::addRow("chien (m)") << 4 << 1 << "chien (m)" << QString("(m)|chien|genus");
-        QTest::addRow("plural mark") << 4 << 1 << "chiens (mpl)" << QString("(mpl)|chiens");
-        QTest::addRow("mark without blank") << 4 << 1 << "chien(m)" << QString("(m)|chien|genus");
-        QTest::addRow("only an article") << 3 << 1 << "der" << QString("|der");
-        QTest::addRow("not a noun") << 3 << 3 << " der Hund " << QString("| der Hund ");
-        QTest::addRow("English") << 2 << 1 << "the dog" << QString("|the dog");
-        QTest::addRow("blanks trimmed") << 3 << 1 << "der  Hund " << QString("der|Hund|genus");
-        QTest::addRow("unknown language") << 9 << 1 << "der Hund" << QString("|der Hund");
-    }
+    void splitArticle_data() { addRows("splitarticle.tsv"); }
     void splitArticle() {
-        QFETCH(int, code);
-        QFETCH(int, wordClass);
-        QFETCH(QString, word);
-        QFETCH(QString, split);
-        const WordForm f = SplitArticle(word, wordClass, code);
-        QCOMPARE(f.Article + u'|' + f.Bare + (f.Genus ? "|genus" : ""), split);
+        QFETCH(QStringList, row); // name, language, word class, word, "article|bare|genus"
+        const int code = row[1].toInt();
+        const WordForm f = SplitArticle(row[3], row[2].toInt(), code);
+        QCOMPARE(f.Article + u'|' + f.Bare + (f.Genus ? "|genus" : ""), row[4]);
         QCOMPARE(f.BeforeWord, !f.Article.isEmpty() && (code == 1 || code == 3));
         QCOMPARE(f.AfterWord, !f.Article.isEmpty() && code >= 4);
     }
 
-    // Each word as "practised|own|class|level". The enciphered field is a flag (any value but
-    // 0); a file cut inside its second record keeps the first word; a record needs both of
-    // its sides; own language English gives British before the slash, American after it.
+    // The enciphered field is a flag (any value but 0); a file cut inside its second record
+    // keeps the first word; a record needs both of its sides; own language English gives
+    // British before the slash, American after it.
     void load_data() {
-        QTest::addColumn<QByteArray>("data");
-        QTest::addColumn<QList<int>>("languages"); // own, its variant, practised
-        QTest::addColumn<QString>("loaded");
-        for (const int field : {0, -1, 7}) {
-            QByteArray data = encode(
-                {record("en hund", "dog", "der Hund", "chien (m)", "perro (m)", 2, 1)}, field != 0);
-            data[0] = static_cast<char>(field & 0xFF);
-            data[1] = static_cast<char>((field >> 8) & 0xFF);
-            QTest::addRow("enciphered field %d", field)
-                << data << QList<int>{2, 0, 3} << "der Hund|dog|1|2";
-        }
-        const QByteArray one = encode({record("a", "b", "c", "d", "e")});
-        const QByteArray both =
-            encode({record("a", "b", "c", "d", "e"), record("f", "g", "h", "i", "j")});
-        for (qsizetype cut = one.size() + 1; cut < both.size(); ++cut)
+        addRows("load.tsv");
+        const QString both = QStringLiteral("a,b,c,d,e;f,g,h,i,j");
+        for (qsizetype cut = encode(records("a,b,c,d,e")).size() + 1;
+             cut < encode(records(both)).size(); ++cut)
             QTest::addRow("cut at %d", int(cut))
-                << both.left(cut) << QList<int>{2, 0, 3} << "c|b|0|3";
-        QTest::addRow("empty") << encode({}) << QList<int>{2, 0, 3} << "";
-        QTest::addRow("one side missing")
-            << encode({record("a", "b", "", "d", "e"), record("f", "", "h", "i", "j"),
-                       record("k", "l", "m", "n", "o")})
-            << QList<int>{2, 0, 3} << "m|l|0|3";
-        QTest::addRow("own language practised") << one << QList<int>{3, 0, 3} << "";
-        const QByteArray colour =
-            encode({record("färg", "colour/color/x", "die Farbe", "couleur (f)", "color (m)")});
-        QTest::addRow("British") << colour << QList<int>{2, 0, 3} << "die Farbe|colour|0|3";
-        QTest::addRow("American") << colour << QList<int>{2, 1, 3} << "die Farbe|color/x|0|3";
-        QTest::addRow("other variant keeps all")
-            << colour << QList<int>{2, 2, 3} << "die Farbe|colour/color/x|0|3";
-        QTest::addRow("practised English")
-            << colour << QList<int>{3, 1, 2} << "colour|die Farbe|0|3";
+                << QStringList{"", "2 0 3", "", QString::number(cut), both, "c|b|0|3"};
     }
     void load() {
-        QFETCH(QByteArray, data);
-        QFETCH(QList<int>, languages);
-        QFETCH(QString, loaded);
+        QFETCH(QStringList, row); // name, own sub practised, enciphered field, cut, records, words
+        QByteArray data = encode(records(row[4]), row[2].toInt(nullptr, 16) != 0);
+        if (!row[2].isEmpty())
+            data.replace(0, 2, QByteArray::fromHex(row[2].toLatin1()));
+        if (!row[3].isEmpty())
+            data.truncate(row[3].toInt());
         Folder f;
-        const WordStore s = f.load(data, languages[0], languages[1], languages[2]);
-        QStringList words;
-        for (int k = 1; k <= s.wordCount; ++k)
-            words << QStringLiteral("%1|%2|%3|%4")
-                         .arg(s.toWord[k], s.fromWord[k])
-                         .arg(s.wordClass[k])
-                         .arg(s.wordLevel[k]);
-        QCOMPARE(words.join(u' '), loaded);
+        const QStringList languages = words(row[1]);
+        f.context.fromLanguage = languages[0].toInt();
+        f.context.fromSub = languages[1].toInt();
+        f.context.toLanguage = languages[2].toInt();
+        WordStore s;
+        LoadDictionaryBytes(s, data, QStringLiteral("x.dct"), f.context);
+        QCOMPARE(loaded(s, true), row[5]);
         QVERIFY(f.reporter.messages.isEmpty());
     }
 
-    // The 3500th word fills the store, with a message; a further file adds nothing.
+    // The 3500th word fills the store, with a message; a further file adds nothing. A slot
+    // beyond the store takes no word.
     void storeFull() {
         for (const int words : {3499, 3500, 3501}) {
             Folder f;
-            WordStore s = f.load(encode(numberedRecords(words)));
-            QCOMPARE(s.wordCount, std::min(words, 3500));
-            QCOMPARE(f.reporter.messages,
-                     words < 3500 ? QStringList()
-                                  : QStringList{"Your dictionaries contain more than 3500 words. "
-                                                "Only 3500 words will be used."});
+            WordStore s;
+            LoadDictionaryBytes(s, encode(numberedRecords(words)), QStringLiteral("x"), f.context);
+            QCOMPARE(f.reporter.messages.size(), words < 3500 ? 0 : 1);
             LoadDictionaryBytes(s, encode(numberedRecords(3)), QStringLiteral("y"), f.context);
             QCOMPARE(s.wordCount, std::min(words + 3, 3500));
         }
-    }
-
-    // The command-line file, else the chosen lists in their order, else VOKABRIX.DCT and
-    // OWN.DCT; names found without regard to case. A filled store is left as it is.
-    void whichFilesLoad_data() {
-        QTest::addColumn<QStringList>("lists");
-        QTest::addColumn<QStringList>("chosen");
-        QTest::addColumn<QString>("commandLine");
-        QTest::addColumn<QString>("message"); // %1 the folder
-        QTest::addColumn<QString>("words");
-        const QStringList three{"VOKABRIX.DCT=2e", "a.dct=1@20", "B.DCT=1@30"};
-        QTest::addRow("own list missing")
-            << QStringList{"Vokabrix.dct=2e"} << QStringList() << QString()
-            << QString("The dictionary file %1/OWN.DCTwas not found.") << "Wort1 Wort2";
-        QTest::addRow("both defaults")
-            << QStringList{"Vokabrix.dct=2e", "own.dct=1@10"} << QStringList() << QString()
-            << QString() << "Wort1 Wort2 Wort10";
-        QTest::addRow("chosen") << three << QStringList{"b.dct", "a.dct"} << QString() << QString()
-                                << "Wort30 Wort20";
-        QTest::addRow("built-in chosen")
-            << three << QStringList{kBuiltInChoice} << QString() << QString() << "Wort1 Wort2";
-        QTest::addRow("command line")
-            << three << QStringList{"b.dct"} << QString("a.dct") << QString() << "Wort20";
-    }
-    void whichFilesLoad() {
-        QFETCH(QStringList, lists);
-        QFETCH(QStringList, chosen);
-        QFETCH(QString, commandLine);
-        QFETCH(QString, message);
-        QFETCH(QString, words);
-        Folder f(lists);
-        if (!commandLine.isEmpty())
-            f.context.commandLineFile = f.dir.filePath(commandLine);
-        WordStore s;
-        s.dictFiles = chosen;
-        LoadDictionaries(s, f.context);
-        QCOMPARE(practised(s), words);
-        QCOMPARE(f.reporter.messages.join(u'|'), message.replace("%1", f.dir.path()));
-        writeFile(f.dir.filePath("own.dct"), encode(numberedRecords(1, 40)));
-        LoadDictionaries(s, f.context);
-        QCOMPARE(practised(s), words);
-    }
-
-    // A length below the stored offset is a read error: the words before it stay, and the
-    // loader lets events run once per word read.
-    void readErrorKeepsWordsBefore() {
-        Folder f;
-        QByteArray data = encode(numberedRecords(3));
-        const qsizetype third = encode(numberedRecords(2)).size();
-        data[third] = static_cast<char>(0x9b); // length 31899
-        data[third + 1] = static_cast<char>(0x7c);
-        writeFile(f.dir.filePath("bad.dct"), data);
-        int pumps = 0;
-        f.context.pumpEvents = [&pumps] { ++pumps; };
-        WordStore s;
-        LoadDictionaryFile(s, QStringLiteral("bad.dct"), f.context);
-        QCOMPARE(practised(s), QStringLiteral("Wort1 Wort2"));
-        QCOMPARE(f.reporter.messages.size(), 1);
-        QVERIFY(f.reporter.messages[0].startsWith("Error reading file " +
-                                                  f.dir.filePath("bad.dct") + ": "));
-        QCOMPARE(pumps, 2);
-    }
-
-    // Plain dictionaries are listed (an empty file is a plain, empty list) and ticked by
-    // name without regard to case; enciphered ones never by name.
-    void listWordLists_data() {
-        QTest::addColumn<QStringList>("lists");
-        QTest::addColumn<QStringList>("chosen");
-        QTest::addColumn<QString>("files");
-        QTest::addColumn<QString>("ticked");
-        QTest::addRow("only the built-in dictionary")
-            << QStringList{"VOKABRIX.DCT=3e"} << defaultWordLists() << ""
-            << "vokabrix.dct";
-        QTest::addRow("plain files")
-            << QStringList{"Animals.DCT=2", "own.dct", "secret.dct=2e", "notes.txt=1"}
-            << QStringList{"vokabrix.DCT", "ANIMALS.dct"} << "Animals.DCT own.dct"
-            << "vokabrix.dct Animals.DCT";
-        QTest::addRow("nothing chosen")
-            << QStringList{"VOKABRIX.DCT=2e", "OWN.DCT=1"} << QStringList() << "OWN.DCT"
-            << "";
-    }
-    void listWordLists() {
-        QFETCH(QStringList, lists);
-        QFETCH(QStringList, chosen);
-        QFETCH(QString, files);
-        QFETCH(QString, ticked);
-        Folder f(lists);
-        const WordListChoice c = ListWordLists(f.context.folder, chosen, nullptr);
-        QStringList listed = c.files;
-        listed.sort(Qt::CaseInsensitive);
-        QCOMPARE(listed.join(u' '), files);
-        QCOMPARE(ChosenWordLists(c).join(u' '), ticked);
-    }
-
-    void atMost36Lists() {
-        Folder f;
-        for (int i = 0; i < 37; ++i)
-            writeFile(f.dir.filePath(QStringLiteral("list%1.dct").arg(i)), encode({}));
-        QCOMPARE(ListWordLists(f.context.folder, {}, nullptr).files.size(), 36);
-    }
-
-    void unreadableListIsReportedAndSkipped() {
-        Folder f({"good.dct=0"});
-        QVERIFY(QFile::link(QStringLiteral("/proc/self/mem"), f.dir.filePath("bad.dct")));
-        QCOMPARE(ListWordLists(f.context.folder, {}, &f.reporter).files, QStringList{"good.dct"});
-        QCOMPARE(f.reporter.messages.size(), 1);
-    }
-
-    // Each language reads its own text of every entry; a number above 350 is a read error
-    // that keeps what was read before it; a missing file is reported.
-    void languageFile() {
-        const QByteArray data = langFile({0, 350, 7});
-        for (int code = 1; code <= 5; ++code) {
-            TextTable t;
-            CollectingReporter r;
-            QCOMPARE(ReadLanguageBytes(data, code, t, r), LanguageFileResult::Read);
-            const QString suffix = QStringList{"sv", "en", "de", "fr", "es"}[code - 1];
-            QCOMPARE(t.uiText[0] + t.uiText[350] + t.uiText[7] + t.uiText[8],
-                     QStringLiteral("Å0&%1Å350&%1Å7&%1").arg(suffix));
-            QVERIFY(r.messages.isEmpty());
-        }
-        QByteArray damaged = langFile({1, 2, 3});
-        const qsizetype third = langFile({1, 2}).size();
-        damaged[third] = static_cast<char>(351 & 0xFF);
-        damaged[third + 1] = static_cast<char>(351 >> 8);
-        TextTable t;
-        CollectingReporter r;
-        QCOMPARE(ReadLanguageBytes(damaged, 2, t, r), LanguageFileResult::ReadError);
-        QCOMPARE(t.uiText[2], QStringLiteral("Å2&en"));
-        QCOMPARE(r.messages.size(), 1);
-        QVERIFY(r.messages[0].startsWith(QStringLiteral("Error reading LANG.CRP: ")));
-        QVERIFY(r.messages[0].endsWith(QStringLiteral(". Vokabrix should be reinstalled.")));
-        Folder f;
-        QCOMPARE(ReadLanguageFile(f.context.folder, 1, t, f.reporter), LanguageFileResult::Missing);
-        QCOMPARE(f.reporter.messages,
-                 QStringList{"The file LANG.CRP was not found. Vokabrix must be reinstalled."});
-        writeFile(f.dir.filePath("lang.crp"), langFile({5}));
-        QCOMPARE(ReadLanguageFile(f.context.folder, 4, t, f.reporter), LanguageFileResult::Read);
-        QCOMPARE(t.uiText[5], QStringLiteral("Å5&fr"));
-        // The writer refuses what the reader would refuse, rather than writing a file that
-        // breaks the program at start-up: a number outside 0..350, a text over 866 bytes.
-        const QString longest(866, u'x');
-        for (const auto& [number, text, fits] : {std::tuple{5, longest, true},
-                                                 {5, longest + u'x', false},
-                                                 {-1, QString("a"), false},
-                                                 {351, QString("a"), false}}) {
-            QByteArray out;
-            QString error;
-            QCOMPARE(encodeLanguageFile({{number, {text, "b", "c", "d", "e"}}}, 5, out, error),
-                     fits);
-            QVERIFY(fits || (out.isEmpty() && error.startsWith("text") &&
-                             error.contains(QString::number(number))));
-        }
-    }
-
-    // An access mark is dropped and a doubled "&" kept once; tag numbers read their digits
-    // only; words compare upper-cased without outer blanks; a slot beyond the store takes no
-    // word.
-    void smallHelpers() {
-        QStringList stripped;
-        for (const char* text : {"&Worm", "E&xit", "Salt && pepper", "a&&&b", "end&"})
-            stripped << StripAmpersands(QString::fromLatin1(text));
-        QCOMPARE(stripped.join(u'|'), QStringLiteral("Worm|Exit|Salt & pepper|a&&b|end"));
-        QCOMPARE(tagNumber("NOMAX") + tagNumber("0") + tagNumber("306"), 306);
-        QCOMPARE(NormalizeText(QStringLiteral("  straße ")), QStringLiteral("STRAßE"));
         WordStore s;
         s.SetWord(WordStore::kCapacity + 1, 1, QStringLiteral("outside"));
         QCOMPARE(s.GetWord(WordStore::kCapacity + 1, 1), QString());
     }
 
+    // Plain dictionaries are listed (an empty file is a plain, empty list) and ticked by name
+    // without regard to case; enciphered ones never by name. At most 36 are offered; one that
+    // cannot be read is reported and left out. Loaded are the command-line file,
+    // else the chosen lists in their order, else VOKABRIX.DCT and OWN.DCT, names found
+    // without regard to case. A filled store is left as it is. A read error keeps the words
+    // before it. The loader lets events run once per word read.
+    void folder_data() { addRows("folders.tsv"); }
+    void folder() {
+        QFETCH(QStringList, row); // name, files, chosen, command line, then the patterns
+        Folder f(words(row[1]));
+        const WordListChoice c = ListWordLists(f.context.folder, words(row[2]), &f.reporter);
+        QStringList listed = c.files;
+        listed.sort(Qt::CaseInsensitive);
+        if (!row[3].isEmpty())
+            f.context.commandLineFile = f.dir.filePath(row[3]);
+        WordStore s;
+        s.dictFiles = words(row[2]);
+        int pumps = 0;
+        f.context.pumpEvents = [&pumps] { ++pumps; };
+        LoadDictionaries(s, f.context);
+        QCOMPARE(pumps, s.wordCount);
+        const QString outcome =
+            QStringList{listed.join(u' '), ChosenWordLists(c).join(u' '), loaded(s)}.join(u'/') +
+            u'/' + f.reporter.messages.join(u'/');
+        const QString pattern =
+            row.mid(4).join(u'/').replace("%1", QRegularExpression::escape(f.dir.path()));
+        QVERIFY2(QRegularExpression("^" + pattern + "$").match(outcome).hasMatch(),
+                 qPrintable(outcome));
+        const QString before = loaded(s);
+        writeFile(f.dir.filePath("own.dct"), encode(numberedRecords(1, 40)));
+        LoadDictionaries(s, f.context);
+        QVERIFY(before.isEmpty() || loaded(s) == before); // a filled store is left as it is
+    }
+
+    // Each language reads its own text of every entry, the file found without regard to
+    // case; a number above 350 (351 = 0x15f) is a read error that keeps what was read before it.
+    // The writer refuses what the reader would refuse, rather than writing a file that breaks the
+    // program at start-up: a number outside 0..350, a text over 866 bytes.
+    void languageFile() {
+        Folder f;
+        TextTable t;
+        QCOMPARE(ReadLanguageFile(f.context.folder, 1, t, f.reporter), LanguageFileResult::Missing);
+        writeFile(f.dir.filePath("lang.crp"), langFile({0, 350, 7}));
+        for (int code = 1; code <= 5; ++code) {
+            QCOMPARE(ReadLanguageFile(f.context.folder, code, t, f.reporter),
+                     LanguageFileResult::Read);
+            QCOMPARE(t.uiText[0] + t.uiText[350] + t.uiText[7] + t.uiText[8],
+                     QStringLiteral("Å0&%1Å350&%1Å7&%1").arg(kCodes[code - 1]));
+        }
+        const QByteArray damaged =
+            langFile({1, 2, 3}).replace(langFile({1, 2}).size(), 2, "\x5f\x01");
+        QCOMPARE(ReadLanguageBytes(damaged, 2, t, f.reporter), LanguageFileResult::ReadError);
+        QCOMPARE(t.uiText[2], QStringLiteral("Å2&en"));
+        QCOMPARE(f.reporter.messages.size(), 2);
+        QVERIFY(f.reporter.messages[1].startsWith(QStringLiteral("Error reading LANG.CRP: ")));
+        for (const auto& [number, length, fits] :
+             {std::tuple{5, 866, true}, {5, 867, false}, {-1, 1, false}, {351, 1, false}}) {
+            QByteArray out;
+            QString error;
+            QCOMPARE(encodeLanguageFile({{number, {QString(length, u'x'), "b", "c", "d", "e"}}}, 5,
+                                        out, error),
+                     fits);
+            QVERIFY(fits || (out.isEmpty() && error.contains(QString::number(number))));
+        }
+    }
+
+    void helpers_data() { addRows("helpers.tsv"); }
+    void helpers() {
+        QFETCH(QStringList, row); // name, helper, text, result
+        QCOMPARE(row[1] == "strip" ? StripAmpersands(row[2])
+                 : row[1] == "tag" ? QString::number(tagNumber(row[2]))
+                                   : NormalizeText(row[2]),
+                 row[3]);
+    }
+
     // Values out of range are corrected when read, numbers without digits read as 0. The
     // exit writes values where they stand, keeps other lines, and writes positive numbers
     // with a leading blank.
-    void settings_data() {
-        QTest::addColumn<QByteArray>("file");
-        QTest::addColumn<QString>("read");
-        QTest::addColumn<QString>("written"); // after the warranty was seen, From set to -1
-        QTest::addRow("first start")
-            << QByteArray() << "scheme 1, full 0, from 2/1, to 3"
-            << QString("[Misc]\r\nSeenWarranty=1\r\nColorScheme= 1\r\nFullScreen=0\r\nSpeak=0\r\n"
-                       "[Languages]\r\nFrom=-1\r\nFromSub= 1\r\nTo= 3\r\n");
-        QTest::addRow("lines kept")
-            << QByteArray("; kept\n[Misc]\nFullScreen=5\nSpeak=2\nOther=x\n\n[Languages]\nTo=4\n")
-            << "scheme 1, full 1, from 2/1, to 4"
-            << QString(
-                   "; kept\r\n[Misc]\r\nFullScreen=1\r\nSpeak=1\r\nOther=x\r\nSeenWarranty=1\r\n"
-                   "ColorScheme= 1\r\n\r\n[Languages]\r\nTo= 4\r\nFrom=-1\r\nFromSub= 1\r\n");
-        QTest::addRow("From 0") << QByteArray("[Languages]\nFrom=0\nFromSub=0\nTo=5\n")
-                                << "scheme 1, full 0, from 2/1, to 5" << QString();
-        QTest::addRow("From -1") << QByteArray("[languages]\nfrom= -1\nFromSub=0\n")
-                                 << "scheme 1, full 0, from 2/1, to 3" << QString();
-        QTest::addRow("From 65535") << QByteArray("[Languages]\nFrom=65535\n")
-                                    << "scheme 1, full 0, from 2/1, to 3" << QString();
-        QTest::addRow("From 7 stays") << QByteArray("[Languages]\nFrom= 7\nFromSub= 0\nTo= 1\n")
-                                      << "scheme 1, full 0, from 7/0, to 1" << QString();
-        QTest::addRow("To 0") << QByteArray("[Languages]\nFrom= 4\nTo=0\n")
-                              << "scheme 1, full 0, from 4/0, to 3" << QString();
-        QTest::addRow("scheme 3, full screen 5")
-            << QByteArray("[MISC]\r\nColorScheme= 3\r\nFullScreen=5\r\n")
-            << "scheme 3, full 1, from 2/1, to 3" << QString();
-        QTest::addRow("no digits") << QByteArray("[Misc]\nColorScheme=x\nFullScreen=abc\n")
-                                   << "scheme 1, full 0, from 2/1, to 3" << QString();
-    }
+    void settings_data() { addRows("settings.tsv"); }
     void settings() {
-        QFETCH(QByteArray, file);
-        QFETCH(QString, read);
-        QFETCH(QString, written);
+        QFETCH(QStringList, row); // name, file, scheme full From FromSub To, file written
         Folder f;
         const ProfileFile profile(f.dir.filePath("VOKABRIX.INI"));
-        if (!file.isEmpty())
-            writeFile(profile.path(), file);
+        if (!row[1].isEmpty())
+            writeFile(profile.path(), row[1].toLatin1());
         AppSettings s;
         ReadMiscSettings(profile, s);
         ReadLanguageSettings(profile, s);
-        QCOMPARE(QStringLiteral("scheme %1, full %2, from %3/%4, to %5")
-                     .arg(s.colorScheme)
-                     .arg(int(s.fullScreen))
-                     .arg(s.fromLanguage)
-                     .arg(s.fromSub)
-                     .arg(s.toLanguage),
-                 read);
-        if (written.isEmpty())
+        QCOMPARE(QString::asprintf("%d %d %d %d %d", s.colorScheme, int(s.fullScreen),
+                                   s.fromLanguage, s.fromSub, s.toLanguage),
+                 row[2]);
+        if (row[3].isEmpty())
             return;
         MarkWarrantySeen(profile);
         s.fromLanguage = -1;
         SaveExitSettings(profile, s);
-        QCOMPARE(QString::fromLatin1(readFile(profile.path())), written);
-        QVERIFY(ProfileFile::defaultPath().endsWith("/VOKABRIX.INI"));
+        QCOMPARE(QString::fromLatin1(readFile(profile.path())), row[3].replace("\n", "\r\n"));
         QVERIFY(ProfileFile::defaultPath().startsWith(
             QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)));
     }
