@@ -36,6 +36,7 @@ inline QString unescaped(const QString& cell) {
     return out;
 }
 
+#ifdef VOKABRIX_TEST_DIR
 // The rows of a tab-separated UTF-8 file of cases/, without the notes (lines starting with #).
 inline QList<QStringList> cases(const char* file) {
     QFile f(QStringLiteral(VOKABRIX_TEST_DIR "/cases/") + QLatin1String(file));
@@ -58,5 +59,6 @@ inline void addCases(const char* file) {
     for (const QStringList& c : cases(file))
         QTest::addRow("%s", qPrintable(c[0])) << c;
 }
+#endif
 
 } // namespace vx::test
