@@ -3,6 +3,7 @@
 // buttons, About, the introduction, a language file that breaks while it runs, Escape, full
 // screen and help in every kind of window, message boxes with the normal pointer, and every
 // text of every window in every own language fitting its box.
+#include "common/modalbox.h"
 #include "program.h"
 
 #include "app/helpviewer.h"
@@ -14,62 +15,24 @@
 #include <QScrollBar>
 #include <QStandardPaths>
 #include <QTextBrowser>
-#include <optional>
 
 using namespace vx;
 using namespace vx::test;
 
 namespace {
 
-int countPixels(const QImage& image, QColor colour) {
-    int n = 0;
-    for (int y = 5; y < 35; ++y)
-        for (int x = 10; x < 150; ++x)
-            n += image.pixelColor(x, y) == colour;
-    return n;
-}
-
 // What a user cannot read in a window: a text that needs more room than its control has,
-// a control that runs past the box it sits in, a text that another control covers.
-QString shownText(QWidget* w) {
-    if (auto* label = qobject_cast<QLabel*>(w))
-        return label->text();
-    if (auto* button = qobject_cast<DrawnButton*>(w))
-        return button->caption();
-    auto* button = qobject_cast<QAbstractButton*>(w);
-    return button ? button->text() : QString();
-}
-
-bool isSolid(QWidget* w) {
-    if (auto* label = qobject_cast<QLabel*>(w))
-        return !label->text().isEmpty() || !label->pixmap().isNull();
-    return qobject_cast<DrawnButton*>(w) || qobject_cast<QAbstractButton*>(w) ||
-           qobject_cast<QLineEdit*>(w) || qobject_cast<QAbstractScrollArea*>(w) ||
-           qobject_cast<QAbstractSlider*>(w);
-}
-
-QString overflow(QWidget* w, const QString& text) {
-    QSize room = w->size(), need = w->sizeHint();
-    if (auto* label = qobject_cast<QLabel*>(w)) {
-        const int m = label->margin();
-        room = label->contentsRect().adjusted(m, m, -m, -m).size();
-        const int flags = Qt::AlignLeft | Qt::AlignTop | (label->wordWrap() ? Qt::TextWordWrap : 0);
-        need = QFontMetrics(label->font())
-                   .boundingRect(QRect(0, 0, room.width(), 1 << 20), flags, text)
-                   .size();
-    } else if (qobject_cast<DrawnButton*>(w)) {
-        // Clear of the focus frame, which is drawn 2 pixels inside the edge.
-        const QFontMetrics fm(w->font());
-        need = QSize(fm.horizontalAdvance(text) + 8, fm.height() + 4);
-    }
-    QString fault;
-    if (need.width() > room.width() || need.height() > room.height())
-        QDebug(&fault) << "needs" << need << "has" << room;
-    return fault;
-}
-
+// a control that runs past the box it sits in, a text that a sibling stacked above it covers.
 QStringList unreadableTexts(VxWindow* window, const QString& where,
                             const std::map<QString, QString>& otherCaptions) {
+    const auto shownText = [](QWidget* w) {
+        auto* button = qobject_cast<QAbstractButton*>(w);
+        if (auto* label = qobject_cast<QLabel*>(w))
+            return label->text();
+        if (auto* drawn = qobject_cast<DrawnButton*>(w))
+            return drawn->caption();
+        return button ? button->text() : QString();
+    };
     QStringList faults;
     for (QWidget* w : window->picHolder->findChildren<QWidget*>()) {
         if (!w->isVisibleTo(window) || shownText(w).isEmpty() ||
@@ -81,16 +44,35 @@ QStringList unreadableTexts(VxWindow* window, const QString& where,
         if (const auto other = otherCaptions.find(w->objectName()); other != otherCaptions.end())
             texts << other->second;
         for (const QString& text : texts) {
-            if (const QString problem = overflow(w, text); !problem.isEmpty())
-                faults << QStringLiteral("%1 \"%2\" %3").arg(id, text.left(40), problem);
+            QSize room = w->size(), need = w->sizeHint();
+            if (auto* label = qobject_cast<QLabel*>(w)) {
+                const int m = label->margin();
+                room = label->contentsRect().adjusted(m, m, -m, -m).size();
+                const int wrap = label->wordWrap() ? Qt::TextWordWrap : 0;
+                need = QFontMetrics(label->font())
+                           .boundingRect(QRect(0, 0, room.width(), 1 << 20), wrap, text)
+                           .size();
+            } else if (qobject_cast<DrawnButton*>(w)) {
+                // Clear of the focus frame, which is drawn 2 pixels inside the edge.
+                const QFontMetrics fm(w->font());
+                need = QSize(fm.horizontalAdvance(text) + 8, fm.height() + 4);
+            }
+            if (need.width() > room.width() || need.height() > room.height())
+                QDebug(&faults.emplace_back(id)) << text.left(40) << "needs" << need << room;
         }
         if (!w->parentWidget()->rect().contains(w->geometry()))
             faults << id + QStringLiteral(" runs past its box");
-        // Only a sibling stacked above the text covers it (later children are drawn on top).
         const QObjectList siblings = w->parentWidget()->children();
         for (qsizetype i = siblings.indexOf(w) + 1; i < siblings.size(); ++i) {
             auto* other = qobject_cast<QWidget*>(siblings[i]);
-            if (other && other->isVisibleTo(window) && isSolid(other) &&
+            auto* label = qobject_cast<QLabel*>(other);
+            const bool solid = label ? !label->text().isEmpty() || !label->pixmap().isNull()
+                                     : qobject_cast<DrawnButton*>(other) ||
+                                           qobject_cast<QAbstractButton*>(other) ||
+                                           qobject_cast<QLineEdit*>(other) ||
+                                           qobject_cast<QAbstractScrollArea*>(other) ||
+                                           qobject_cast<QAbstractSlider*>(other);
+            if (other && other->isVisibleTo(window) && solid &&
                 other->geometry().intersects(w->geometry()))
                 faults << id + QStringLiteral(" is covered by ") + other->objectName();
         }
@@ -104,7 +86,6 @@ void clickFlag(QWidget* languageWindow, int option) {
 }
 
 constexpr int Cancel = 0, Exit = 1, CloseBox = 2;
-constexpr int AtStart = 0, Damaged = 1, Removed = 2, AtLaunch = 3;
 constexpr int NoHelp = 0, HelpButton = 1, F1 = 2;
 
 } // namespace
@@ -244,34 +225,34 @@ private slots:
         DrawnButton b;
         b.resize(width, 40);
         b.draw(QStringLiteral("HHHH"));
-        QImage image = b.grab().toImage();
-        QCOMPARE(image.pixelColor(width / 2, 0), light);
-        QCOMPARE(image.pixelColor(width / 2, 39), dark);
-        QCOMPARE(image.pixelColor(width - 1, 20) == dark, width < 200);
-        QCOMPARE(image.pixelColor(0, 20) == light, width < 200);
-        QVERIFY(countPixels(image, Qt::black) > 20);
         int clicks = 0;
         connect(&b, &DrawnButton::clicked, [&clicks] { ++clicks; });
-        for (Qt::Key key : {Qt::Key_Return, Qt::Key_Space, Qt::Key_A})
-            QTest::keyClick(&b, key);
-        b.setEnabled(false);
-        QTest::keyClick(&b, Qt::Key_Space);
+        for (bool enabled : {true, false}) {
+            b.setEnabled(enabled);
+            const QImage image = b.grab().toImage();
+            QCOMPARE(image.pixelColor(width / 2, 0), light);
+            QCOMPARE(image.pixelColor(width / 2, 39), dark);
+            QCOMPARE(image.pixelColor(width - 1, 20) == dark, width < 200);
+            QCOMPARE(image.pixelColor(0, 20) == light, width < 200);
+            QMap<QRgb, int> caption; // the colours of the caption's pixels
+            for (int y = 5; y < 35; ++y)
+                for (int x = 10; x < 150; ++x)
+                    ++caption[image.pixel(x, y)];
+            QCOMPARE(caption.value(qRgb(0, 0, 0)) > 20, enabled);
+            QCOMPARE(caption.value(qRgb(160, 160, 160)) > 20, !enabled);
+            for (Qt::Key key : {Qt::Key_Return, Qt::Key_Space, Qt::Key_A})
+                QTest::keyClick(&b, key);
+        }
         QCOMPARE(clicks, 2);
-        image = b.grab().toImage();
-        QCOMPARE(countPixels(image, Qt::black), 0);
-        QVERIFY(countPixels(image, QColor(160, 160, 160)) > 20);
     }
 
     // A message shown during long work has the normal pointer; the hourglass comes back.
     void messagesAreNeverUnderTheHourglass() {
-        std::optional<WaitCursor> outer(std::in_place), inner(std::in_place);
-        bool normalWhileShown = false;
-        onNextModal([&normalWhileShown](QWidget* modal) {
-            normalWhileShown = QApplication::overrideCursor() == nullptr;
-            static_cast<QDialog*>(modal)->accept();
-        });
+        auto outer = std::make_unique<WaitCursor>(), inner = std::make_unique<WaitCursor>();
+        auto seen = std::make_shared<SeenBox>();
+        answerNextBox(QMessageBox::Ok, seen);
         showMessage(QStringLiteral("Vokabrix"), QStringLiteral("Text"));
-        QVERIFY(normalWhileShown);
+        QVERIFY(seen->count == 1 && seen->normalPointer);
         QCOMPARE(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
         inner.reset();
         QVERIFY(QApplication::overrideCursor());
@@ -279,65 +260,126 @@ private slots:
         QVERIFY(!QApplication::overrideCursor());
     }
 
-    // Each message is shown once, with the normal pointer. The language file is read only
-    // at start-up and when the own language changes: switching windows reports nothing,
-    // and a missing file ends the program.
-    void messages_data() {
-        QTest::addColumn<int>("when");
-        QTest::addColumn<QString>("message");
-        QTest::addRow("damaged at start-up") << AtStart << "Error reading LANG.CRP: ";
-        QTest::addRow("damaged while running") << Damaged << "Error reading LANG.CRP: ";
+    // A session in steps. Each message is shown once, with the normal pointer, in the step
+    // that causes it: the language file is read at start-up and when the own language
+    // changes, never when windows are switched, and a missing file ends the program. The
+    // introduction last opened has the texts of the own language in force, however the
+    // exercise before was left; the main window is hidden while it is up.
+    void session_data() {
+        QTest::addColumn<int>("words");
+        QTest::addColumn<int>("own"); // at start-up
+        QTest::addColumn<QString>("script");
+        QTest::addColumn<QString>("message"); // the step showing it, and how it starts
+        QTest::addColumn<int>("ownAfter");
+        QTest::addColumn<QString>("title"); // of the introduction last opened
+        const QString damaged = "Error reading LANG.CRP: ",
+                      few = "1 Too few words in the dictionary";
+        QTest::addRow("damaged at start-up") << 40 << 2 << "damage,start"
+                                             << "1 " + damaged << 2 << "";
+        QTest::addRow("damaged while running") << 40 << 2 << "start,damage,switch,own 2,switch"
+                                               << "3 " + damaged << 4 << "";
         QTest::addRow("removed while running")
-            << Removed << "The file LANG.CRP was not found. Vokabrix must be reinstalled.";
-        QTest::addRow("too few words at launch") << AtLaunch << "Too few words in the dictionary";
+            << 40 << 2 << "start,remove,switch,own 2"
+            << "3 The file LANG.CRP was not found. Vokabrix must be reinstalled." << 4 << "";
+        QTest::addRow("too few words, then French")
+            << 10 << 2 << "start,launch 2,own 2,launch 1" << few << 4 << "T62/4";
+        QTest::addRow("too few words, About's OK, then Spanish")
+            << 10 << 2 << "start,launch 2,about,own 4,launch 1" << few << 5 << "T62/5";
+        QTest::addRow("an exercise left, then English")
+            << 40 << 1 << "start,launch 6,play,own 1,launch 3"
+            << "" << 2 << "T E M P O";
     }
-    void messages() {
-        QFETCH(int, when);
+    void session() {
+        QFETCH(int, words);
+        QFETCH(int, own);
+        QFETCH(QString, script);
         QFETCH(QString, message);
-        Program app(when == AtLaunch ? 10 : 40);
+        QFETCH(int, ownAfter);
+        QFETCH(QString, title);
+        Program app(words);
+        writeFile(app.ctx.profile.path(),
+                  QStringLiteral("[Languages]\nFrom=%1\n").arg(own).toLatin1());
         MessageBoxReporter boxes;
         app.ctx.reporter = &boxes;
-        // Every box is answered, so that a second one shows up in the count.
+        // Every box is answered, so that a second one shows up too.
         QStringList shown;
+        const QStringList steps = script.split(u',');
+        qsizetype step = 0;
         bool hourglass = false;
         QObject answering;
         std::function<void(QMessageBox*)> answer = [&](QMessageBox* box) {
-            shown << box->text();
+            shown << QStringLiteral("%1 %2").arg(step).arg(box->text());
             hourglass = hourglass || QApplication::overrideCursor();
             whenModal<QMessageBox>(answer, &answering);
             box->button(QMessageBox::Ok)->click();
         };
         whenModal<QMessageBox>(answer, &answering);
         QFile file(app.dir.filePath("LANG.CRP"));
-        auto breakFile = [&] {
-            return when == Removed ? file.remove() : file.resize(file.size() / 2 + 1);
-        };
-        QWidget other;
-        auto switchWindows = [&] {
-            for (int round = 0; round < 3; ++round)
+        QWidget other; // named: a closing introduction deletes hidden windows of its own name
+        other.setObjectName("other");
+        QPointer<frmHelp> intro;
+        for (; step < steps.size(); ++step) {
+            const QString what = steps[step].section(u' ', 0, 0);
+            const int n = steps[step].section(u' ', 1).toInt();
+            if (what == "own" || what == "about" || what == "launch") {
+                QTRY_VERIFY(app.main->isVisible());
+                QVERIFY((!intro || !intro->isVisible()) && activate(app.main));
+            }
+            if (what == "damage" || what == "remove")
+                QVERIFY(what == "remove" ? file.remove() : file.resize(file.size() / 2 + 1));
+            if (what == "start")
+                QVERIFY(app.start());
+            for (int round = 0; what == "switch" && round < 3; ++round)
                 QVERIFY(activate(&other) && activate(app.main));
-        };
-        QVERIFY(when != AtStart || breakFile());
-        QVERIFY(app.start());
-        if (when == Damaged || when == Removed) {
-            QVERIFY(breakFile());
-            switchWindows();
-            QVERIFY(shown.isEmpty());
-            app.reach("frmFromLanguage", [](VxWindow* w) {
-                clickFlag(w, 2);
-                static_cast<frmFromLanguage*>(w)->cmdOK->click();
-            });
-            QCOMPARE(int(app.ctx.settings.fromLanguage), 4);
+            if (what == "own") {
+                app.reach("frmFromLanguage", [n](VxWindow* w) {
+                    clickFlag(w, n);
+                    static_cast<frmFromLanguage*>(w)->cmdOK->click();
+                });
+            }
+            if (what == "launch") {
+                QTest::mouseClick(app.main->cmdExercise[n], Qt::LeftButton);
+                intro = qobject_cast<frmHelp*>(app.ctx.introWindow.data());
+            }
+            if (what == "play") { // the introduction's OK, then the exercise's Exit
+                QTest::mouseClick(intro->cmdOK, Qt::LeftButton);
+                QTest::mouseClick(
+                    Program::visible(intro->windowName)->findChild<DrawnButton*>("cmdExit"),
+                    Qt::LeftButton);
+            }
+            if (what == "about") {
+                // About shows the read-me; its OK applies the colour scheme and full screen
+                // and closes every other window, the loaded introduction too.
+                writeFile(app.dir.filePath("README.TXT"), "first\r\nsecond\r\n");
+                const qint64 picture = app.ctx.mainPicture.cacheKey();
+                app.reach("frmAbout", [](VxWindow* w) {
+                    auto* about = static_cast<frmAbout*>(w);
+                    QCOMPARE(about->txtReadme->toPlainText(), QStringLiteral("\nfirst\nsecond"));
+                    QTest::mouseClick(about->optColor[3], Qt::LeftButton);
+                    QTest::mouseClick(about->chkFullScreen, Qt::LeftButton);
+                    QTest::mouseClick(about->cmdOK, Qt::LeftButton);
+                });
+                QTRY_VERIFY(!intro);
+                QVERIFY(app.ctx.settings.colorScheme == 3 && app.ctx.settings.fullScreen);
+                QVERIFY(app.ctx.mainPicture.cacheKey() != picture);
+                QCOMPARE(app.main->picHolder->picture().cacheKey(), app.ctx.mainPicture.cacheKey());
+            }
         }
-        if (when == AtLaunch)
-            QTest::mouseClick(app.main->cmdExercise[2], Qt::LeftButton);
-        if (when == Damaged)
-            switchWindows();
-        QCOMPARE(shown.size(), 1);
-        QVERIFY2(shown[0].startsWith(message), qPrintable(shown[0]));
+        QCOMPARE(shown.size(), message.isEmpty() ? 0 : 1);
+        QVERIFY2(message.isEmpty() || shown[0].startsWith(message), qPrintable(shown.value(0)));
         QVERIFY(!hourglass && !QApplication::overrideCursor());
-        QCOMPARE(app.quits, when == Removed ? 1 : 0);
-        QVERIFY(app.main->isVisible() && app.main->cmdExit->isEnabled());
+        QCOMPARE(app.quits, int(steps.contains("remove")));
+        QCOMPARE(int(app.ctx.settings.fromLanguage), ownAfter);
+        QVERIFY(app.main->isVisible() == title.isEmpty() && app.main->cmdExit->isEnabled());
+        if (!title.isEmpty()) {
+            QVERIFY(intro && intro->isVisible());
+            QCOMPARE(intro->Label1->text(), title);
+            QCOMPARE(intro->findChild<QLabel*>("Label2")->text(),
+                     QStringLiteral("T20/%1").arg(ownAfter));
+            QCOMPARE(intro->windowTitle(), QStringLiteral("T21/%1").arg(ownAfter));
+            intro->close();
+            QVERIFY(app.main->isVisible());
+        }
     }
 
     // In full-screen mode every window but three is maximised, its content centred. Help
@@ -381,10 +423,9 @@ private slots:
             QCOMPARE(bool(w->windowState() & Qt::WindowMaximized), maximised);
             QTRY_COMPARE(w->picHolder->x(), (w->width() - w->picHolder->width()) / 2);
             if (help != NoHelp) {
-                if (help == HelpButton)
-                    QTest::mouseClick(w->findChild<DrawnButton*>("cmdHelp"), Qt::LeftButton);
-                else
-                    pressKey(w, Qt::Key_F1);
+                help == F1
+                    ? pressKey(w, Qt::Key_F1)
+                    : QTest::mouseClick(w->findChild<DrawnButton*>("cmdHelp"), Qt::LeftButton);
                 QPointer<QTextBrowser> viewer = qobject_cast<QTextBrowser*>(HelpViewer::window());
                 QTRY_COMPARE(viewer->source().fragment(), window);
                 QTRY_VERIFY(viewer->isActiveWindow());
@@ -410,82 +451,6 @@ private slots:
         QCOMPARE(app.quits, 0);
         QCOMPARE(settingsText(app), settingsBefore);
         QCOMPARE(int(app.ctx.settings.fromLanguage), 2); // Cancel keeps the own language
-    }
-
-    // The introduction shows the texts of the own language in force, however it was left;
-    // the main window is hidden while it is up.
-    void introductionTakesTheCurrentTexts_data() {
-        QTest::addColumn<int>("words");
-        QTest::addColumn<int>("ownBefore");
-        QTest::addColumn<int>("firstExercise");
-        QTest::addColumn<bool>("aboutOk");
-        QTest::addColumn<int>("newOption");
-        QTest::addColumn<int>("newOwn");
-        QTest::addColumn<int>("exercise");
-        QTest::addColumn<QString>("title");
-        QTest::addRow("too few words, then French")
-            << 10 << 2 << 2 << false << 2 << 4 << 1 << "T62/4";
-        QTest::addRow("too few words, About's OK, then Spanish")
-            << 10 << 2 << 2 << true << 4 << 5 << 1 << "T62/5";
-        QTest::addRow("an exercise left, then English")
-            << 40 << 1 << 6 << false << 1 << 2 << 3 << "T E M P O";
-    }
-    void introductionTakesTheCurrentTexts() {
-        QFETCH(int, words);
-        QFETCH(int, ownBefore);
-        QFETCH(int, firstExercise);
-        QFETCH(bool, aboutOk);
-        QFETCH(int, newOption);
-        QFETCH(int, newOwn);
-        QFETCH(int, exercise);
-        QFETCH(QString, title);
-        Program app(words);
-        writeFile(app.ctx.profile.path(),
-                  QStringLiteral("[Languages]\nFrom=%1\n").arg(ownBefore).toLatin1());
-        frmMain* main = app.start();
-        QVERIFY(main);
-        QTest::mouseClick(main->cmdExercise[firstExercise], Qt::LeftButton);
-        QPointer<frmHelp> intro = qobject_cast<frmHelp*>(app.ctx.introWindow.data());
-        if (intro->isVisible()) {
-            QTest::mouseClick(intro->cmdOK, Qt::LeftButton);
-            QTest::mouseClick(
-                Program::visible(intro->windowName)->findChild<DrawnButton*>("cmdExit"),
-                Qt::LeftButton);
-        }
-        QTRY_VERIFY(main->isVisible());
-        QVERIFY(!intro || !intro->isVisible());
-        QVERIFY(activate(main));
-        if (aboutOk) {
-            // About shows the read-me; its OK applies the colour scheme and full screen and
-            // closes every other window, the loaded introduction too.
-            writeFile(app.dir.filePath("README.TXT"), "first\r\nsecond\r\n");
-            const qint64 picture = app.ctx.mainPicture.cacheKey();
-            app.reach("frmAbout", [](VxWindow* w) {
-                auto* about = static_cast<frmAbout*>(w);
-                QCOMPARE(about->txtReadme->toPlainText(), QStringLiteral("\nfirst\nsecond"));
-                QTest::mouseClick(about->optColor[3], Qt::LeftButton);
-                QTest::mouseClick(about->chkFullScreen, Qt::LeftButton);
-                QTest::mouseClick(about->cmdOK, Qt::LeftButton);
-            });
-            QTRY_VERIFY(!intro);
-            QVERIFY(app.ctx.settings.colorScheme == 3 && app.ctx.settings.fullScreen);
-            QVERIFY(app.ctx.mainPicture.cacheKey() != picture);
-            QCOMPARE(main->picHolder->picture().cacheKey(), app.ctx.mainPicture.cacheKey());
-        }
-        app.reach("frmFromLanguage", [newOption](VxWindow* w) {
-            clickFlag(w, newOption);
-            static_cast<frmFromLanguage*>(w)->cmdOK->click();
-        });
-        QCOMPARE(int(app.ctx.settings.fromLanguage), newOwn);
-        QVERIFY(activate(main));
-        QTest::mouseClick(main->cmdExercise[exercise], Qt::LeftButton);
-        intro = qobject_cast<frmHelp*>(app.ctx.introWindow.data());
-        QVERIFY(intro && intro->isVisible() && !main->isVisible());
-        QCOMPARE(intro->Label1->text(), title);
-        QCOMPARE(intro->findChild<QLabel*>("Label2")->text(), QStringLiteral("T20/%1").arg(newOwn));
-        QCOMPARE(intro->windowTitle(), QStringLiteral("T21/%1").arg(newOwn));
-        intro->close();
-        QVERIFY(main->isVisible());
     }
 
     // Every text of every window, in every own language, fits its box and is not covered.
@@ -514,7 +479,10 @@ private slots:
         };
         frmMain main(app.ctx);
         main.LayoutLanguageChoice();
-        check(&main);
+        frmFromLanguage own(app.ctx);
+        frmDictionaries lists(app.ctx);
+        for (VxWindow* w : std::initializer_list<VxWindow*>{&main, &own, &lists})
+            check(w);
         frmHelp intro(app.ctx);
         for (int index = 1; index <= 7; ++index) {
             const ExerciseInfo* info = exerciseInfo(index);
@@ -522,10 +490,6 @@ private slots:
                             exerciseInstructions(info->exercise, app.ctx.texts));
             check(&intro, info->window, {{"cmdOK", StripAmpersands(app.ctx.texts.text(50))}});
         }
-        frmFromLanguage own(app.ctx);
-        check(&own);
-        frmDictionaries lists(app.ctx);
-        check(&lists);
         // On a palette screen the colour choice is hidden and the read-me grows into its
         // place; OK keeps the scheme.
         app.ctx.settings.colorScheme = 2;
@@ -547,7 +511,7 @@ private slots:
             std::unique_ptr<QWidget> w(entry.create(app.ctx));
             check(qobject_cast<VxWindow*>(w.get()));
         }
-        frmHighScores scores(app.ctx);
+        frmHighScores scores(app.ctx); // after About, whose OK closes it
         check(&scores);
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u'\n')));
     }
