@@ -12,6 +12,9 @@ namespace vx {
 
 QList<QWidget*> windowsNamed(const QString& name) {
     QList<QWidget*> out;
+    // No exercise window is nameless; an empty name would match menus and other hidden helpers.
+    if (name.isEmpty())
+        return out;
     for (QWidget* w : QApplication::topLevelWidgets()) {
         if (w->objectName() == name)
             out << w;
@@ -86,6 +89,7 @@ bool frmHelp::ShowIntro(const QString& title, const QString& name, int minimumWo
     Label1->setText(title);
     Label4->setText(text);
 
+    windowName.clear(); // a launch that gives up has no exercise window of its own
     auto giveUp = [this](const QString& message) {
         if (ctx.reporter)
             ctx.reporter->message(message);

@@ -315,8 +315,7 @@ private slots:
         };
         whenModal<QMessageBox>(answer, &answering);
         QFile file(app.dir.filePath("LANG.CRP"));
-        QWidget other; // named: a closing introduction deletes hidden windows of its own name
-        other.setObjectName("other");
+        QWidget other; // nameless, as menus are: an introduction that gave up must not delete it
         QPointer<frmHelp> intro;
         for (; step < steps.size(); ++step) {
             const QString what = steps[step].section(u' ', 0, 0);
