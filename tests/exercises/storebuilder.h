@@ -4,6 +4,7 @@
 #include "words/wordstore.h"
 
 #include <QFile>
+#include <QRegularExpression>
 #include <QTest>
 
 namespace vx::test {
@@ -21,19 +22,12 @@ inline int addWord(WordStore& store, const QString& to, const QString& from, int
 }
 
 // A cell of a case file, where \r, \n and \xHH stand for those characters.
-inline QString unescaped(const QString& cell) {
-    QString out;
-    for (qsizetype i = 0; i < cell.size(); ++i) {
-        if (cell[i] != u'\\' || i + 1 == cell.size()) {
-            out += cell[i];
-        } else if (cell[++i] == u'x') {
-            out += QChar(cell.mid(i + 1, 2).toUShort(nullptr, 16));
-            i += 2;
-        } else {
-            out += cell[i] == u'r' ? u'\r' : cell[i] == u'n' ? u'\n' : cell[i];
-        }
-    }
-    return out;
+inline QString unescaped(QString cell) {
+    static const QRegularExpression hex(QStringLiteral(R"(\\x([0-9a-f]{2}))"));
+    for (QRegularExpressionMatch m; (m = hex.match(cell)).hasMatch();)
+        cell.replace(m.capturedStart(), 4, QChar(m.captured(1).toUShort(nullptr, 16)));
+    return cell.replace(QStringLiteral("\\r"), QStringLiteral("\r"))
+        .replace(QStringLiteral("\\n"), QStringLiteral("\n"));
 }
 
 #ifdef VOKABRIX_TEST_DIR
@@ -44,11 +38,8 @@ inline QList<QStringList> cases(const char* file) {
         qFatal("no case file %s", file);
     QList<QStringList> rows;
     for (const QString& line : QString::fromUtf8(f.readAll()).split(u'\n', Qt::SkipEmptyParts)) {
-        QStringList cells = line.split(u'\t');
-        for (QString& cell : cells)
-            cell = unescaped(cell);
         if (!line.startsWith(u'#'))
-            rows << cells;
+            rows << unescaped(line).split(u'\t');
     }
     return rows;
 }

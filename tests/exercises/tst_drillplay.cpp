@@ -17,17 +17,13 @@ using namespace vx::test;
 
 namespace {
 
-int openHighScoreWindows() {
-    int n = 0;
-    for (QWidget* top : QApplication::topLevelWidgets())
-        n += qobject_cast<frmHighScores*>(top) && top->isVisible() ? 1 : 0;
-    return n;
-}
-
-// The list that the end of a game opened, its name box focused.
+// The one list open, which the end of a game opened, its name box focused.
 frmHighScores* listAskingForAName() {
     frmHighScores* list = frmHighScores::openWindow();
-    if (!list || !QTest::qWaitFor([list] { return list->txtAddName->hasFocus(); }))
+    int open = 0;
+    for (QWidget* top : QApplication::topLevelWidgets())
+        open += qobject_cast<frmHighScores*>(top) && top->isVisible() ? 1 : 0;
+    if (open != 1 || !QTest::qWaitFor([list] { return list->txtAddName->hasFocus(); }))
         qFatal("no name asked");
     return list;
 }
@@ -136,8 +132,7 @@ private slots:
         QFETCH(QStringList, c);
         const bool ownQuestions = c[1] == "1", twins = c[5] == "1";
         TestApp app(0);
-        app.ctx.settings.fromLanguage = 1;
-        app.ctx.settings.toLanguage = 3;
+        fillNouns(app.ctx, 1, 3, 0);
         // Numbered nouns of one level: the cells show "das Wort7" and the questions "ord7" (or
         // the reverse); with twins, words 1 and 2 share their practised text, and either answers
         // their question.
@@ -180,7 +175,6 @@ private slots:
             QVERIFY(!w.tmrTimer.isActive());
             QCOMPARE(w.state.MissedCount, 0L);
             QCOMPARE(w.lblScore->text(), c[4]);
-            QCOMPARE(openHighScoreWindows(), 1);
             QVERIFY(!list || list == listAskingForAName());
             list = listAskingForAName();
             QCOMPARE(list->lblScore[1]->text(), u' ' + c[4]);
@@ -215,7 +209,7 @@ private slots:
         QVERIFY(c[2] != "Tab" || list->txtAddName->isHidden());
         if (list->isVisible())
             QTest::mouseClick(list->cmdOK, Qt::LeftButton);
-        QTRY_COMPARE(openHighScoreWindows(), 0);
+        QTRY_VERIFY(!frmHighScores::openWindow());
         const HighScoreList file = ReadHighScores(app.ctx.folder, "Quick03.HGH");
         QCOMPARE(file.lblScore[2] + file.lblName[2] + file.lblName[3], " 150" + c[3] + "Ola");
         QCOMPARE(QDir(app.dir.path()).entryList({"*.HGH"}, QDir::Files, QDir::IgnoreCase).size(),
@@ -282,22 +276,34 @@ private slots:
         QCOMPARE(app.ctx.wrongAnswers, 0);
     }
 
-    // A click on an article that arrives while New lays out the next set answers a row of
-    // the set on screen, never a row that is being replaced.
+    // Rows answered wrong keep their nouns into the next set, the others get new ones. A click
+    // on an article that arrives while New lays out that set answers a row of the set on
+    // screen, never a row that is being replaced.
     void genusClickDuringNewSet() {
         TestApp app(0);
-        app.ctx.settings.fromLanguage = 1;
-        app.ctx.settings.toLanguage = 3;
+        fillNouns(app.ctx, 1, 3, 0);
         for (int i = 0; i < 60; ++i)
             addWord(app.ctx.store, QStringLiteral("die Sache%1").arg(i),
                     QStringLiteral("en sak%1").arg(i), 3, 1);
         Drill d;
         frmGenus& w = *startDrill<frmGenus>(d, app.ctx);
+        QSet<int> wrongWords, previous, now;
+        for (int row : {1, 4, 8}) {
+            QTest::mouseClick(w.lblGenus[row][0], Qt::LeftButton); // "der"
+            wrongWords << w.state.GenusRows[row].Word;
+        }
+        for (const GenusRow& row : w.state.GenusRows)
+            previous << row.Word;
         QTimer::singleShot(0, &w, [&w] { QTest::mouseClick(w.lblGenus[0][2], Qt::LeftButton); });
         QTest::mouseClick(w.cmdNew, Qt::LeftButton);
         QTRY_COMPARE(app.ctx.rightAnswers, 1);
-        QVERIFY(w.state.GenusRows[0].Answered);
+        QCOMPARE(app.ctx.wrongAnswers, 3);
         QCOMPARE(w.frameColour(0), QColor(0xC0, 0xFF, 0xC0));
+        for (const GenusRow& row : w.state.GenusRows) {
+            now << row.Word;
+            QCOMPARE(row.Answered, &row == &w.state.GenusRows[0]);
+        }
+        QCOMPARE(now & previous, wrongWords);
     }
 
     // F4 and the keyboard picture open the keyboard with the cursor in each window's typing

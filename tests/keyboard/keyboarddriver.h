@@ -13,13 +13,6 @@ namespace vx::test {
 
 enum class KeyboardOpening { F4, Picture };
 
-inline frmKeyboard* openKeyboard() {
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (auto* k = qobject_cast<frmKeyboard*>(w); k && k->isVisible())
-            return k;
-    return nullptr;
-}
-
 // Puts the cursor in `box` of the shown `window`, opens the keyboard as `how` says and
 // clicks key `index`. False when the keyboard did not open.
 inline bool typeWithKeyboard(QWidget* window, QWidget* box, KeyboardOpening how, QWidget* picture,
@@ -32,8 +25,11 @@ inline bool typeWithKeyboard(QWidget* window, QWidget* box, KeyboardOpening how,
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_F4);
     else
         QTest::mouseClick(picture, Qt::LeftButton);
-    QPointer<frmKeyboard> keyboard;
-    if (!QTest::qWaitFor([&keyboard] { return (keyboard = openKeyboard()) != nullptr; }, 1000))
+    QPointer<frmKeyboard> keyboard; // opened over the window
+    auto opened = [&] {
+        return (keyboard = window->window()->findChild<frmKeyboard*>()) != nullptr;
+    };
+    if (!QTest::qWaitFor(opened, 1000))
         return false;
     QTest::mouseClick(keyboard->cmdKey[static_cast<size_t>(index)], Qt::LeftButton);
     return QTest::qWaitFor([&keyboard] { return keyboard.isNull(); }, 1000);
