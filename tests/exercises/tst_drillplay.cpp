@@ -315,8 +315,6 @@ private slots:
         app.ctx.settings.toLanguage = 3;
         CrosswordState crossword;
         std::unique_ptr<QWidget> w; // goes before the state and context it refers to
-        QWidget* field = nullptr;
-        frmVerb* verb = nullptr;
         if (c[1] == "crossword") {
             auto* korsord = new frmKorsord(app.ctx, crossword);
             w.reset(korsord);
@@ -325,19 +323,16 @@ private slots:
                 std::fill_n(crossword.Grid[r].begin() + 1, 3, QStringLiteral("A"));
             crossword.PuzzleActive = true;
             korsord->korsord.MoveCursor(1, 1);
-            field = korsord->Picture1;
             QVERIFY(activate(korsord));
         } else {
             w = std::move(openDrill(app.ctx, c[1]).window);
-            verb = dynamic_cast<frmVerb*>(w.get());
-            field = verb ? static_cast<QWidget*>(verb->txtGuess[c[2].toInt()])
-                         : static_cast<frmWorm*>(w.get())->picWord;
         }
+        auto* field = w->findChild<QWidget*>(c[2]);
         const auto how = c[3] == "F4" ? KeyboardOpening::F4 : KeyboardOpening::Picture;
         QVERIFY(typeWithKeyboard(w.get(), field, how, w->findChild<QWidget*>("imgKeyboard"), 5));
         QTRY_VERIFY(field->hasFocus());
-        if (verb)
-            QTRY_COMPARE(static_cast<QLineEdit*>(field)->text().toUpper(), QStringLiteral("Ö"));
+        if (auto* box = qobject_cast<QLineEdit*>(field))
+            QTRY_COMPARE(box->text().toUpper(), QStringLiteral("Ö"));
         else if (c[1] == "worm")
             QTRY_COMPARE(app.ctx.wrongAnswers, 1); // HUND has no Ö
         else
