@@ -56,11 +56,8 @@ struct Drill {
     std::function<void()> answerRight;
 };
 
-// Shows drill W, over the first `words` German nouns practised from Swedish when `words` is
-// given, and clicks its New.
-template <class W> W* startDrill(Drill& d, AppContext& ctx, int words = -1) {
-    if (words >= 0)
-        fillNouns(ctx, 1, 3, words);
+// Shows drill W and clicks its New.
+template <class W> W* startDrill(Drill& d, AppContext& ctx) {
     auto* w = new W(ctx);
     d.window.reset(w);
     activate(w);
@@ -70,11 +67,12 @@ template <class W> W* startDrill(Drill& d, AppContext& ctx, int words = -1) {
 }
 
 // `name`: quattro, worm, quick german, quick swedish (the language of Quick's questions),
-// synonym, genus or verb.
+// synonym, genus or verb; over German nouns practised from Swedish.
 inline Drill openDrill(AppContext& ctx, const QString& name) {
     Drill d;
+    fillNouns(ctx, 1, 3, name == "quattro" ? 4 : name == "synonym" ? 10 : name == "verb" ? 0 : 1);
     if (name == "quattro") {
-        auto* w = startDrill<frmQuattro>(d, ctx, 4);
+        auto* w = startDrill<frmQuattro>(d, ctx);
         d.answerRight = [w] {
             QTest::keyClick(w, static_cast<Qt::Key>(Qt::Key_1 + w->state.CorrectOption - 1));
         };
@@ -83,27 +81,27 @@ inline Drill openDrill(AppContext& ctx, const QString& name) {
             QTest::mouseClick(w->cmdNew, Qt::LeftButton);
         }
     } else if (name == "worm") {
-        startDrill<frmWorm>(d, ctx, 1);
+        startDrill<frmWorm>(d, ctx);
         d.answerRight = [] { QTest::keyClicks(QApplication::focusWidget(), "hund"); };
     } else if (name.startsWith("quick")) {
-        auto* w = startDrill<frmQuick>(d, ctx, 1);
+        auto* w = startDrill<frmQuick>(d, ctx);
         // The first option asks the own language, the second the practised one.
         QTest::mouseClick(w->optLanguage[name == "quick german" ? 2 : 1], Qt::LeftButton);
         QTest::mouseClick(w->cmdStarta, Qt::LeftButton);
         d.answerRight = [w] { clickCell(w->picQuick, w->state.QuickCell); };
     } else if (name == "synonym") {
-        auto* w = startDrill<frmSynonym>(d, ctx, 10);
+        auto* w = startDrill<frmSynonym>(d, ctx);
         d.answerRight = [w] {
             w->startLink(static_cast<int>(textsOf(w->RAD1).indexOf("der Hund")));
             w->linkTo(static_cast<int>(textsOf(w->RAD2).indexOf("hund")));
         };
     } else if (name == "genus") {
-        auto* w = startDrill<frmGenus>(d, ctx, 1);
+        auto* w = startDrill<frmGenus>(d, ctx);
         d.answerRight = [w] { QTest::mouseClick(w->lblGenus[0][0], Qt::LeftButton); }; // "der"
     } else {
         loadVerbs(ctx,
                   "4\r\nInf,Pres,Past,PP\r\ngehen,geht,ging,gegangen\r\nsein,ist,war,gewesen\r\n");
-        auto* w = startDrill<frmVerb>(d, ctx, 0);
+        auto* w = startDrill<frmVerb>(d, ctx);
         while (w->txtVerb->text() != "gehen")
             QTest::mouseClick(w->cmdNew, Qt::LeftButton);
         d.answerRight = [w] {

@@ -276,7 +276,7 @@ private slots:
         QCOMPARE(app.ctx.wrongAnswers, 0);
     }
 
-    // Rows answered wrong keep their nouns into the next set, the others get new ones. A click
+    // Rows answered wrong keep their nouns into the next set, the others are drawn anew. A click
     // on an article that arrives while New lays out that set answers a row of the set on
     // screen, never a row that is being replaced.
     void genusClickDuringNewSet() {
@@ -303,7 +303,9 @@ private slots:
             now << row.Word;
             QCOMPARE(row.Answered, &row == &w.state.GenusRows[0]);
         }
-        QCOMPARE(now & previous, wrongWords);
+        // New draws by the clock: a word of the old set may come again in a new row.
+        QCOMPARE(now & wrongWords, wrongWords);
+        QVERIFY(now != previous);
     }
 
     // F4 and the keyboard picture open the keyboard with the cursor in each window's typing
