@@ -37,10 +37,9 @@ inline QList<QStringList> cases(const char* file) {
     if (!f.open(QIODevice::ReadOnly))
         qFatal("no case file %s", file);
     QList<QStringList> rows;
-    for (const QString& line : QString::fromUtf8(f.readAll()).split(u'\n', Qt::SkipEmptyParts)) {
+    for (const QString& line : QString::fromUtf8(f.readAll()).split(u'\n', Qt::SkipEmptyParts))
         if (!line.startsWith(u'#'))
             rows << unescaped(line).split(u'\t');
-    }
     return rows;
 }
 

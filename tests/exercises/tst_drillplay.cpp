@@ -252,9 +252,8 @@ private slots:
         QTest::keyClick(last, Qt::Key_Return);
         QVERIFY(w.isVisible() && !help.isVisible());
         QVERIFY(w.cmdCorrect->isEnabled() && last->text().isEmpty() && !w.isMarked(boxes - 1));
-        QCOMPARE(app.ctx.wrongAnswers, 1);
         type(true);
-        QCOMPARE(app.ctx.rightAnswers, 1);
+        QCOMPARE(std::pair(app.ctx.rightAnswers, app.ctx.wrongAnswers), std::pair(1, 1));
         QCOMPARE(w.lblScore->text(), QStringLiteral("50"));
         QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(w.txtGuess[0]));
         // Before a check, Next verb is offered only while the first two boxes are empty.
@@ -297,7 +296,6 @@ private slots:
         QTimer::singleShot(0, &w, [&w] { QTest::mouseClick(w.lblGenus[0][2], Qt::LeftButton); });
         QTest::mouseClick(w.cmdNew, Qt::LeftButton);
         QTRY_COMPARE(app.ctx.rightAnswers, 1);
-        QCOMPARE(app.ctx.wrongAnswers, 3);
         QCOMPARE(w.frameColour(0), QColor(0xC0, 0xFF, 0xC0));
         for (const GenusRow& row : w.state.GenusRows) {
             now << row.Word;
