@@ -40,19 +40,16 @@ QStringList unreadableTexts(VxWindow* window, const QString& where, const QStrin
             QStringLiteral("%1 %2 %3").arg(where, window->objectName(), w->objectName());
         // The introduction's OK also shows a second caption.
         for (const QString& text : {shown, w->objectName() == "cmdOK" ? okCaption : QString()}) {
-            QSize room = w->size(), need = w->sizeHint();
-            if (label) {
-                const int m = label->margin();
-                room = label->contentsRect().adjusted(m, m, -m, -m).size();
-                const int wrap = label->wordWrap() ? Qt::TextWordWrap : 0;
-                need = QFontMetrics(label->font())
-                           .boundingRect(QRect(0, 0, room.width(), 1 << 20), wrap, text)
-                           .size();
-            } else if (drawn) {
-                // Clear of the focus frame, which is drawn 2 pixels inside the edge.
-                const QFontMetrics fm(w->font());
-                need = QSize(fm.horizontalAdvance(text) + 8, fm.height() + 4);
-            }
+            // A drawn caption stays clear of the focus frame, drawn 2 pixels inside the edge.
+            const int m = label ? label->margin() : 0;
+            const QSize room =
+                label ? label->contentsRect().adjusted(m, m, -m, -m).size() : w->size();
+            const int wrap = label && label->wordWrap() ? Qt::TextWordWrap : 0;
+            const QRect bounds(0, 0, room.width(), 1 << 20);
+            const QSize need =
+                label || drawn ? QFontMetrics(w->font()).boundingRect(bounds, wrap, text).size() +
+                                     (drawn ? QSize(8, 4) : QSize())
+                               : w->sizeHint();
             if (need.width() > room.width() || need.height() > room.height())
                 QDebug(&faults.emplace_back(id)) << text.left(40) << "needs" << need << room;
         }
