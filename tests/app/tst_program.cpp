@@ -415,12 +415,11 @@ private slots:
                 QPointer<QTextBrowser> viewer = qobject_cast<QTextBrowser*>(HelpViewer::window());
                 QTRY_COMPARE(viewer->source().fragment(), window);
                 QTRY_VERIFY(viewer->isActiveWindow());
-                QList<int> scrolled{viewer->verticalScrollBar()->value()};
-                for (Qt::Key key : {Qt::Key_PageDown, Qt::Key_PageUp}) {
-                    QTest::keyClick(viewer->windowHandle(), key);
-                    scrolled << viewer->verticalScrollBar()->value();
-                }
-                QVERIFY(scrolled[1] > scrolled[0] || scrolled[2] < scrolled[1]);
+                const QScrollBar* bar = viewer->verticalScrollBar();
+                const int at = bar->value();
+                QTest::keyClick(viewer->windowHandle(),
+                                at < bar->maximum() ? Qt::Key_PageDown : Qt::Key_PageUp);
+                QVERIFY(bar->value() != at);
                 QTest::keyClick(viewer->windowHandle(), Qt::Key_Escape);
                 QTRY_VERIFY(!viewer || !viewer->isVisible());
                 QVERIFY(w->isVisible());
