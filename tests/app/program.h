@@ -63,19 +63,12 @@ struct Program : TestApp {
         if (name == QLatin1String("frmHelp"))
             return act(intro);
         QTest::mouseClick(intro->cmdOK, Qt::LeftButton);
-        VxWindow* exercise = visible(intro->windowName);
+        auto* exercise = qobject_cast<VxWindow*>(windowsNamed(intro->windowName).value(0));
         if (name == QLatin1String("frmHighScores")) {
             QTest::mouseClick(exercise->findChild<DrawnButton*>("cmdTop"), Qt::LeftButton);
             exercise = frmHighScores::openWindow();
         }
         act(exercise);
-    }
-
-    static VxWindow* visible(const QString& name) {
-        for (QWidget* w : windowsNamed(name))
-            if (w->isVisible())
-                return qobject_cast<VxWindow*>(w);
-        return nullptr;
     }
 };
 

@@ -331,7 +331,7 @@ private slots:
             if (what == "play") { // the introduction's OK, then the exercise's Exit
                 QTest::mouseClick(intro->cmdOK, Qt::LeftButton);
                 QTest::mouseClick(
-                    Program::visible(intro->windowName)->findChild<DrawnButton*>("cmdExit"),
+                    windowsNamed(intro->windowName)[0]->findChild<DrawnButton*>("cmdExit"),
                     Qt::LeftButton);
             }
             if (what == "about") {
