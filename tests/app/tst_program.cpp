@@ -255,38 +255,34 @@ private slots:
     // exercise before was left; the main window is hidden while it is up.
     void session_data() {
         QTest::addColumn<int>("words");
-        QTest::addColumn<int>("own"); // at start-up
         QTest::addColumn<QString>("script");
         QTest::addColumn<QString>("message"); // the step showing it, and how it starts
         QTest::addColumn<int>("ownAfter");
         QTest::addColumn<QString>("title"); // of the introduction last opened
         const QString damaged = "Error reading LANG.CRP: ",
                       few = "1 Too few words in the dictionary";
-        QTest::addRow("damaged at start-up") << 40 << 2 << "damage,start"
+        QTest::addRow("damaged at start-up") << 40 << "damage,start"
                                              << "1 " + damaged << 2 << "";
-        QTest::addRow("damaged while running") << 40 << 2 << "start,damage,switch,own 2,switch"
+        QTest::addRow("damaged while running") << 40 << "start,damage,switch,own 2,switch"
                                                << "3 " + damaged << 4 << "";
         QTest::addRow("removed while running")
-            << 40 << 2 << "start,remove,switch,own 2"
+            << 40 << "start,remove,switch,own 2"
             << "3 The file LANG.CRP was not found. Vokabrix must be reinstalled." << 4 << "";
         QTest::addRow("too few words, then French")
-            << 10 << 2 << "start,launch 2,own 2,launch 1" << few << 4 << "T62/4";
+            << 10 << "start,launch 2,own 2,launch 1" << few << 4 << "T62/4";
         QTest::addRow("too few words, About's OK, then Spanish")
-            << 10 << 2 << "start,launch 2,about,own 4,launch 1" << few << 5 << "T62/5";
+            << 10 << "start,launch 2,about,own 4,launch 1" << few << 5 << "T62/5";
         QTest::addRow("an exercise left, then English")
-            << 40 << 1 << "start,launch 6,play,own 1,launch 3"
+            << 40 << "start,own 5,launch 6,play,own 1,launch 3"
             << "" << 2 << "T E M P O";
     }
     void session() {
         QFETCH(int, words);
-        QFETCH(int, own);
         QFETCH(QString, script);
         QFETCH(QString, message);
         QFETCH(int, ownAfter);
         QFETCH(QString, title);
-        Program app(words);
-        writeFile(app.ctx.profile.path(),
-                  QStringLiteral("[Languages]\nFrom=%1\n").arg(own).toLatin1());
+        Program app(words); // first start: English
         MessageBoxReporter boxes;
         app.ctx.reporter = &boxes;
         // Every box is answered, so that a second one shows up too.
