@@ -59,12 +59,9 @@ QStringList unreadableTexts(VxWindow* window, const QString& where, const QStrin
         for (qsizetype i = siblings.indexOf(w) + 1; i < siblings.size(); ++i) {
             auto* other = qobject_cast<QWidget*>(siblings[i]);
             auto* above = qobject_cast<QLabel*>(other);
+            // Any control covers; a bare box and an empty label do not.
             const bool solid = above ? !above->text().isEmpty() || !above->pixmap().isNull()
-                                     : qobject_cast<DrawnButton*>(other) ||
-                                           qobject_cast<QAbstractButton*>(other) ||
-                                           qobject_cast<QLineEdit*>(other) ||
-                                           qobject_cast<QAbstractScrollArea*>(other) ||
-                                           qobject_cast<QAbstractSlider*>(other);
+                                     : other && other->metaObject() != &QWidget::staticMetaObject;
             if (solid && other->isVisibleTo(window) && other->geometry().intersects(w->geometry()))
                 faults << id + QStringLiteral(" is covered by ") + other->objectName();
         }
