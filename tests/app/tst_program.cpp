@@ -21,10 +21,13 @@ using namespace vx::test;
 
 namespace {
 
-// What a user cannot read in a window: a text that needs more room than its control has,
+// What a user cannot read in a window once shown: a text that needs more room than its control has,
 // a control that runs past the box it sits in, a text that a sibling stacked above it covers.
-QStringList unreadableTexts(VxWindow* window, const QString& where, const QString& okCaption = {}) {
+QStringList unreadableTexts(VxWindow* window, const QString& okCaption = {}) {
+    window->show();
     QStringList faults;
+    if (!QTest::qWaitForWindowExposed(window))
+        faults << window->objectName() + QStringLiteral(" is not shown");
     for (QWidget* w : window->picHolder->findChildren<QWidget*>()) {
         auto* label = qobject_cast<QLabel*>(w);
         auto* drawn = qobject_cast<DrawnButton*>(w);
@@ -36,8 +39,7 @@ QStringList unreadableTexts(VxWindow* window, const QString& where, const QStrin
         if (!w->isVisibleTo(window) || shown.isEmpty() ||
             qobject_cast<QAbstractScrollArea*>(w->parentWidget()))
             continue;
-        const QString id =
-            QStringLiteral("%1 %2 %3").arg(where, window->objectName(), w->objectName());
+        const QString id = window->objectName() + u' ' + w->objectName();
         // The introduction's OK also shows a second caption.
         for (const QString& text : {shown, w->objectName() == "cmdOK" ? okCaption : QString()}) {
             // A drawn caption stays clear of the focus frame, drawn 2 pixels inside the edge.
@@ -436,23 +438,18 @@ private slots:
         QCOMPARE(ReadLanguageFile(app.ctx.folder, language, app.ctx.texts, app.reporter),
                  LanguageFileResult::Read);
         QStringList faults;
-        auto check = [&faults](VxWindow* w, const QString& where = {}, const QString& ok = {}) {
-            w->show();
-            QVERIFY(QTest::qWaitForWindowExposed(w));
-            faults << unreadableTexts(w, where, ok);
-        };
         frmMain main(app.ctx);
         main.LayoutLanguageChoice();
         frmFromLanguage own(app.ctx);
         frmDictionaries lists(app.ctx);
         for (VxWindow* w : std::initializer_list<VxWindow*>{&main, &own, &lists})
-            check(w);
+            faults << unreadableTexts(w);
         frmHelp intro(app.ctx);
         for (int index = 1; index <= 7; ++index) {
             const ExerciseInfo* info = exerciseInfo(index);
             intro.ShowIntro(exerciseTitle(*info, app.ctx.texts), info->window, 0,
                             exerciseInstructions(info->exercise, app.ctx.texts));
-            check(&intro, info->window, StripAmpersands(app.ctx.texts.text(50)));
+            faults << unreadableTexts(&intro, StripAmpersands(app.ctx.texts.text(50)));
         }
         // On a palette screen the colour choice is hidden and the read-me grows into its
         // place; OK keeps the scheme.
@@ -461,7 +458,7 @@ private slots:
         for (int bits : {24, 8}) {
             app.ctx.settings.screenColorBits = static_cast<qint16>(bits);
             frmAbout about(app.ctx);
-            check(&about, QStringLiteral("%1 bits").arg(bits));
+            faults << unreadableTexts(&about);
             QCOMPARE(about.picColorScheme->isVisible(), bits > 8);
             QVERIFY(bits > 8 || (about.txtReadme->height() > readme.height() &&
                                  about.txtReadme->width() == readme.width()));
@@ -473,10 +470,10 @@ private slots:
             if (entry.beforeIntro)
                 entry.beforeIntro(app.ctx);
             std::unique_ptr<QWidget> w(entry.create(app.ctx));
-            check(qobject_cast<VxWindow*>(w.get()));
+            faults << unreadableTexts(qobject_cast<VxWindow*>(w.get()));
         }
         frmHighScores scores(app.ctx); // after About, whose OK closes it
-        check(&scores);
+        faults << unreadableTexts(&scores);
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u'\n')));
     }
 };
