@@ -441,8 +441,7 @@ private slots:
         main.LayoutLanguageChoice();
         frmFromLanguage own(app.ctx);
         frmDictionaries lists(app.ctx);
-        for (VxWindow* w : std::initializer_list<VxWindow*>{&main, &own, &lists})
-            faults << unreadableTexts(w);
+        faults << unreadableTexts(&main) << unreadableTexts(&own) << unreadableTexts(&lists);
         frmHelp intro(app.ctx);
         for (int index = 1; index <= 7; ++index) {
             const ExerciseInfo* info = exerciseInfo(index);
