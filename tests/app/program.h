@@ -41,45 +41,34 @@ struct Program : TestApp {
         QFile::copy(QStringLiteral(VOKABRIX_PROGRAM_DIR "/") + name, dir.filePath(name));
     }
 
-    // Brings up a window of the started program the user's way and runs `act` on it while
-    // it is up; a modal window still open afterwards is closed.
+    // Brings up a window of the started program the user's way (an exercise: Quick) and runs
+    // `act` on it while it is up; a modal window still open afterwards is closed.
     void reach(const QString& name, const std::function<void(VxWindow*)>& act) {
         const std::map<QString, QWidget*> modal{{"frmFromLanguage", main->picFromLanguage},
                                                 {"frmAbout", main->cmdAbout},
                                                 {"frmDictionaries", main->picDictionaries}};
-        if (const auto opener = modal.find(name); opener != modal.end()) {
+        if (modal.contains(name)) {
             whenModal<VxWindow>([act](VxWindow* w) {
                 QPointer<VxWindow> window = w;
                 act(w);
                 if (window && window->isVisible())
                     window->close();
             });
-            QTest::mouseClick(opener->second, Qt::LeftButton);
-            return;
+            return QTest::mouseClick(modal.at(name), Qt::LeftButton);
         }
         if (name == QLatin1String("frmMain"))
             return act(main);
-        QTest::mouseClick(main->cmdExercise[name == QLatin1String("frmQuattro") ? 6 : 3],
-                          Qt::LeftButton);
+        QTest::mouseClick(main->cmdExercise[3], Qt::LeftButton);
         auto* intro = qobject_cast<frmHelp*>(ctx.introWindow.data());
         if (name == QLatin1String("frmHelp"))
             return act(intro);
         QTest::mouseClick(intro->cmdOK, Qt::LeftButton);
-        VxWindow* exercise = visible(intro->windowName);
-        activate(exercise);
+        auto* exercise = qobject_cast<VxWindow*>(windowsNamed(intro->windowName).value(0));
         if (name == QLatin1String("frmHighScores")) {
             QTest::mouseClick(exercise->findChild<DrawnButton*>("cmdTop"), Qt::LeftButton);
             exercise = frmHighScores::openWindow();
-            activate(exercise);
         }
         act(exercise);
-    }
-
-    static VxWindow* visible(const QString& name) {
-        for (QWidget* w : windowsNamed(name))
-            if (w->isVisible())
-                return qobject_cast<VxWindow*>(w);
-        return nullptr;
     }
 };
 
