@@ -132,9 +132,6 @@ private slots:
 
         b.k.SetUpBoard(14, 525);
         QCOMPARE(s.CellSize, 38); // 525 / 14 = 37.5, halves to even
-        for (int r = 1; r <= kMaxGrid; ++r)
-            for (int c = 1; c <= kMaxGrid; ++c)
-                QCOMPARE(s.Grid[r][c] == kBlack, r > 14 || c > 14 || (r % 2 == 0 && c % 2 == 0));
         auto opens = [&b](int r, int c) {
             return QStringLiteral("%1%2")
                 .arg(int(b.k.CanOpenCell(r, c, kAcross)))
@@ -166,19 +163,6 @@ private slots:
         QFETCH(int, difficulty);
         const int to = 1 + (size + difficulty) % kLanguageCount, from = to % kLanguageCount + 1;
         const WordStore store = builtInStore(to, from);
-        { // every letter of every answer the words give can be typed
-            Builder b(store, 1, to, from);
-            b.k.SetUpBoard(3, 525);
-            b.state.PuzzleActive = true;
-            b.state.TypingDirection = 0; // the cursor stays on A 1
-            for (int len = kMinAnswer; len <= kMaxAnswer; ++len)
-                for (const QString& answer : b.state.CandidateAnswer[len])
-                    for (const QChar ch : answer) {
-                        b.state.TypedLetter[1][1].clear();
-                        b.k.KeyPress(ch.toLower());
-                        QVERIFY2(b.state.TypedLetter[1][1] == QString(ch), qPrintable(answer));
-                    }
-        }
         for (quint64 seed = 1; seed <= 8; ++seed) {
             Builder b(store, seed * 101 + static_cast<quint64>(size), to, from);
             const CrosswordState& s = b.state;
@@ -186,14 +170,17 @@ private slots:
             b.k.SetUpBoard(size, 525);
             b.k.GenerateCrossword();
             QVERIFY(qAbs(s.Progress - 100.0) < 1e-6);
-            const QString where = QStringLiteral("seed %1: ").arg(seed);
+            for (int len = kMinAnswer; len <= kMaxAnswer; ++len) // every answer can be typed
+                for (const QString& answer : s.CandidateAnswer[len])
+                    for (const QChar ch : answer)
+                        QVERIFY2(IsAcceptedCharacter(ch), qPrintable(answer));
             int clues = 0;
             for (int r = 1; r <= size; ++r)
                 for (int c = 1; c <= size; ++c) {
                     QVERIFY2(s.Grid[r][c] == kBlack ||
                                  (s.Grid[r][c].size() == 1 &&
                                   !(s.AcrossLabel[r][c] + s.DownLabel[r][c]).isEmpty()),
-                             qPrintable(where + Korsord::CellLabel(r, c)));
+                             qPrintable(Korsord::CellLabel(r, c)));
                     clues +=
                         int(!s.ClueText[1][r][c].isEmpty()) + int(!s.ClueText[2][r][c].isEmpty());
                 }
@@ -208,8 +195,8 @@ private slots:
                     candidate =
                         s.CandidateAnswer[len][k] == run.word && s.CandidateUsed[len][k] &&
                         run.clue == s.CandidateClue[len][k] + QStringLiteral(" (%1)").arg(len);
-                QVERIFY2(candidate, qPrintable(where + run.word + " is no candidate"));
-                QVERIFY2(!answers.contains(run.word), qPrintable(where + run.word + " twice"));
+                QVERIFY2(candidate, qPrintable(run.word));
+                QVERIFY2(!answers.contains(run.word), qPrintable(run.word));
                 answers << run.word;
                 lists[run.dir - 1] << Korsord::CellLabel(run.row, run.col) + run.clue;
             }
@@ -221,7 +208,6 @@ private slots:
 
     void printout_data() {
         QTest::addColumn<Sheet>("sheet");
-        QTest::addRow("German 3 x 3") << Sheet{3, 2, 3, 8, false, 1, "Crossword: German, 3 x 3"};
         QTest::addRow("German 25 x 25 on Letter")
             << Sheet{3, 2, 25, 2, true, 1, "Crossword: German, 25 x 25"};
         QTest::addRow("French 14 x 14, own Swedish")
@@ -245,14 +231,10 @@ private slots:
         const CrosswordState& state = b.state;
         QVERIFY(!state.AcrossList.isEmpty() && !state.DownList.isEmpty());
 
-        const TextTable table = languageTexts(sheet.from);
-        const PrintTexts texts = printTexts(table, sheet.to, size);
+        const PrintTexts texts = printTexts(languageTexts(sheet.from), sheet.to, size);
         QCOMPARE(texts.title, sheet.title);
         // A name that the print dialog can offer as a file name anywhere.
         QVERIFY(texts.document.contains(QString::number(size)) && !texts.document.contains(u':'));
-        for (const QString& t : {texts.across, texts.down, texts.name, texts.date, texts.key,
-                                 table.text(int(PrintText::PrinterPicture))})
-            QVERIFY(!t.isEmpty());
         QTemporaryDir dir;
         const QString pdf = dir.filePath(QStringLiteral("crossword.pdf"));
         const QPageSize paper(sheet.letter ? QPageSize::Letter : QPageSize::A4);
@@ -270,12 +252,13 @@ private slots:
         // heading says the same.
         const QString worksheet = pdfText(pdf, 1, printed.keyPage - 1);
         const QString key = pdfText(pdf, printed.keyPage, printed.pages);
-        QVERIFY(worksheet.startsWith(sheet.title) &&
+        QVERIFY(!texts.key.isEmpty() && worksheet.startsWith(sheet.title) &&
                 key.startsWith(sheet.title + u' ' + texts.key));
-        QSet<QString> printedAnyway = wordsOf(
-            QStringList{sheet.title, texts.across, texts.down, texts.name, texts.date}.join(u' '));
-        for (const QString& entry : state.AcrossList + state.DownList) {
-            QVERIFY2(worksheet.contains(entry.simplified()), qPrintable(entry));
+        QSet<QString> printedAnyway;
+        for (const QString& entry :
+             QStringList{sheet.title, texts.across, texts.down, texts.name, texts.date} +
+                 state.AcrossList + state.DownList) {
+            QVERIFY2(!entry.isEmpty() && worksheet.contains(entry.simplified()), qPrintable(entry));
             printedAnyway += wordsOf(entry);
         }
         for (const Run& run : runs(state)) {
