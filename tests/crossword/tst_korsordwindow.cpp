@@ -83,6 +83,32 @@ struct Crossword {
                     return {c, r};
         return {};
     }
+    // Prints with the printer picture or Ctrl+P, answering the print dialog with "print" (to
+    // `pdf`), "worksheet" (page 1 only) or "cancel"; gives the paper that the dialog offered,
+    // -1 when none opened.
+    int print(bool picture, const QString& answer, const QString& pdf) {
+        int offered = -1;
+        QObject scope; // no dialog waited for beyond this call
+        whenModal<QPrintDialog>(
+            [&](QPrintDialog* dialog) {
+                offered = dialog->printer()->pageLayout().pageSize().id();
+                auto* file = dialog->findChild<QLineEdit*>("filename");
+                file->selectAll();
+                QTest::keyClicks(file, pdf);
+                if (answer == "worksheet") {
+                    dialog->findChild<QAbstractButton*>("printRange")->click();
+                    dialog->findChild<QSpinBox*>("from")->setValue(1);
+                    dialog->findChild<QSpinBox*>("to")->setValue(1);
+                }
+                dialog->findChild<QDialogButtonBox*>()
+                    ->button(answer == "cancel" ? QDialogButtonBox::Cancel : QDialogButtonBox::Ok)
+                    ->click();
+            },
+            &scope);
+        picture ? click(w->imgPrinter) : QTest::keyClick(keys(), Qt::Key_P, Qt::ControlModifier);
+        QCoreApplication::processEvents();
+        return offered;
+    }
     // Plays a script and gives what its look-up steps saw, joined by "|". A step is a key
     // (Backspace, Down, F5, Shift, Ctrl), Check or Speaker clicked, "@B1" a left double click
     // on cell B1 ("r@B1" a right one, "m@B1" a middle one, "@-" a left one beside the grid), ">B1"
@@ -221,73 +247,6 @@ private slots:
         QCOMPARE(x.play(script), seen);
     }
 
-    // Ctrl+P and the printer picture open the print dialog once a puzzle is made, on the
-    // locale's paper; printing to a file gives the worksheet and its key.
-    void printing_data() {
-        QTest::addColumn<bool>("picture"); // else Ctrl+P
-        QTest::addColumn<QString>("locale");
-        QTest::addColumn<int>("pageSize");
-        QTest::addColumn<QString>("answer"); // "print", "worksheet" (page 1 only) or "cancel"
-        QTest::addRow("Ctrl+P in Germany") << false << "de_DE" << int(QPageSize::A4) << "print";
-        QTest::addRow("picture in the United States")
-            << true << "en_US" << int(QPageSize::Letter) << "print";
-        QTest::addRow("Ctrl+P after Check, the worksheet only")
-            << false << "sv_SE" << int(QPageSize::A4) << "worksheet";
-        QTest::addRow("cancelled") << true << "fr_FR" << int(QPageSize::A4) << "cancel";
-    }
-    void printing() {
-        QFETCH(bool, picture);
-        QFETCH(QString, locale);
-        QFETCH(int, pageSize);
-        QFETCH(QString, answer);
-        const QLocale before;
-        QLocale::setDefault(QLocale(locale));
-        auto restore = qScopeGuard([&] { QLocale::setDefault(before); });
-        Crossword x;
-        frmKorsord& w = x.open();
-        auto print = [&] {
-            picture ? x.click(w.imgPrinter)
-                    : QTest::keyClick(x.keys(), Qt::Key_P, Qt::ControlModifier);
-        };
-        QTemporaryDir dir;
-        const QString pdf = dir.filePath("crossword.pdf");
-        int presetPage = -1;
-        whenModal<QPrintDialog>(
-            [&](QPrintDialog* dialog) {
-                presetPage = dialog->printer()->pageLayout().pageSize().id();
-                auto* file = dialog->findChild<QLineEdit*>("filename");
-                file->selectAll();
-                QTest::keyClicks(file, pdf);
-                if (answer == "worksheet") {
-                    dialog->findChild<QAbstractButton*>("printRange")->click();
-                    dialog->findChild<QSpinBox*>("from")->setValue(1);
-                    dialog->findChild<QSpinBox*>("to")->setValue(1);
-                }
-                dialog->findChild<QDialogButtonBox*>()
-                    ->button(answer == "cancel" ? QDialogButtonBox::Cancel : QDialogButtonBox::Ok)
-                    ->click();
-            },
-            &w);
-        print(); // without a puzzle nothing opens
-        QCoreApplication::processEvents();
-        QCOMPARE(presetPage, -1);
-        x.click(w.cmdNew);
-        if (answer == "worksheet") // a checked puzzle prints as well
-            x.click(w.cmdCorrect);
-        for (QWidget* other : w.picHolder->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-            QVERIFY2(other == w.imgPrinter || other->isHidden() ||
-                         !other->geometry().intersects(w.imgPrinter->geometry()),
-                     qPrintable(other->objectName()));
-        print();
-        QCOMPARE(presetPage, pageSize);
-        QCOMPARE(w.focusWidget(), w.Picture1);
-        QCOMPARE(QFileInfo::exists(pdf), answer != "cancel");
-        if (answer == "cancel")
-            return;
-        QVERIFY(answer == "worksheet" ? pdfPages(pdf) == 1 : pdfPages(pdf) >= 2);
-        QVERIFY(pdfText(pdf, 1, 1).contains(x.state.AcrossList.first().simplified()));
-    }
-
     // At every size, in every language: New makes a puzzle at once where none is in play. The
     // board shows its focus frame while it has the focus, and a click on it takes the focus
     // back. New over a puzzle in play asks first, the buttons keeping their look meanwhile; No
@@ -306,10 +265,23 @@ private slots:
     }
     void everySizeDrawnAndSolved() {
         QFETCH(int, size);
+        // How the size prints: with the picture or Ctrl+P, in a locale with its paper, answered.
+        static const std::tuple<bool, const char*, QPageSize::PageSizeId, QString> ways[]{
+            {false, "de_DE", QPageSize::A4, "print"},
+            {true, "en_US", QPageSize::Letter, "print"},
+            {false, "sv_SE", QPageSize::A4, "worksheet"},
+            {true, "fr_FR", QPageSize::A4, "cancel"}};
+        const auto& [picture, locale, paper, answer] = ways[size % 4];
+        const QLocale before;
+        QLocale::setDefault(QLocale(locale));
+        auto restore = qScopeGuard([&] { QLocale::setDefault(before); });
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath("crossword.pdf");
         const int to = 1 + size % kLanguageCount;
         Crossword x(to, to % kLanguageCount + 1);
         for (int opening = 1; opening <= 2; ++opening) {
             frmKorsord& w = x.open();
+            QCOMPARE(x.print(picture, answer, pdf), -1);                // nothing to print yet
             const QRect inside = w.Bild->rect().adjusted(4, 4, -4, -4); // within the focus frame
             if (opening == 2) {
                 QCOMPARE(w.lstAcross->count() + w.lstDown->count(), 0);
@@ -396,6 +368,20 @@ private slots:
                 }
             x.click(w.cmdCorrect);
             QVERIFY(!x.state.PuzzleActive);
+            if (opening == 1) { // a checked puzzle prints as well
+                for (QWidget* other :
+                     w.picHolder->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+                    QVERIFY2(other == w.imgPrinter || other->isHidden() ||
+                                 !other->geometry().intersects(w.imgPrinter->geometry()),
+                             qPrintable(other->objectName()));
+                QCOMPARE(x.print(picture, answer, pdf), int(paper));
+                QCOMPARE(w.focusWidget(), w.Picture1);
+                QCOMPARE(QFileInfo::exists(pdf), answer != "cancel");
+                QVERIFY(answer == "cancel" ||
+                        (answer == "worksheet" ? pdfPages(pdf) == 1 : pdfPages(pdf) >= 2));
+                QVERIFY(answer == "cancel" ||
+                        pdfText(pdf, 1, 1).contains(x.state.AcrossList.first().simplified()));
+            }
             for (int r = 1; r <= size; ++r)
                 for (int c = 1; c <= size; ++c) {
                     const QColor expected = x.black(r, c)              ? kCellBlack
