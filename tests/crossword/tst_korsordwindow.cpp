@@ -163,11 +163,10 @@ struct Crossword {
             } else if (step.startsWith(u'?'))
                 seen << state.TypedLetter[cell().y()][cell().x()];
             else if (step.startsWith(u'!'))
-                seen << QHash<QRgb, QString>{{kCellGreen.rgb(), "green"},
-                                             {kCellRed.rgb(), "red"},
-                                             {kCellSilver.rgb(), "silver"},
-                                             {kCellYellow.rgb(), "yellow"}}
-                            .value(state.CellColour[cell().y()][cell().x()].rgb(), "other");
+                seen << QStringList{"green", "red", "silver", "yellow"}.value(
+                    QList<QColor>{kCellGreen, kCellRed, kCellSilver, kCellYellow}.indexOf(
+                        state.CellColour[cell().y()][cell().x()]),
+                    "other");
             else
                 type(step);
         }
@@ -296,7 +295,6 @@ private slots:
             }
             w.Storlek->setValue(opening == 1 ? size : size == 3 ? 4 : 3);
             x.click(w.cmdNew); // nothing in play: made without a question
-            QCOMPARE(w.Label2->text(), QStringLiteral("100 %"));
             QTRY_VERIFY(w.Picture1->hasFocus());
             const QColor framed = w.Bild->grab().toImage().pixelColor(1, 1);
             x.key(Qt::Key_Tab);
