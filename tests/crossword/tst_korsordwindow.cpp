@@ -23,28 +23,23 @@ using namespace vx::test;
 
 namespace {
 
-// A program with its word store loaded, and the crossword state that outlives its windows.
+// A program in two languages, and the crossword state with its candidate tables, which
+// outlives the windows as in the program.
 struct Crossword {
-    TestApp app{80};
-    CrosswordState state;
+    TestApp app;
+    Builder made;
+    CrosswordState& state = made.state;
     QPointer<frmKorsord> w;
 
-    explicit Crossword(int to = 3, int from = 2) {
+    explicit Crossword(int to = 3, int from = 2) : made(builtInStore(to, from), 1, to, from) {
         app.ctx.settings.toLanguage = static_cast<qint16>(to);
         app.ctx.settings.fromLanguage = static_cast<qint16>(from);
-        app.ctx.store = builtInStore(to, from);
     }
     ~Crossword() { delete w.data(); }
 
-    // Opens the window as the launcher does: the state is made ready, the window created,
-    // then the candidate tables are filled from the word store.
+    // Opens a window over the state; each window starts from an empty board.
     frmKorsord& open() {
-        Korsord k(state, *app.ctx.rng);
-        k.InitCrosswordState();
         w = new frmKorsord(app.ctx, state);
-        k.PrepareCrosswordWords(app.ctx.store, app.ctx.settings.fromLanguage,
-                                app.ctx.settings.toLanguage);
-        k.FinishCrosswordSetUp();
         w->show();
         if (!QTest::qWaitForWindowExposed(w))
             qFatal("window not shown");
