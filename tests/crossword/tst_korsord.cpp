@@ -56,10 +56,9 @@ QList<Run> runs(const CrosswordState& s) {
 double darkness(const QImage& page, const QRectF& grid, int n, int r, int c) {
     const double cell = grid.width() / n * kDpi / 72;
     const QPointF middle = grid.topLeft() * kDpi / 72 + QPointF(c - 0.75, r - 0.75) * cell;
-    const QImage part = page.copy(QRectF(middle, QSizeF(cell / 2, cell / 2)).toRect());
-    return 1 -
-           qGray(part.scaled(1, 1, Qt::IgnoreAspectRatio, Qt::SmoothTransformation).pixel(0, 0)) /
-               255.0;
+    const QImage mean = page.copy(QRectF(middle, QSizeF(cell / 2, cell / 2)).toRect())
+                            .scaled(1, 1, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    return 1 - qGray(mean.pixel(0, 0)) / 255.0;
 }
 
 TextTable languageTexts(int language) {
@@ -179,8 +178,7 @@ private slots:
                     candidate =
                         s.CandidateAnswer[len][k] == run.word && s.CandidateUsed[len][k] &&
                         run.clue == s.CandidateClue[len][k] + QStringLiteral(" (%1)").arg(len);
-                QVERIFY2(candidate, qPrintable(run.word));
-                QVERIFY2(!answers.contains(run.word), qPrintable(run.word));
+                QVERIFY2(candidate && !answers.contains(run.word), qPrintable(run.word));
                 answers << run.word;
                 lists[run.dir - 1] << Korsord::CellLabel(run.row, run.col) + run.clue;
             }
