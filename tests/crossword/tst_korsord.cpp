@@ -18,11 +18,10 @@ namespace {
 constexpr int kDpi = 100;
 
 QImage pdfPage(const QString& pdf, int page) {
-    const QString stem = pdf + QStringLiteral("-page");
     poppler(QStringLiteral("pdftoppm"),
             {"-f", QString::number(page), "-l", QString::number(page), "-r", QString::number(kDpi),
-             "-singlefile", "-png", pdf, stem});
-    return QImage(stem + QStringLiteral(".png"));
+             "-singlefile", "-png", pdf, pdf + QStringLiteral("-page")});
+    return QImage(pdf + QStringLiteral("-page.png"));
 }
 
 // A run of two or more letters on the board, across (dir 1) or down (2), from its first cell.
