@@ -73,12 +73,11 @@ TextTable languageTexts(int language) {
     return table;
 }
 
-// A printed puzzle: the languages, its size and seed, the paper, each clue this many times
-// over, and the title expected.
+// A printed puzzle: the languages, its size and seed, each clue this many times over, the
+// paper (Letter or A4), and the title expected.
 struct Sheet {
-    int to, from, size, seed;
+    int to, from, size, seed, clueRepeats;
     bool letter;
-    int clueRepeats;
     QString title;
 };
 
@@ -190,15 +189,15 @@ private slots:
     void printout_data() {
         QTest::addColumn<Sheet>("sheet");
         QTest::addRow("German 25 x 25 on Letter")
-            << Sheet{3, 2, 25, 2, true, 1, "Crossword: German, 25 x 25"};
+            << Sheet{3, 2, 25, 2, 1, true, "Crossword: German, 25 x 25"};
         QTest::addRow("French 14 x 14, own Swedish")
-            << Sheet{4, 1, 14, 3, false, 1, "Korsord: franska, 14 x 14"};
+            << Sheet{4, 1, 14, 3, 1, false, "Korsord: franska, 14 x 14"};
         QTest::addRow("English 25 x 25, own German")
-            << Sheet{2, 3, 25, 4, false, 1, "Kreuzworträtsel: Englisch, 25 x 25"};
+            << Sheet{2, 3, 25, 4, 1, false, "Kreuzworträtsel: Englisch, 25 x 25"};
         QTest::addRow("Spanish 3 x 3, own French")
-            << Sheet{5, 4, 3, 9, false, 1, "Mots croisés : espagnol, 3 x 3"};
+            << Sheet{5, 4, 3, 9, 1, false, "Mots croisés : espagnol, 3 x 3"};
         QTest::addRow("Swedish 25 x 25, own Spanish, long clues")
-            << Sheet{1, 5, 25, 6, false, 6, "Crucigrama: sueco, 25 x 25"};
+            << Sheet{1, 5, 25, 6, 6, false, "Crucigrama: sueco, 25 x 25"};
     }
     void printout() {
         QFETCH(Sheet, sheet);
@@ -225,8 +224,8 @@ private slots:
         QVERIFY(writeCrosswordPdf(state, texts, pdf, paper, &printed));
         QCOMPARE(pdfPages(pdf), printed.pages);
         QVERIFY(printed.keyPage >= 2 && printed.keyPage <= printed.pages);
-        const QRectF page(QPointF(0, 0), paper.size(QPageSize::Point));
-        QVERIFY(page.contains(printed.sheetGrid) && page.contains(printed.keyGrid));
+        QVERIFY(QRectF(QPointF(0, 0), paper.size(QPageSize::Point))
+                    .contains(printed.sheetGrid.united(printed.keyGrid)));
 
         // The headings and every entry of both lists, with its label, on the worksheet; the
         // answers with their labels and clues on the key, and on the worksheet nowhere but
