@@ -16,13 +16,12 @@ namespace vx::test {
 inline WordStore builtInStore(int to, int from) {
     WordStore store;
     QFile f(QStringLiteral(VOKABRIX_DATA_DIR "/dictionary.tsv"));
-    if (!f.open(QIODevice::ReadOnly))
-        qFatal("no dictionary");
     std::vector<WordRecord> records;
     QString error;
-    if (!tsv::importDictionary(f.readAll(), QStringLiteral("dictionary.tsv"), false, records,
+    if (!f.open(QIODevice::ReadOnly) ||
+        !tsv::importDictionary(f.readAll(), QStringLiteral("dictionary.tsv"), false, records,
                                error))
-        qFatal("%s", qPrintable(error));
+        qFatal("dictionary.tsv: %s", qPrintable(error));
     for (const WordRecord& r : records) {
         if (store.wordCount == WordStore::kCapacity)
             break;
