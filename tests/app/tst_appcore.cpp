@@ -35,15 +35,13 @@ private slots:
     // Full colours from nine bits on, other ones on a palette screen; a scheme outside 1..4
     // is taken as 1.
     void colourTables() {
-        std::map<int, ColorTables> tables;
-        for (int bits : {8, 9, 24})
-            tables[bits].fill(bits);
-        for (int scheme = 1; scheme <= 4; ++scheme) {
-            QCOMPARE(tables[9].back(scheme), tables[24].back(scheme));
-            QCOMPARE(tables[9].accent(scheme), tables[24].accent(scheme));
-            QVERIFY(tables[8].back(scheme) != tables[24].back(scheme));
-        }
-        QCOMPARE(tables[24].back(7), tables[24].back(1));
+        ColorTables palette, full;
+        palette.fill(8);
+        full.fill(9);
+        for (int scheme = 1; scheme <= 4; ++scheme)
+            QVERIFY(palette.back(scheme) != full.back(scheme) &&
+                    palette.accent(scheme) != full.accent(scheme));
+        QCOMPARE(full.back(7), full.back(1));
     }
 
     // Seven exercises, each with instructions of its own.

@@ -42,12 +42,7 @@ private slots:
     }
 };
 
-int main(int argc, char** argv) {
-    // The scale must be known before the application starts.
-    qputenv("QT_SCALE_FACTOR", "2");
-    QApplication app(argc, argv);
-    TstHighDpi test;
-    return QTest::qExec(&test, argc, argv);
-}
-
+// The scale must be known before the application starts.
+static const bool scaledByTwo = qputenv("QT_SCALE_FACTOR", "2");
+QTEST_MAIN(TstHighDpi)
 #include "tst_highdpi.moc"
