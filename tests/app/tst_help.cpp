@@ -13,7 +13,6 @@
 #include "editor/frmword.h"
 #include "keyboard/frmkeyboard.h"
 
-#include <QAbstractTextDocumentLayout>
 #include <QDir>
 #include <QRegularExpression>
 #include <QScrollBar>
@@ -24,6 +23,7 @@
 
 using namespace vx;
 using namespace vx::test;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -47,22 +47,20 @@ Document readDocument(const QString& path) {
     QList<bool> foreign{false}; // per open element: its text is not checked for spelling
     while (!xml.atEnd()) {
         xml.readNext();
-        const auto attribute = [&xml](const char* name) {
-            return xml.attributes().value(QLatin1String(name)).toString();
-        };
+        const QXmlStreamAttributes at = xml.attributes();
         if (xml.isStartElement()) {
-            const QString name = xml.name().toString(), lang = attribute("lang");
+            const QString name = xml.name().toString(), lang = at.value("lang"_L1).toString();
             if (name == QLatin1String("html"))
                 language = lang;
             static const QStringList notWords{"tt", "kbd", "pre", "code"};
             foreign << (foreign.last() || notWords.contains(name) ||
                         (!lang.isEmpty() && lang != language));
-            if (name == QLatin1String("a") && !attribute("name").isEmpty())
-                d.anchors << attribute("name");
-            if (attribute("href").startsWith(u'#'))
-                d.links << attribute("href").mid(1);
+            if (name == QLatin1String("a") && !at.value("name"_L1).isEmpty())
+                d.anchors << at.value("name"_L1).toString();
+            if (at.value("href"_L1).startsWith(u'#'))
+                d.links << at.value("href"_L1).mid(1).toString();
             if (name == QLatin1String("img"))
-                d.pictures << attribute("src");
+                d.pictures << at.value("src"_L1).toString();
         } else if (xml.isEndElement()) {
             foreign.removeLast();
         } else if (xml.isCharacters() && !foreign.last()) {
