@@ -93,9 +93,8 @@ private slots:
         QVERIFY(reporter.messages.isEmpty());
         // The word lists offered are the user's; a new file may not take a data file's name.
         QCOMPARE(ListWordLists(folder, {}, &reporter).files.size(), 2);
-        QString message;
-        QCOMPARE(NewFileName("Vokabrix", folder, message), QString());
-        QCOMPARE(message, QStringLiteral("The file already exists."));
+        QCOMPARE(NewFileName("Vokabrix", folder, error), QString());
+        QCOMPARE(error, QStringLiteral("The file already exists."));
     }
 };
 
