@@ -29,7 +29,6 @@ struct Installed {
     QString user = root.filePath("home/.local/share/vokabrix");
 
     Installed() {
-        QDir().mkpath(bin);
         QDir().mkpath(share);
         writeFile(share + "/VOKABRIX.DCT", encode(numberedRecords(3), true));
         writeFile(share + "/LANG.CRP", "language");
@@ -37,8 +36,6 @@ struct Installed {
     }
     ProgramFolder start() const { return ProgramFolder::installed(bin, user); }
 };
-
-constexpr int User = 0, Share = 1, AsGiven = 2;
 
 } // namespace
 
@@ -155,33 +152,10 @@ private slots:
         }
     }
 
-    // Where a name is read from and written to; names match without regard to case, the
-    // user's files before the data.
-    void resolve_data() {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<int>("where");
-        QTest::addColumn<QString>("found");
-        QTest::addRow("built-in dictionary") << "vokabrix.dct" << Share << "VOKABRIX.DCT";
-        QTest::addRow("own.dct over the example") << "OWN.DCT" << User << "own.dct";
-        QTest::addRow("a file not yet written") << "Quick03.HGH" << User << "Quick03.HGH";
-        QTest::addRow("a path") << "/no/such/x.dct" << AsGiven << "/no/such/x.dct";
-    }
-    void resolve() {
-        QFETCH(QString, name);
-        QFETCH(int, where);
-        QFETCH(QString, found);
-        Installed in;
-        const ProgramFolder folder = in.start();
-        const QString read =
-            where == AsGiven ? found : (where == Share ? in.share : in.user) + "/" + found;
-        QCOMPARE(folder.resolve(name), read);
-        // A file found among the data is written to the user's folder under its name.
-        QCOMPARE(folder.resolveForWriting(name), where == Share ? in.user + "/" + name : read);
-    }
-
     // A first start gives the example; a user's dictionary, in whatever case it was saved, is
-    // never replaced. High scores, the editor's saves with their backup and new dictionaries
-    // go to the user's folder; the share folder is never written.
+    // never replaced. Names match without regard to case, the user's files before the data.
+    // High scores, the editor's saves with their backup and new dictionaries go to the user's
+    // folder, as does a data file written; the share folder is never written.
     void everythingWrittenGoesToTheUsersFolder() {
         Installed in;
         in.start();
@@ -190,6 +164,10 @@ private slots:
         QFile::remove(in.user + "/own.dct");
         writeFile(in.user + "/OWN.DCT", encode(numberedRecords(5)));
         const ProgramFolder folder = in.start();
+        QCOMPARE(folder.resolve("vokabrix.dct"), in.share + "/VOKABRIX.DCT");
+        QCOMPARE(folder.resolveForWriting("vokabrix.dct"), in.user + "/vokabrix.dct");
+        QCOMPARE(folder.resolve("/a/x.dct"), "/a/x.dct"); // a path is taken as given
+        QCOMPARE(folder.resolveForWriting("/a/x.dct"), "/a/x.dct");
         const QStringList shareBefore = QDir(in.share).entryList(QDir::Files);
         HighScoreList scores = ReadHighScores(folder, highScoreFileName(3));
         AddHighScore(scores, 120);
