@@ -19,26 +19,6 @@
 using namespace vx;
 using namespace vx::test;
 
-namespace {
-
-// A prefix with bin/ and share/vokabrix/, and a user's folder beside it.
-struct Installed {
-    QTemporaryDir root;
-    QString bin = root.filePath("usr/bin");
-    QString share = root.filePath("usr/share/vokabrix");
-    QString user = root.filePath("home/.local/share/vokabrix");
-
-    Installed() {
-        QDir().mkpath(share);
-        writeFile(share + "/VOKABRIX.DCT", encode(numberedRecords(3), true));
-        writeFile(share + "/LANG.CRP", "language");
-        writeFile(share + "/own.dct", encode(numberedRecords(2)));
-    }
-    ProgramFolder start() const { return ProgramFolder::installed(bin, user); }
-};
-
-} // namespace
-
 class TstAppCore : public QObject {
     Q_OBJECT
 private slots:
@@ -157,18 +137,24 @@ private slots:
     // High scores, the editor's saves with their backup and new dictionaries go to the user's
     // folder, as does a data file written; the share folder is never written.
     void everythingWrittenGoesToTheUsersFolder() {
-        Installed in;
-        in.start();
-        QCOMPARE(readFile(in.user + "/own.dct"), encode(numberedRecords(2)));
-        QVERIFY(QFileInfo(in.user + "/own.dct").isWritable());
-        QFile::remove(in.user + "/own.dct");
-        writeFile(in.user + "/OWN.DCT", encode(numberedRecords(5)));
-        const ProgramFolder folder = in.start();
-        QCOMPARE(folder.resolve("vokabrix.dct"), in.share + "/VOKABRIX.DCT");
-        QCOMPARE(folder.resolveForWriting("vokabrix.dct"), in.user + "/vokabrix.dct");
+        QTemporaryDir root; // a prefix with bin/ and share/vokabrix/, a user's folder beside it
+        const QString bin = root.filePath("usr/bin"), share = root.filePath("usr/share/vokabrix"),
+                      user = root.filePath("home/.local/share/vokabrix");
+        QDir().mkpath(share);
+        writeFile(share + "/VOKABRIX.DCT", encode(numberedRecords(3), true));
+        writeFile(share + "/LANG.CRP", "language");
+        writeFile(share + "/own.dct", encode(numberedRecords(2)));
+        ProgramFolder::installed(bin, user);
+        QCOMPARE(readFile(user + "/own.dct"), encode(numberedRecords(2)));
+        QVERIFY(QFileInfo(user + "/own.dct").isWritable());
+        QFile::remove(user + "/own.dct");
+        writeFile(user + "/OWN.DCT", encode(numberedRecords(5)));
+        const ProgramFolder folder = ProgramFolder::installed(bin, user);
+        QCOMPARE(folder.resolve("vokabrix.dct"), share + "/VOKABRIX.DCT");
+        QCOMPARE(folder.resolveForWriting("vokabrix.dct"), user + "/vokabrix.dct");
         QCOMPARE(folder.resolve("/a/x.dct"), "/a/x.dct"); // a path is taken as given
         QCOMPARE(folder.resolveForWriting("/a/x.dct"), "/a/x.dct");
-        const QStringList shareBefore = QDir(in.share).entryList(QDir::Files);
+        const QStringList shareBefore = QDir(share).entryList(QDir::Files);
         HighScoreList scores = ReadHighScores(folder, highScoreFileName(3));
         AddHighScore(scores, 120);
         QString error;
@@ -182,9 +168,9 @@ private slots:
         store.recordText[1][1] = "ändrad";
         QVERIFY(edit.SaveDictionary("own.dct"));
         QVERIFY(edit.LoadDictionary("Animals.DCT")); // a missing dictionary is made empty
-        QCOMPARE(QDir(in.user).entryList(QDir::Files),
+        QCOMPARE(QDir(user).entryList(QDir::Files),
                  (QStringList{"Animals.DCT", "OWN.BAK", "OWN.DCT", "Quick03.HGH"}));
-        QCOMPARE(QDir(in.share).entryList(QDir::Files), shareBefore);
+        QCOMPARE(QDir(share).entryList(QDir::Files), shareBefore);
         QVERIFY(reporter.messages.isEmpty());
         // The word lists offered are the user's; a new file may not take a data file's name.
         QCOMPARE(ListWordLists(folder, {}, &reporter).files.size(), 2);
