@@ -75,21 +75,17 @@ Document readDocument(const QString& path) {
 
 // The viewer scrolled to a topic: its line at the top, or the end reached.
 bool showsTopic(QTextBrowser& viewer, const QString& topic) {
-    for (QTextBlock block = viewer.document()->begin(); block.isValid(); block = block.next()) {
-        for (auto it = block.begin(); !it.atEnd(); ++it) {
-            if (!it.fragment().charFormat().anchorNames().contains(topic))
-                continue;
-            QTextCursor at(viewer.document());
-            at.setPosition(it.fragment().position());
-            QScrollBar* bar = viewer.verticalScrollBar();
-            return QTest::qWaitFor([&] {
-                const int y = viewer.cursorRect(at).top();
-                return bar->value() > 0 &&
-                       (qAbs(y) <= 2 || (bar->value() == bar->maximum() && y > 0));
-            });
-        }
-    }
-    return false;
+    QTextCursor at(viewer.document());
+    for (QTextBlock block = viewer.document()->begin(); block.isValid(); block = block.next())
+        for (auto it = block.begin(); !it.atEnd(); ++it)
+            if (it.fragment().charFormat().anchorNames().contains(topic))
+                at.setPosition(it.fragment().position());
+    QScrollBar* bar = viewer.verticalScrollBar();
+    return at.position() > 0 && QTest::qWaitFor([&] {
+               const int y = viewer.cursorRect(at).top();
+               return bar->value() > 0 &&
+                      (qAbs(y) <= 2 || (bar->value() == bar->maximum() && y > 0));
+           });
 }
 
 // Every window of both programs, made as the programs make them; their names are the
@@ -97,18 +93,17 @@ bool showsTopic(QTextBrowser& viewer, const QString& topic) {
 QStringList windowTopics() {
     Program app;
     EditorStore store;
+    auto* grid = new editor::frmEdit(store, app.ctx.folder, app.reporter);
+    new editor::frmWord(store, *grid); // both belong to the grid
+    new editor::frmNyFil(store, grid->edit(), grid);
     std::vector<std::unique_ptr<QWidget>> windows;
     for (QWidget* w : std::initializer_list<QWidget*>{
              new frmMain(app.ctx), new frmFromLanguage(app.ctx), new frmHelp(app.ctx),
              new frmAbout(app.ctx), new frmDictionaries(app.ctx), new frmHighScores(app.ctx),
-             new frmKeyboard, new editor::frmHelp,
-             new editor::frmEdit(store, app.ctx.folder, app.reporter)})
+             new frmKeyboard, new editor::frmHelp, grid})
         windows.emplace_back(w);
     for (auto& entry : app.ctx.exercises)
         windows.emplace_back(entry.second.create(app.ctx));
-    auto* grid = static_cast<editor::frmEdit*>(windows[8].get());
-    new editor::frmWord(store, *grid); // both belong to the grid
-    new editor::frmNyFil(store, grid->edit(), grid);
     QStringList topics;
     for (QWidget* w : QApplication::topLevelWidgets())
         topics << w->objectName();
