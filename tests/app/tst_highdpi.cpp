@@ -24,17 +24,13 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&main));
         // The content box keeps its logical size and fits the window.
         QVERIFY(main.rect().contains(main.picHolder->geometry()));
-        QCOMPARE(main.grab().toImage().width(), main.width() * 2);
-        for (QLabel* label : main.findChildren<QLabel*>()) {
-            const QString name = label->objectName() + ": " + label->text();
-            QVERIFY2(!label->isVisible() || label->pixmap().isNull() ||
-                         label->pixmap().devicePixelRatio() == 2.0,
-                     qPrintable(name));
-            QVERIFY2(!label->isVisible() || label->wordWrap() ||
-                         label->fontMetrics().horizontalAdvance(label->text()) <=
-                             label->contentsRect().width(),
-                     qPrintable(name));
-        }
+        for (QLabel* label : main.findChildren<QLabel*>())
+            QVERIFY2(
+                !label->isVisible() ||
+                    ((label->pixmap().isNull() || label->pixmap().devicePixelRatio() == 2.0) &&
+                     (label->wordWrap() || label->fontMetrics().horizontalAdvance(label->text()) <=
+                                               label->contentsRect().width())),
+                qPrintable(label->objectName() + ": " + label->text()));
         for (DrawnButton* button : main.findChildren<DrawnButton*>())
             QVERIFY2(button->fontMetrics().horizontalAdvance(
                          QString(button->caption()).remove(u'&')) < button->width(),
@@ -42,12 +38,7 @@ private slots:
     }
 };
 
-int main(int argc, char** argv) {
-    // The scale must be known before the application starts.
-    qputenv("QT_SCALE_FACTOR", "2");
-    QApplication app(argc, argv);
-    TstHighDpi test;
-    return QTest::qExec(&test, argc, argv);
-}
-
+// The scale must be known before the application starts.
+static const bool scaledByTwo = qputenv("QT_SCALE_FACTOR", "2");
+QTEST_MAIN(TstHighDpi)
 #include "tst_highdpi.moc"
