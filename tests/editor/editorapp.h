@@ -5,6 +5,7 @@
 #include "editor/frmedit.h"
 #include "editor/frmnyfil.h"
 #include "editor/frmword.h"
+#include "exchange/tablerows.h"
 #include "words/dictbuilder.h"
 
 #include <QAction>
@@ -146,13 +147,7 @@ struct EditorApp {
         const int y = grid()->rowViewportPosition(row - 1);
         return y >= 0 && y + grid()->rowHeight(row - 1) <= grid()->viewport()->height();
     }
-    // Records 1..recordCount as the store holds them.
-    std::vector<WordRecord> records() const {
-        std::vector<WordRecord> out;
-        for (int r = 1; r <= store.recordCount; ++r)
-            out.push_back(store.record(r));
-        return out;
-    }
+    std::vector<WordRecord> records() const { return storeRecords(store); }
 };
 
 } // namespace vx::test

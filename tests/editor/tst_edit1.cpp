@@ -38,12 +38,7 @@ struct Editor {
         writeFile(path("d.dct"), encode(records));
         QVERIFY(load("d.dct"));
     }
-    std::vector<WordRecord> records() const {
-        std::vector<WordRecord> out;
-        for (int r = 1; r <= store.recordCount; ++r)
-            out.push_back(store.record(r));
-        return out;
-    }
+    std::vector<WordRecord> records() const { return storeRecords(store); }
 };
 
 } // namespace

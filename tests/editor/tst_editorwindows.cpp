@@ -1,7 +1,6 @@
 // The editor's windows driven as a teacher uses them, the clipboard and message boxes real.
 #include "editor/editorapp.h"
 #include "editor/frmcolumns.h"
-#include "exchange/tablerows.h"
 #include "keyboard/keyboarddriver.h"
 
 #include <QDir>
@@ -142,10 +141,7 @@ private slots:
         QTRY_VERIFY(!whenClicked.isEmpty());
         QCOMPARE(whenClicked,
                  paste ? "own.dct 3000" : "big.dct " + QString::number(kEditorCapacity));
-        if (button == "cmdSave" && paste)
-            QCOMPARE(app.file("own.dct"), encode(app.records()));
-        else
-            QCOMPARE(app.file("own.dct"), own);
+        QCOMPARE(app.file("own.dct"), button == "cmdSave" && paste ? encode(app.records()) : own);
         QCOMPARE(app.file("big.dct"), big);
         QCOMPARE(app.quits, button == "cmdExit" ? 1 : 0);
     }
@@ -180,24 +176,14 @@ private slots:
     }
 
     // The row being edited stays in view, however the user scrolled before.
-    void editedRowStaysInView_data() {
-        QTest::addColumn<int>("records");
-        QTest::addColumn<QString>("script");
-        QTest::addColumn<int>("row");
-        QTest::addRow("New Word, then Close") << 43 << QString("click cmdAdd|word cmdClose") << 44;
-        QTest::addRow("Edit Word after wheel scrolling down")
-            << 300 << QString("wheel -40|cell 125 0|click cmdEdit") << 125;
-        QTest::addRow("Edit Word after wheel scrolling up")
-            << 300 << QString("scroll 120|wheel 10|cell 100 0|click cmdEdit") << 100;
-    }
+    void editedRowStaysInView_data() { addTableRows(VOKABRIX_TEST_DIR "/rowsinview.tsv"); }
     void editedRowStaysInView() {
-        QFETCH(int, records);
-        QFETCH(QString, script);
-        QFETCH(int, row);
-        EditorApp app(records);
-        app.run(script);
+        QFETCH(QStringList, c); // records, steps, row
+        const int row = c[2].toInt();
+        EditorApp app(c[0].toInt());
+        app.run(c[1]);
         QCOMPARE(app.word()->txtWord[2]->text(),
-                 row > records ? "" : QStringLiteral("word%1").arg(row));
+                 row > c[0].toInt() ? "" : QStringLiteral("word%1").arg(row));
         QVERIFY(app.rowInView(row));
     }
 

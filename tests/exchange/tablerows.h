@@ -21,4 +21,12 @@ inline void addTableRows(const QString& path) {
     }
 }
 
+// Records 1..recordCount as a store holds them.
+template <class Store> std::vector<WordRecord> storeRecords(const Store& store) {
+    std::vector<WordRecord> out;
+    for (int r = 1; r <= store.recordCount; ++r)
+        out.push_back(store.record(r));
+    return out;
+}
+
 } // namespace vx::test
