@@ -66,11 +66,6 @@ struct EditorApp {
     bool wordShown() const { return word() && word()->isVisible(); }
     QTableView* grid() const { return window->grdEdit; }
 
-    void clickCell(int row, int col, Qt::KeyboardModifiers m = {}) const {
-        grid()->scrollTo(window->model()->index(row - 1, col));
-        QTest::mouseClick(grid()->viewport(), Qt::LeftButton, m,
-                          grid()->visualRect(window->model()->index(row - 1, col)).center());
-    }
     void click(QWidget* button) const { QTest::mouseClick(button, Qt::LeftButton); }
     // Picks a dictionary in the list as the user does: the list opened, the entry clicked.
     void pick(const QString& name) const {
@@ -95,7 +90,11 @@ struct EditorApp {
             if (answer != QMessageBox::NoButton && verb != "new")
                 answerNextBox(answer, seen);
             if (verb == "cell" || verb == "shift") {
-                clickCell(n(0), n(1), verb == "shift" ? Qt::ShiftModifier : Qt::NoModifier);
+                const QModelIndex cell = window->model()->index(n(0) - 1, n(1));
+                grid()->scrollTo(cell);
+                QTest::mouseClick(grid()->viewport(), Qt::LeftButton,
+                                  verb == "shift" ? Qt::ShiftModifier : Qt::NoModifier,
+                                  grid()->visualRect(cell).center());
             } else if (verb == "click" || verb == "word") {
                 click((verb == "word" ? static_cast<QWidget*>(word()) : window.get())
                           ->findChild<QPushButton*>(arg));

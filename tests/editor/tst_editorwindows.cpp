@@ -229,8 +229,6 @@ private slots:
                         drawn |= QRect(x, y, 1, 1);
             const bool flag = c < 10 && c % 2 == 0;
             QVERIFY2(!drawn.isEmpty() && std::abs(drawn.center().x() - section.center().x()) <= 2 &&
-                         drawn.left() - section.left() >= 3 &&
-                         section.right() - drawn.right() >= 3 &&
                          (!flag || (drawn.width() >= 34 && drawn.height() >= 22)),
                      qPrintable(QString::number(c)));
         }
@@ -268,9 +266,8 @@ private slots:
         if (!c[3].isEmpty())
             chooseInColumnWindow(c[3].split(u' '));
         app.run("menu mnuFileImport");
-        const QString messages = app.collected.messages.join(u'\n');
         QCOMPARE(app.collected.messages.size(), message.isEmpty() ? 0 : data.isEmpty() ? 2 : 1);
-        QVERIFY2(message.isEmpty() || messages.startsWith(message), qPrintable(messages));
+        QCOMPARE(app.collected.messages.join(u'\n').left(message.size()), message);
         std::vector<WordRecord> expected = variedRecords(records);
         expected[1].text[1] += typed;
         expected.insert(expected.end(), added.begin(), added.end());
