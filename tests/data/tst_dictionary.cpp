@@ -120,9 +120,7 @@ private slots:
             for (const QString& s : parts)
                 first.insert(NormalizeText(s), e.where);
             if (!earlier.isEmpty() && !noted.contains(text))
-                problems << e.where + QStringLiteral(": \"%1\" repeats %2 without a comment above "
-                                                     "# repeat: %3 \"%1\" - <how it differs>")
-                                          .arg(text, earlier, kCodes[code - 1]);
+                problems << e.where + ": \"" + text + "\" repeats " + earlier + ", no comment";
             for (const QString& n : noted)
                 if (n != text || earlier.isEmpty())
                     problems << e.where + QStringLiteral(": \"%1\" noted, not repeated").arg(n);

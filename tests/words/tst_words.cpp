@@ -98,10 +98,6 @@ void addRows(const QString& name) {
                 << line.replace("\\n", "\n").replace("\\r", "\r").split(u'\t');
 }
 
-QStringList words(const QString& field) {
-    return field.split(u' ', Qt::SkipEmptyParts);
-}
-
 } // namespace
 
 class TstWords : public QObject {
@@ -148,8 +144,7 @@ private slots:
         QByteArray data = encode(records(row[4]), row[2].toInt(nullptr, 16) != 0);
         if (!row[2].isEmpty())
             data.replace(0, 2, QByteArray::fromHex(row[2].toLatin1()));
-        if (!row[3].isEmpty())
-            data.truncate(row[3].toInt());
+        data.truncate(row[3].isEmpty() ? data.size() : row[3].toInt());
         Folder f;
         QTextStream(&row[1]) >> f.context.fromLanguage >> f.context.fromSub >> f.context.toLanguage;
         WordStore s;
@@ -183,21 +178,22 @@ private slots:
     void folder_data() { addRows("folders.tsv"); }
     void folder() {
         QFETCH(QStringList, row); // name, files, chosen, command line, then the patterns
-        Folder f(words(row[1]));
-        const WordListChoice c = ListWordLists(f.context.folder, words(row[2]), &f.reporter);
+        Folder f(row[1].split(u' ', Qt::SkipEmptyParts));
+        const QStringList chosen = row[2].split(u' ', Qt::SkipEmptyParts);
+        const WordListChoice c = ListWordLists(f.context.folder, chosen, &f.reporter);
         QStringList listed = c.files;
         listed.sort(Qt::CaseInsensitive);
         if (!row[3].isEmpty())
             f.context.commandLineFile = f.dir.filePath(row[3]);
         WordStore s;
-        s.dictFiles = words(row[2]);
+        s.dictFiles = chosen;
         int pumps = 0;
         f.context.pumpEvents = [&pumps] { ++pumps; };
         LoadDictionaries(s, f.context);
         QCOMPARE(pumps, s.wordCount);
-        const QString outcome =
-            QStringList{listed.join(u' '), ChosenWordLists(c).join(u' '), loaded(s)}.join(u'/') +
-            u'/' + f.reporter.messages.join(u'/');
+        const QString outcome = QStringList{listed.join(u' '), ChosenWordLists(c).join(u' '),
+                                            loaded(s), f.reporter.messages.join(u'/')}
+                                    .join(u'/');
         const QString pattern =
             row.mid(4).join(u'/').replace("%1", QRegularExpression::escape(f.dir.path()));
         QVERIFY2(QRegularExpression("^" + pattern + "$").match(outcome).hasMatch(),
