@@ -79,14 +79,12 @@ private slots:
         QFETCH(QStringList, hunspell);
         // Records, and crossword words and Genus nouns at least.
         const int records = file == "own.tsv" ? 30 : 2000, words = file == "own.tsv" ? 0 : 300;
-        static const QRegularExpression englishArticle(QStringLiteral("^(a|an|the) "),
-                                                       QRegularExpression::CaseInsensitiveOption);
+        static const QRegularExpression englishArticle(QStringLiteral("(?i)^(a|an|the) "));
         static const QRegularExpression letters(QStringLiteral("^\\p{L}{3,14}$"));
         const QRegularExpression named("\\b" + kCodes[code - 1] + " \"([^\"]*)\"");
         const std::vector<Entry> all = entries(file);
         QVERIFY(all.size() >= size_t(records));
-        static const QRegularExpression edges(
-            QStringLiteral("^[^\\p{L}\\p{N}]+|[^\\p{L}\\p{N}]+$"));
+        static const QRegularExpression edges("^[^\\p{L}\\p{N}]+|[^\\p{L}\\p{N}]+$");
         int crossword = 0, genus = 0;
         std::array<QSet<QString>, 2> spelt; // the whole text or American; British
         QHash<QString, QString> first;
