@@ -21,10 +21,9 @@ inline SpellingExceptions readSpellingExceptions(const QString& path, const QStr
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         ex.problems << path + QStringLiteral(" cannot be read");
-    int number = 0;
-    for (const QString& line : QString::fromUtf8(file.readAll()).split(u'\n')) {
-        const QStringList parts = line.trimmed().split(u' ', Qt::SkipEmptyParts);
-        ++number;
+    const QStringList lines = QString::fromUtf8(file.readAll()).split(u'\n');
+    for (int number = 1; number <= lines.size(); ++number) {
+        const QStringList parts = lines[number - 1].trimmed().split(u' ', Qt::SkipEmptyParts);
         if (parts.size() == 2 && codes.contains(parts[0]))
             ex.byCode[parts[0]].insert(parts[1]);
         else if (!parts.isEmpty() && !parts[0].startsWith(u'#'))

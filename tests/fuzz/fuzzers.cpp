@@ -198,8 +198,8 @@ void fuzz_settings(QByteArrayView bytes) {
     const std::pair<QString, QString> keys[] = {{"Misc", "ColorScheme"},  {"Misc", "FullScreen"},
                                                 {"Misc", "SeenWarranty"}, {"Languages", "From"},
                                                 {"Languages", "FromSub"}, {"Languages", "To"}};
+    QString value;
     for (const auto& [section, key] : keys) {
-        QString value;
         if (ProfileFile::findValue(lines, section, key, value))
             (void)ProfileFile::parseInt(value);
         // A value written in place is the one read next.
@@ -209,7 +209,6 @@ void fuzz_settings(QByteArrayView bytes) {
                    back == QStringLiteral("7"));
     }
     // A key named by the input's first line, for names the fixed ones do not reach.
-    QString value;
     (void)ProfileFile::findValue(lines, QStringLiteral("Misc"), lines.value(0), value);
     (void)ProfileFile::parseInt(lines.value(0));
 
@@ -247,8 +246,8 @@ void fuzz_tsv_dictionary(QByteArrayView bytes) {
         FUZZ_CHECK(wasEnciphered == enciphered && decoded == records);
         std::vector<WordRecord> reimported;
         FUZZ_CHECK(tsv::importDictionary(tsv::exportDictionary(records), QStringLiteral("export"),
-                                         enciphered, reimported, error));
-        FUZZ_CHECK(reimported == records);
+                                         enciphered, reimported, error) &&
+                   reimported == records);
     }
 }
 
@@ -266,8 +265,8 @@ void fuzz_tsv_language(QByteArrayView bytes) {
     FUZZ_CHECK(writesBack(entries, kLanguageCount));
     std::vector<LanguageEntry> reimported;
     FUZZ_CHECK(tsv::importLanguage(tsv::exportLanguage(entries), QStringLiteral("export"),
-                                   reimported, error));
-    FUZZ_CHECK(sameEntries(reimported, entries));
+                                   reimported, error) &&
+               sameEntries(reimported, entries));
 }
 
 // The word-list readers over any bytes: a KVTML file and a text list with its header's
