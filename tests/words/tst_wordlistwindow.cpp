@@ -9,16 +9,6 @@
 using namespace vx;
 using namespace vx::test;
 
-namespace {
-// What a label shows, drawn on white.
-QImage drawn(QLabel* label) {
-    QImage image(label->size(), QImage::Format_RGB32);
-    image.fill(Qt::white);
-    label->render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
-    return image;
-}
-} // namespace
-
 class TstWordListWindow : public QObject {
     Q_OBJECT
 private slots:
@@ -56,6 +46,12 @@ private slots:
             plain.setAlignment(label->alignment());
             plain.setPalette(label->palette());
             plain.resize(label->size());
+            const auto drawn = [](QLabel* l) { // what a label shows, drawn on white
+                QImage image(l->size(), QImage::Format_RGB32);
+                image.fill(Qt::white);
+                l->render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
+                return image;
+            };
             QCOMPARE(drawn(label), drawn(&plain));
             QCOMPARE(label->toolTip(), shortened ? name : QString());
             QVERIFY(label->fontMetrics().horizontalAdvance(label->text()) <= label->width());

@@ -25,7 +25,7 @@ namespace {
 struct Folder {
     QTemporaryDir dir;
     CollectingReporter reporter;
-    LoadContext context;
+    LoadContext context{.folder = ProgramFolder(dir.path()), .reporter = &reporter};
 
     explicit Folder(const QStringList& lists = {}) {
         static const QRegularExpression fileEntry(
@@ -44,8 +44,6 @@ struct Folder {
                 data.replace(encode(numberedRecords(2, first)).size(), 2, "\x9b\x7c");
             writeFile(dir.filePath(m.captured(1)), data);
         }
-        context.folder = ProgramFolder(dir.path());
-        context.reporter = &reporter;
     }
 };
 
