@@ -164,8 +164,7 @@ void fuzz_verbs(QByteArrayView bytes) {
         FUZZ_CHECK(state.FormCount == 0 && state.VerbCount == 0 && reporter.messages.size() == 1);
         return;
     }
-    FUZZ_CHECK(reporter.messages.isEmpty());
-    FUZZ_CHECK(state.FormCount >= 1 && state.FormCount <= kMaxForms);
+    FUZZ_CHECK(reporter.messages.isEmpty() && state.FormCount >= 1 && state.FormCount <= kMaxForms);
     FUZZ_CHECK(state.VerbCount >= 0 && state.VerbCount <= kMaxVerbs);
     for (int row = 1; row <= state.VerbCount; ++row)
         for (int c = 1; c <= state.FormCount; ++c) {

@@ -40,11 +40,9 @@ private slots:
             QVERIFY(w.chkDct[0]->isChecked() && w.chkDct[3]->isHidden());
             QLabel* label = w.lblDct[w.lblDct[1]->text().startsWith("own") ? 2 : 1];
             QVERIFY(label->isVisible());
-            QLabel plain(shortened ? label->text() : name);
+            QLabel plain(shortened ? label->text() : name, label->parentWidget()); // same font
             plain.setTextFormat(Qt::PlainText);
-            plain.setFont(label->font());
             plain.setAlignment(label->alignment());
-            plain.setPalette(label->palette());
             plain.resize(label->size());
             const auto drawn = [](QLabel* l) { // what a label shows, drawn on white
                 QImage image(l->size(), QImage::Format_RGB32);
