@@ -9,16 +9,6 @@
 using namespace vx;
 using namespace vx::test;
 
-namespace {
-// What a label shows, drawn on white.
-QImage drawn(QLabel* label) {
-    QImage image(label->size(), QImage::Format_RGB32);
-    image.fill(Qt::white);
-    label->render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
-    return image;
-}
-} // namespace
-
 class TstWordListWindow : public QObject {
     Q_OBJECT
 private slots:
@@ -50,12 +40,16 @@ private slots:
             QVERIFY(w.chkDct[0]->isChecked() && w.chkDct[3]->isHidden());
             QLabel* label = w.lblDct[w.lblDct[1]->text().startsWith("own") ? 2 : 1];
             QVERIFY(label->isVisible());
-            QLabel plain(shortened ? label->text() : name);
+            QLabel plain(shortened ? label->text() : name, label->parentWidget()); // same font
             plain.setTextFormat(Qt::PlainText);
-            plain.setFont(label->font());
             plain.setAlignment(label->alignment());
-            plain.setPalette(label->palette());
             plain.resize(label->size());
+            const auto drawn = [](QLabel* l) { // what a label shows, drawn on white
+                QImage image(l->size(), QImage::Format_RGB32);
+                image.fill(Qt::white);
+                l->render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
+                return image;
+            };
             QCOMPARE(drawn(label), drawn(&plain));
             QCOMPARE(label->toolTip(), shortened ? name : QString());
             QVERIFY(label->fontMetrics().horizontalAdvance(label->text()) <= label->width());
