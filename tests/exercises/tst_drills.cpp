@@ -22,9 +22,9 @@ namespace {
 
 // Scripted draws, "slot/count*times" for `times` draws (1 when left out) that each take word
 // `slot` of a store of `count` words, a plain number for the draw itself.
-QList<double> drawsOf(const QString& spec) {
+QList<double> drawsOf(const QString& script) {
     QList<double> draws;
-    for (const QString& part : spec.split(u' ', Qt::SkipEmptyParts)) {
+    for (const QString& part : script.split(u' ', Qt::SkipEmptyParts)) {
         const QStringList times = part.split(u'*'), slot = times[0].split(u'/');
         draws += QList<double>(times.value(1, QStringLiteral("1")).toInt(),
                                slot.size() == 2 ? (slot[0].toDouble() - 0.5) / slot[1].toDouble()
